@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QObject;
+class QWidget;
+
+// Layout helpers shared by every window. Positions are designed in twips (15 to a logical pixel)
+// and colours as 0x00BBGGRR values; the conversions live here and nowhere else.
+namespace ctl {
+
+constexpr int twipsParPixel = 15;
+
+constexpr int twips(int valeur) { return valeur / twipsParPixel; }
+constexpr int versTwips(int pixels) { return pixels * twipsParPixel; }
+QRect rectTwips(int gauche, int haut, int largeur, int hauteur);
+
+// Moves and, when a size is given (>= 0), resizes a widget; all values in twips.
+void placer(QWidget* w, int gauche, int haut, int largeur = -1, int hauteur = -1);
+int gaucheTwips(const QWidget* w);
+int hautTwips(const QWidget* w);
+int largeurTwips(const QWidget* w);
+int hauteurTwips(const QWidget* w);
+
+// 0x00BBGGRR <-> QColor.
+QColor couleurBGR(quint32 bgr);
+quint32 versBGR(const QColor& couleur);
+
+// Background of a widget (autoFillBackground on), and the colour it currently paints.
+void colorerFond(QWidget* w, quint32 bgr);
+quint32 couleurFond(const QWidget* w);
+void colorerTexte(QWidget* w, quint32 bgr);
+
+// "solution" + 3 -> "solution(3)"; an index below 0 gives the bare name.
+QString nomControle(const QString& nom, int index = -1);
+void nommer(QObject* o, const QString& nom, int index = -1);
+
+// A font as designed: family and size in points ("Times New Roman" resolves to Liberation Serif).
+QFont police(const QString& famille, double points, bool gras = false, bool italique = false,
+             bool souligne = false);
+
+}  // namespace ctl

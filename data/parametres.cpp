@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/parametres.h"
+
+#include "data/champs.h"
+#include "data/texte.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
+
+namespace data {
+
+namespace {
+
+constexpr int nombreDeSlots = 15;
+
+// A field the reader takes for a number comes back as the number's own decimal text ("007" -> "7").
+QString normaliserNombre(const QString& champ)
+{
+    static const QRegularExpression nombre(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    if (!nombre.match(champ).hasMatch())
+        return champ;
+    bool ok = false;
+    const double v = champ.toDouble(&ok);
+    return ok ? QString::number(v, 'g', 15) : champ;
+}
+
+}  // namespace
+
+double nombreEnTete(const QString& texte)
+{
+    static const QRegularExpression tete(QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+))"));
+    const auto m = tete.match(texte);
+    if (!m.hasMatch())
+        return 0.0;
+    return m.captured(1).toDouble();
+}
+
+std::optional<qint16> entier16(const QString& texte)
+{
+    const double v = std::nearbyint(nombreEnTete(texte));  // the default rounding mode: half to even
+    if (!std::isfinite(v) || v < std::numeric_limits<qint16>::min() || v > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return qint16(v);
+}
+
+LectureParametres analyserParametres(QByteArrayView octets)
+{
+    LectureParametres r;
+    QStringList slots = lireChamps(octets);
+    if (slots.size() > nombreDeSlots) {
+        r.avertissements << QStringLiteral("Le fichier des réglages contient plus de %1 champs : les suivants sont ignorés.")
+                                .arg(nombreDeSlots);
+        slots.resize(nombreDeSlots);
+    }
+    for (QString& s : slots)
+        s = normaliserNombre(s);
+    slots.resize(nombreDeSlots);
+
+    const Parametres defaut;
+    qint16 Parametres::*const champs[] = {&Parametres::seuilch, &Parametres::seuilcb, &Parametres::tempsparmot,
+                                          &Parametres::nbechantillon, &Parametres::son};
+    for (int i = 0; i < 5; ++i) {
+        if (auto v = entier16(slots[i])) {
+            r.valeurs.*champs[i] = *v;
+        } else {
+            // Out of 16-bit range: rather than wrap round to a meaningless value, keep the default.
+            r.valeurs.*champs[i] = defaut.*champs[i];
+            r.avertissements << QStringLiteral("La valeur « %1 » (ligne %2 du fichier des réglages) est hors limites : "
+                                               "la valeur par défaut %3 est utilisée.")
+                                    .arg(slots[i]).arg(i + 1).arg(defaut.*champs[i]);
+        }
+    }
+    r.valeurs.couleur = slots[5];
+    return r;
+}
+
+LectureParametres lireParametres(const QString& chemin)
+{
+    if (!QFile::exists(cheminLocal(chemin))) {
+        LectureParametres r;
+        r.absent = true;
+        return r;
+    }
+    const Lecture lu = lireFichier(chemin);
+    if (!lu.ok()) {
+        LectureParametres r;
+        r.erreur = lu.erreur;
+        return r;
+    }
+    return analyserParametres(lu.octets);
+}
+
+QString ecrireParametres(qint16 tempsparmot, qint16 nbechantillon, qint16 son, const QString& couleur,
+                         const QString& chemin)
+{
+    return ecrireFichier(chemin, {QStringLiteral("95"), QStringLiteral("80"), QString::number(tempsparmot),
+                                  QString::number(nbechantillon), QString::number(son), couleur});
+}
+
+}  // namespace data

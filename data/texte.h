@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Every data file of the program is 8-bit Windows-1252 text with CR LF line ends.
+// LF-only files are read the same way; everything written uses CR LF.
+namespace data {
+
+QString decoder(QByteArrayView octets);
+// Characters Windows-1252 cannot hold become '?'.
+QByteArray encoder(QStringView texte);
+
+// Splits raw bytes into decoded lines. A CR LF or a lone LF ends a line; a last line without a
+// line break still counts, a final line break does not add an empty line.
+QStringList lignes(QByteArrayView octets);
+
+// The lines, each followed by CR LF, in Windows-1252.
+QByteArray joindreLignes(const QStringList& lignes);
+
+// Number of lines as the menu counts them: empty lines count, a last line without a break counts.
+qsizetype compterLignes(QByteArrayView octets);
+
+// "listes\7L.txt" -> "listes/7L.txt": the program names its files with backslashes.
+QString cheminLocal(const QString& chemin);
+
+struct Lecture {
+    QByteArray octets;
+    QString erreur;  // empty when the file was read; otherwise a French sentence for the user
+    bool ok() const { return erreur.isEmpty(); }
+};
+
+// Reads a whole file (path with '\' or '/').
+Lecture lireFichier(const QString& chemin);
+
+// Writes the lines atomically (QSaveFile): on failure the previous file is left untouched and the
+// returned text says why, in French; empty on success.
+QString ecrireFichier(const QString& chemin, const QStringList& lignes);
+
+}  // namespace data

@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/base.h"
+#include "data/champs.h"
+#include "data/infosouris.h"
+#include "data/listes.h"
+#include "data/parametres.h"
+#include "data/texte.h"
+#include "support/installation.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <unistd.h>
+
+using data::LigneBase;
+
+class TestFormats : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void texteAllerRetour();
+    void lignes_data();
+    void lignes();
+    void compterLignes_data();
+    void compterLignes();
+    void decouperLigne_data();
+    void decouperLigne();
+    void baseIgnoreLesLignesSansPointVirgule();
+    void baseAbsente();
+    void champs_data();
+    void champs();
+    void listeLaterale_data();
+    void listeLaterale();
+    void infoSouris_data();
+    void infoSouris();
+    void parametres_data();
+    void parametres();
+    void parametresAbsents();
+    void parametresEcrits();
+    void parametresNonEnregistrablesGardentLAncienFichier();
+};
+
+void TestFormats::texteAllerRetour()
+{
+    QByteArray tous;
+    for (int b = 0; b < 256; ++b)
+        tous.append(char(b));
+    const QString texte = data::decoder(tous);
+    QCOMPARE(texte.size(), 256);
+    QCOMPARE(texte[0xE9], QChar(u'é'));
+    QCOMPARE(texte[0x80], QChar(0x20AC));
+    QCOMPARE(texte[0x9C], QChar(0x0153));
+    QCOMPARE(data::encoder(texte), tous);
+    QCOMPARE(data::encoder(u"Par défaut – ☺"), QByteArray("Par d\xE9" "faut \x96 ?"));
+}
+
+void TestFormats::lignes_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<QStringList>("attendu");
+    QTest::addRow("CR LF") << QByteArray("AB;C\r\nDE;F\r\n") << QStringList{"AB;C", "DE;F"};
+    QTest::addRow("LF seul") << QByteArray("AB;C\nDE;F\n") << QStringList{"AB;C", "DE;F"};
+    QTest::addRow("dernière ligne sans saut") << QByteArray("AB;C\r\nDE;F") << QStringList{"AB;C", "DE;F"};
+    QTest::addRow("ligne vide au milieu") << QByteArray("A\r\n\r\nB\r\n") << QStringList{"A", "", "B"};
+    QTest::addRow("vide") << QByteArray() << QStringList{};
+    QTest::addRow("accents") << QByteArray("\xC9T\xC9\r\n") << QStringList{u"ÉTÉ"_qs};
+}
+
+void TestFormats::lignes()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(QStringList, attendu);
+    QCOMPARE(data::lignes(octets), attendu);
+}
+
+void TestFormats::compterLignes_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<int>("attendu");
+    QTest::addRow("vide") << QByteArray() << 0;
+    QTest::addRow("une ligne sans saut") << QByteArray("A;B") << 1;
+    QTest::addRow("lignes vides comptées") << QByteArray("A;B\r\n\r\n\r\n") << 3;
+    QTest::addRow("LF") << QByteArray("A;B\nC;D") << 2;
+}
+
+void TestFormats::compterLignes()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(int, attendu);
+    QCOMPARE(data::compterLignes(octets), qsizetype(attendu));
+}
+
+void TestFormats::decouperLigne_data()
+{
+    QTest::addColumn<QString>("ligne");
+    QTest::addColumn<bool>("valide");
+    QTest::addColumn<QString>("tirage");
+    QTest::addColumn<QString>("solutions");
+    QTest::addRow("rallonge avant") << "?ABCDE;ST" << true << "?ABCDE" << "ST";
+    QTest::addRow("point-virgule dans les solutions") << "ABC;X;Y" << true << "ABC" << "X;Y";
+    QTest::addRow("espaces gardés") << " AB C ; x " << true << " AB C " << " x ";
+    QTest::addRow("sans solution") << "ABC;" << true << "ABC" << "";
+    QTest::addRow("sans point-virgule") << "ABC" << false << "" << "";
+    QTest::addRow("vide") << "" << false << "" << "";
+}
+
+void TestFormats::decouperLigne()
+{
+    QFETCH(QString, ligne);
+    QFETCH(bool, valide);
+    const auto e = data::decouperLigne(ligne);
+    QCOMPARE(e.has_value(), valide);
+    if (valide) {
+        QTEST(e->tirage, "tirage");
+        QTEST(e->solutions, "solutions");
+    }
+}
+
+void TestFormats::baseIgnoreLesLignesSansPointVirgule()
+{
+    const auto b = data::analyserBase("EIST;SITE\r\n\r\nBROUILLON\nAEL;ALE\n");
+    QCOMPARE(b.ignorees, 2);
+    const QList<LigneBase> attendu{{"EIST", "SITE"}, {"AEL", "ALE"}};
+    QCOMPARE(b.lignes, attendu);
+}
+
+void TestFormats::baseAbsente()
+{
+    InstallationTest inst;
+    const auto b = data::lireBase(QStringLiteral("listes\\7L.txt"));
+    QVERIFY(!b.ok());
+    QVERIFY(b.erreur.contains(u"listes\\7L.txt"));
+    inst.ecrire(QStringLiteral("listes/7L.txt"), "ACEILRT;ARTICLE\r\n");
+    QCOMPARE(data::lireBase(QStringLiteral("listes\\7L.txt")).lignes.size(), 1);
+}
+
+void TestFormats::champs_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<QStringList>("attendu");
+    QTest::addRow("une par ligne") << QByteArray("ABA\r\nABAT\r\n") << QStringList{"ABA", "ABAT"};
+    QTest::addRow("virgules") << QByteArray("ABA,ABAT\r\nX") << QStringList{"ABA", "ABAT", "X"};
+    QTest::addRow("guillemets") << QByteArray("\"Par d\xE9" "faut\"\r\n\"A,B\"\r\n")
+                                << QStringList{u"Par défaut"_qs, "A,B"};
+    QTest::addRow("espaces autour") << QByteArray("  5  \r\n\t6\r\n") << QStringList{"5", "6"};
+    QTest::addRow("ligne vide") << QByteArray("A\r\n\r\nB\r\n") << QStringList{"A", "", "B"};
+    QTest::addRow("guillemet non fermé") << QByteArray("\"AB\r\nC") << QStringList{"AB", "C"};
+}
+
+void TestFormats::champs()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(QStringList, attendu);
+    QCOMPARE(data::lireChamps(octets), attendu);
+}
+
+void TestFormats::listeLaterale_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<int>("capacite");
+    QTest::addColumn<QString>("mot");
+    QTest::addColumn<bool>("contient");
+    QTest::addRow("exact") << QByteArray("ABATTRE\r\nABIMER\r\n") << 10 << "ABIMER" << true;
+    QTest::addRow("minuscules") << QByteArray("ABATTRE\r\n") << 10 << "abattre" << false;
+    QTest::addRow("contenu seulement") << QByteArray("ABAT\r\n") << 10 << "ABATTRE" << false;
+    QTest::addRow("après une ligne vide") << QByteArray("ABAT\r\n\r\nCOUDRE\r\n") << 10 << "COUDRE" << false;
+    QTest::addRow("avant une ligne vide") << QByteArray("ABAT\r\n\r\nCOUDRE\r\n") << 10 << "ABAT" << true;
+    QTest::addRow("au-delà de la table") << QByteArray("A\r\nB\r\nC\r\n") << 2 << "C" << false;
+    QTest::addRow("guillemets") << QByteArray("\"ABAT\"\r\n") << 10 << "ABAT" << true;
+}
+
+void TestFormats::listeLaterale()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(int, capacite);
+    QFETCH(QString, mot);
+    const auto l = data::ListeLaterale::analyser(octets, capacite);
+    QTEST(l.contient(mot), "contient");
+    QVERIFY(l.entrees.size() <= capacite);
+}
+
+void TestFormats::infoSouris_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<QString>("mot");
+    QTest::addColumn<QStringList>("attendu");
+    const QByteArray fichier = "MAKORE\r\nArbre tropical\r\nABAT\r\nNote, \"cit\xE9\"; fin\r\nMAKORE\r\nBois\r\n";
+    QTest::addRow("une paire") << fichier << "ABAT" << QStringList{u"Note, \"cité\"; fin"_qs};
+    QTest::addRow("plusieurs, dans l'ordre") << fichier << "MAKORE" << QStringList{"Arbre tropical", "Bois"};
+    QTest::addRow("casse") << fichier << "makore" << QStringList{};
+    QTest::addRow("troisième ligne vide")
+        << QByteArray("MAKORE\r\nArbre\r\n\r\nx\r\nABAT\r\nNote\r\n") << "ABAT" << QStringList{};
+    QTest::addRow("mot sans note en fin") << QByteArray("ABAT\r\nNote\r\nKOTO") << "KOTO" << QStringList{""};
+}
+
+void TestFormats::infoSouris()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(QString, mot);
+    QTEST(data::InfoSouris::analyser(octets).notes(mot), "attendu");
+}
+
+void TestFormats::parametres_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<QList<int>>("nombres");  // seuilch, seuilcb, tempsparmot, nbechantillon, son
+    QTest::addColumn<QString>("couleur");
+    QTest::addColumn<int>("avertissements");
+    QTest::addRow("fichier écrit") << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nPar d\xE9" "faut\r\n")
+                                   << QList<int>{95, 80, 5, 5, 1} << u"Par défaut"_qs << 0;
+    QTest::addRow("vide") << QByteArray() << QList<int>{0, 0, 0, 0, 0} << QString() << 0;
+    QTest::addRow("cinq lignes") << QByteArray("95\r\n80\r\n8\r\n3\r\n0\r\n")
+                                 << QList<int>{95, 80, 8, 3, 0} << QString() << 0;
+    QTest::addRow("virgule dans la couleur") << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nVert,clair\r\n")
+                                             << QList<int>{95, 80, 5, 5, 1} << "Vert" << 0;
+    QTest::addRow("champ entre guillemets") << QByteArray("95\r\n80\r\n\"7\"\r\n5\r\n1\r\n\"Gris\"\r\n")
+                                            << QList<int>{95, 80, 7, 5, 1} << "Gris" << 0;
+    QTest::addRow("espaces en tête") << QByteArray("  95\r\n 80\r\n   6\r\n5\r\n1\r\n  Bleu\r\n")
+                                     << QList<int>{95, 80, 6, 5, 1} << "Bleu" << 0;
+    QTest::addRow("moitié vers le pair") << QByteArray("95\r\n80\r\n1.5\r\n2.5\r\n0.5\r\n")
+                                         << QList<int>{95, 80, 2, 2, 0} << QString() << 0;
+    QTest::addRow("nombre en tête") << QByteArray("95abc\r\nxyz\r\n12s\r\n") << QList<int>{95, 0, 12, 0, 0}
+                                    << QString() << 0;
+    QTest::addRow("hors 16 bits") << QByteArray("95\r\n80\r\n99999999\r\n-40000\r\n1\r\n")
+                                  << QList<int>{95, 80, 5, 5, 1} << QString() << 2;
+    QByteArray quarante;
+    for (int i = 0; i < 40; ++i)
+        quarante += QByteArray::number(i + 1) + "\r\n";
+    QTest::addRow("quarante champs") << quarante << QList<int>{1, 2, 3, 4, 5} << "6" << 1;
+    QTest::addRow("nombre en couleur") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n007\r\n")
+                                       << QList<int>{1, 2, 3, 4, 5} << "7" << 0;
+}
+
+void TestFormats::parametres()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(QList<int>, nombres);
+    const auto r = data::analyserParametres(octets);
+    const auto& v = r.valeurs;
+    QCOMPARE((QList<int>{v.seuilch, v.seuilcb, v.tempsparmot, v.nbechantillon, v.son}), nombres);
+    QTEST(v.couleur, "couleur");
+    QTEST(int(r.avertissements.size()), "avertissements");
+    QVERIFY(!r.absent);
+}
+
+void TestFormats::parametresAbsents()
+{
+    InstallationTest inst;
+    const auto r = data::lireParametres();
+    QVERIFY(r.absent);
+    QCOMPARE(r.valeurs.tempsparmot, qint16(5));
+    QCOMPARE(r.valeurs.nbechantillon, qint16(5));
+    QCOMPARE(r.valeurs.son, qint16(1));
+    QCOMPARE(r.valeurs.couleur, u"Par défaut"_qs);
+    QVERIFY(!QFile::exists(inst.chemin(QStringLiteral("settings.dat"))));
+}
+
+void TestFormats::parametresEcrits()
+{
+    InstallationTest inst;
+    inst.ecrire(QStringLiteral("settings.dat"), "10\r\n20\r\n3\r\n4\r\n0\r\nJaune\r\nreste\r\n");
+    QCOMPARE(data::ecrireParametres(8, 2, 1, u"Par défaut"_qs), QString());
+    QCOMPARE(inst.lire(QStringLiteral("settings.dat")), QByteArray("95\r\n80\r\n8\r\n2\r\n1\r\nPar d\xE9" "faut\r\n"));
+    const auto relu = data::lireParametres();
+    QCOMPARE(relu.valeurs.tempsparmot, qint16(8));
+    QCOMPARE(relu.valeurs.couleur, u"Par défaut"_qs);
+}
+
+void TestFormats::parametresNonEnregistrablesGardentLAncienFichier()
+{
+    if (geteuid() == 0)
+        QSKIP("root ignores directory permissions");
+    InstallationTest inst;
+    const QByteArray ancien = "95\r\n80\r\n4\r\n4\r\n1\r\nVert\r\n";
+    inst.ecrire(QStringLiteral("settings.dat"), ancien);
+    QFile::setPermissions(inst.chemin(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QString erreur = data::ecrireParametres(9, 9, 0, QStringLiteral("Gris"));
+    QFile::setPermissions(inst.chemin(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(erreur.contains(u"n'a pas pu être enregistré"));
+    QCOMPARE(inst.lire(QStringLiteral("settings.dat")), ancien);
+}
+
+QTEST_GUILESS_MAIN(TestFormats)
+#include "test_formats.moc"
