@@ -9,6 +9,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <optional>
+
 using namespace builder;
 
 namespace {
@@ -31,7 +33,8 @@ Lexique liste(const QStringList& mots)
 }
 
 Analyse analyse(const QString& lemme, const QStringList& categories, const QString& verbe,
-                const QStringList& flexion, const QStringList& traits = {})
+                const QStringList& flexion, const QStringList& traits = {},
+                const std::optional<QStringList>& traitsAffixes = std::nullopt)
 {
     Analyse a;
     a.lemme = lemme;
@@ -40,6 +43,7 @@ Analyse analyse(const QString& lemme, const QStringList& categories, const QStri
     a.verbe = verbe;
     a.flexion = flexion;
     a.traits = traits;
+    a.traitsAffixes = traitsAffixes.value_or(traits);
     return a;
 }
 
@@ -82,7 +86,7 @@ private Q_SLOTS:
         // a condition keeps "ai"/"as" off "lancer"; elided and capitalised forms, symbols and
         // compounds are not words.
         const QStringList attendu = {
-            QStringLiteral("BLEUE"), QStringLiteral("CHAT"), QStringLiteral("CHATE"), QStringLiteral("CHATES"),
+            QStringLiteral("ABRILLER"), QStringLiteral("BLEUE"), QStringLiteral("CHAT"), QStringLiteral("CHATE"), QStringLiteral("CHATES"),
             QStringLiteral("CHATS"), QStringLiteral("ETE"), QStringLiteral("ETES"), QStringLiteral("LANCE"),
             QStringLiteral("LANCER"), QStringLiteral("LANCES"), QStringLiteral("LANCONS"), QStringLiteral("OEUVRE"),
             QStringLiteral("OEUVRES"), QStringLiteral("RETWEETAI"), QStringLiteral("RETWEETAS"),
@@ -98,6 +102,8 @@ private Q_SLOTS:
         QCOMPARE(tweetai[0].lemmeScrabble, QStringLiteral("TWEETER"));
         QVERIFY(tweetai[0].flexion.contains(QStringLiteral("ipsi")));
         QVERIFY(recent.analyses.value(QStringLiteral("TWEETER"))[0].estInfinitif());
+        // Pronominal-only verbs carry their infinitive tag on the stem itself.
+        QVERIFY(recent.analyses.value(QStringLiteral("ABRILLER"))[0].estInfinitif());
 
         const Lexique ancien = lexiqueHunspell(fixture(QStringLiteral("ancien.aff")),
                                                fixture(QStringLiteral("ancien.dic")), {});
@@ -252,6 +258,11 @@ private Q_SLOTS:
                                          << QList<Analyse>{analyse(QStringLiteral("joli"), {QStringLiteral("adj")}, {}, {},
                                                                    {QStringLiteral("fem"), QStringLiteral("pl")})}
                                          << QStringLiteral("fém. pl. de joli");
+        QTest::addRow("pluriel d'un nom féminin")
+            << QStringLiteral("KUNZITES")
+            << QList<Analyse>{analyse(QStringLiteral("kunzite"), {QStringLiteral("nom")}, {}, {},
+                                      {QStringLiteral("fem"), QStringLiteral("pl")}, QStringList{QStringLiteral("pl")})}
+            << QStringLiteral("pl. de kunzite");
         QTest::addRow("verbe") << QStringLiteral("LEVER")
                                << QList<Analyse>{analyse(QStringLiteral("lever"), {}, QStringLiteral("v1_it_q__a"),
                                                          {QStringLiteral("infi")})}

@@ -467,7 +467,8 @@ QString noteGrammaticale(const QString& mot, const QList<Analyse>& analyses)
                 if (a.lemmeScrabble == mot || a.lemmeScrabble.isEmpty()) {
                     ajouter(classeNom(c, a.traits));
                 } else {
-                    QString gn = genreNombre(a.traits);
+                    // A feminine noun's plural is its plural, not a feminine of it.
+                    QString gn = genreNombre(a.traitsAffixes);
                     if (gn.isEmpty())
                         gn = QStringLiteral("forme");
                     ajouter(gn + QStringLiteral(" de ") + a.lemme);

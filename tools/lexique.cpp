@@ -36,6 +36,19 @@ bool motDeBaseAcceptable(const QString& mot)
 
 const QString rejetes = QStringLiteral("'\u2019-. 0123456789");
 
+// Inflection tags; some stems carry them themselves (pronominal-only verbs are stored as infinitives).
+bool etiquetteDeFlexion(const QString& po)
+{
+    static const QStringList flexions = {
+        QStringLiteral("infi"), QStringLiteral("ppre"), QStringLiteral("ppas"), QStringLiteral("ipre"),
+        QStringLiteral("iimp"), QStringLiteral("ipsi"), QStringLiteral("ifut"), QStringLiteral("cond"),
+        QStringLiteral("spre"), QStringLiteral("simp"), QStringLiteral("impe"), QStringLiteral("1sg"),
+        QStringLiteral("2sg"), QStringLiteral("3sg"), QStringLiteral("1pl"), QStringLiteral("2pl"),
+        QStringLiteral("3pl"), QStringLiteral("1isg"), QStringLiteral("1jsg"),
+    };
+    return flexions.contains(po);
+}
+
 }  // namespace
 
 QString formeScrabble(const QString& mot)
@@ -117,12 +130,15 @@ Lexique lexiqueHunspell(const Affixes& affixes, const QList<Entree>& entrees,
     });
     for (const Entree& entree : entrees) {
         QStringList categories;
+        QStringList flexionRacine;
         QString verbe;
         QStringList traits;
         QString lemme = entree.mot;
         for (const QString& m : entree.morpho) {
             if (m.startsWith(QLatin1String("po:v")) && m.size() > 4 && m[4].isDigit())
                 verbe = m.mid(3);
+            else if (m.startsWith(QLatin1String("po:")) && etiquetteDeFlexion(m.mid(3)))
+                flexionRacine.append(m.mid(3));
             else if (m.startsWith(QLatin1String("po:")))
                 categories.append(m.mid(3));
             else if (m.startsWith(QLatin1String("is:")))
@@ -151,15 +167,19 @@ Lexique lexiqueHunspell(const Affixes& affixes, const QList<Entree>& entrees,
             analyse.categories = categories;
             analyse.verbe = verbe;
             analyse.traits = traits;
+            analyse.flexion = flexionRacine;
             for (const QString& m : forme.morphoAffixes) {
                 if (m.startsWith(QLatin1String("po:")))
                     analyse.flexion.append(m.mid(3));
-                else if (m.startsWith(QLatin1String("is:")))
+                else if (m.startsWith(QLatin1String("is:"))) {
                     analyse.traits.append(m.mid(3));
+                    analyse.traitsAffixes.append(m.mid(3));
+                }
             }
             QList<Analyse>& liste = lexique.analyses[mot];
             const bool connue = std::any_of(liste.cbegin(), liste.cend(), [&](const Analyse& a) {
                 return a.lemme == analyse.lemme && a.flexion == analyse.flexion && a.traits == analyse.traits
+                    && a.traitsAffixes == analyse.traitsAffixes
                     && a.categories == analyse.categories && a.verbe == analyse.verbe;
             });
             if (!connue)

@@ -26,6 +26,7 @@ struct Analyse {
     QString verbe;          // "v1_it_q__a" for verb forms, empty otherwise
     QStringList flexion;    // "infi", "ipsi", "3sg", "ppas", ...
     QStringList traits;     // "mas", "fem", "epi", "sg", "pl", "inv"
+    QStringList traitsAffixes;  // the part of `traits` that the affixes added ("fem" of a feminine form)
 
     bool estInfinitif() const { return flexion.contains(QStringLiteral("infi")); }
     bool estFormeVerbale() const { return !verbe.isEmpty() && !estInfinitif(); }
