@@ -18,6 +18,8 @@ class InfoSouris {
 public:
     static InfoSouris lire(const QString& chemin);
     static InfoSouris analyser(QByteArray octets);
+    static InfoSouris analyser(QByteArrayView octets) { return analyser(octets.toByteArray()); }
+    static InfoSouris analyser(const char* octets) { return analyser(QByteArray(octets)); }
 
     InfoSouris() = default;
     InfoSouris(const InfoSouris& autre) { *this = autre; }
