@@ -195,6 +195,16 @@ private Q_SLOTS:
             QVERIFY(f.fichiers.contains(attendu) != manquants.contains(attendu));
     }
 
+    void motsRefusesAbsentsDeLAncienne()
+    {
+        // NICHE of the older release is, in the newer one, only a name: it is no older anagram of CHINE.
+        Lexique recent = liste({QStringLiteral("CHINE")});
+        recent.refuses.insert(QStringLiteral("NICHE"));
+        const Fabrication f = fabriquer(liste({QStringLiteral("NICHE")}), recent);
+        QCOMPARE(f.fichiers.value(QStringLiteral("listes/5L.txt")), QStringList{QStringLiteral("CEHIN;CHINE")});
+        QCOMPARE(f.fichiers.value(QStringLiteral("listes/5L_multiples.txt")), QStringList{});
+    }
+
     void basesEtiquetees()
     {
         const Lexique ancien = liste({QStringLiteral("TWEET"), QStringLiteral("TWEETS"), QStringLiteral("KIWI"),

@@ -195,7 +195,9 @@ void Atelier::bases()
         if (solutionUnique(mot)) {
             if (n <= 8)
                 tirage28.append(ligne);
-            if (n <= 9 && !(etiquete && nouvelleForme(mot)))
+            // The new forms that have their own base (5 to 8 letters) stay out of this one.
+            const bool formeAPart = etiquete && n >= 5 && n <= 8 && nouvelleForme(mot);
+            if (n <= 9 && !formeAPart)
                 uniques[std::max(n, 3)].append(ligne);
         }
         if (n >= 5 && n <= 9 && anciensParCle.contains(lettresTriees(mot)))
@@ -513,8 +515,12 @@ QStringList fichiersAttendus()
     return noms;
 }
 
-Fabrication fabriquer(const Lexique& ancien, const Lexique& nouveau)
+Fabrication fabriquer(const Lexique& ancienBrut, const Lexique& nouveau)
 {
+    // A word that the newer release only makes from names or symbols is no word of the older one
+    // either: the older release has no tags to tell.
+    Lexique ancien = ancienBrut;
+    ancien.mots.subtract(nouveau.refuses);
     Fabrication sortie;
     Atelier atelier(ancien, nouveau, sortie);
     atelier.bases();
