@@ -273,6 +273,10 @@ private Q_SLOTS:
             << QList<Analyse>{analyse(QStringLiteral("kunzite"), {QStringLiteral("nom")}, {}, {},
                                       {QStringLiteral("fem"), QStringLiteral("pl")}, QStringList{QStringLiteral("pl")})}
             << QStringLiteral("pl. de kunzite");
+        QTest::addRow("élision") << QStringLiteral("ABOTAS")
+                                 << QList<Analyse>{analyse(QStringLiteral("aboter"), {}, QStringLiteral("v1_it____a"),
+                                                           {QStringLiteral("ipsi"), QStringLiteral("2sg")})}
+                                 << QStringLiteral("passé simple d'aboter");
         QTest::addRow("verbe") << QStringLiteral("LEVER")
                                << QList<Analyse>{analyse(QStringLiteral("lever"), {}, QStringLiteral("v1_it_q__a"),
                                                          {QStringLiteral("infi")})}

@@ -401,6 +401,15 @@ QString classeNom(const QString& categorie, const QStringList& traits)
     return texte;
 }
 
+// " de manger", " d'aboyer": "de" elides before a vowel.
+QString deLemme(const QString& lemme)
+{
+    static const QString voyelles = QStringLiteral("aàâeéèêëiîïoôuùûyœæ");
+    if (!lemme.isEmpty() && voyelles.contains(lemme[0]))
+        return QStringLiteral(" d'") + lemme;
+    return QStringLiteral(" de ") + lemme;
+}
+
 }  // namespace
 
 QString tirageAvecAutres(const QString& mot, const QStringList& anagrammes, const Lexique& ancien)
@@ -473,7 +482,7 @@ QString noteGrammaticale(const QString& mot, const QList<Analyse>& analyses)
                     QString gn = genreNombre(a.traitsAffixes);
                     if (gn.isEmpty())
                         gn = QStringLiteral("forme");
-                    ajouter(gn + QStringLiteral(" de ") + a.lemme);
+                    ajouter(gn + deLemme(a.lemme));
                 }
             } else if (c == QLatin1String("adv") || c == QLatin1String("negadv") || c == QLatin1String("advint")) {
                 ajouter(QStringLiteral("adv."));
@@ -491,7 +500,7 @@ QString noteGrammaticale(const QString& mot, const QList<Analyse>& analyses)
         }
     }
     for (const QString& lemme : ordreLemmes)
-        ajouter(tempsParLemme.value(lemme).join(QStringLiteral(", ")) + QStringLiteral(" de ") + lemme);
+        ajouter(tempsParLemme.value(lemme).join(QStringLiteral(", ")) + deLemme(lemme));
     return parties.join(QStringLiteral(" ; "));
 }
 
