@@ -218,11 +218,12 @@ void Atelier::bases()
     for (const QString& ajoute : ajoutes) {
         const QString avant = ajoute.mid(1);
         const QString arriere = ajoute.left(ajoute.size() - 1);
-        if (nouveau.contient(avant) && !vus.contains(u'?' + avant)) {
+        // A new hook is one an older word gains; hooks of new words have the "sur ODS8" bases.
+        if (ancien.contient(avant) && nouveau.contient(avant) && !vus.contains(u'?' + avant)) {
             vus.insert(u'?' + avant);
             nouvAvant.append(u'?' + avant + u';' + rallongesAvant(avant));
         }
-        if (nouveau.contient(arriere) && !vus.contains(arriere + u'?')) {
+        if (ancien.contient(arriere) && nouveau.contient(arriere) && !vus.contains(arriere + u'?')) {
             vus.insert(arriere + u'?');
             const QString lettres = rallongesArriere(arriere);
             bool conj = false;
