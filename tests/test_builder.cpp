@@ -112,6 +112,13 @@ private Q_SLOTS:
                                                  QStringLiteral("ETES"), QStringLiteral("LANCER")}));
     }
 
+    void encodageDeclare()
+    {
+        const Lexique l = lexiqueHunspell(fixture(QStringLiteral("latin1.aff")), fixture(QStringLiteral("latin1.dic")), {});
+        QVERIFY2(l.erreur.isEmpty(), qPrintable(l.erreur));
+        QCOMPARE(trie(l.mots), (QStringList{QStringLiteral("ETE"), QStringLiteral("ETES")}));
+    }
+
     void fichiersIllisibles()
     {
         QVERIFY(!lexiqueHunspell(fixture(QStringLiteral("absent.aff")), fixture(QStringLiteral("recent.dic")), {})
