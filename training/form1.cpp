@@ -20,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTimer>
 
 using namespace entrainement;
@@ -63,6 +65,24 @@ void tracer(QFrame* l, int x1, int y1, int x2, int y2)
     else
         l->setGeometry(ctl::twips(x1), ctl::twips(y1), 1, ctl::twips(y2 - y1) + 1);
 }
+
+// A caption too long for one line wraps inside the button, as the designed two-line button shows it.
+class BoutonRenvoi : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton opt;
+        initStyleOption(&opt);
+        opt.text.clear();
+        p.drawControl(QStyle::CE_PushButton, opt);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
 
 }  // namespace
 
@@ -159,7 +179,10 @@ void Form1::construire()
     corriger = bouton(QStringLiteral("corriger"), QStringLiteral("Corriger (F12)"), 16320, 8400, 1695, 615, 12);
     corriger->setEnabled(false);
     valider = bouton(QStringLiteral("valider"), QStringLiteral("Valider"), 11040, 9555, 975, 465, 12);
-    quitter = bouton(QStringLiteral("quitter"), QStringLiteral("Retour au sommaire"), 18840, 0, 1335, 560, 11.25);
+    quitter = new BoutonRenvoi(QStringLiteral("Retour au sommaire"), this);
+    ctl::nommer(quitter, QStringLiteral("quitter"));
+    ctl::placer(quitter, 18840, 0, 1335, 560);
+    quitter->setFont(ctl::police(arial, 11.25));
     ctl::colorerFond(quitter, mauve);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
@@ -792,6 +815,10 @@ void Form1::closeEvent(QCloseEvent* e)
         quitter_Click();
         return;
     }
+    // Closed by the program itself: no countdown may go on correcting a window nobody sees.
     e->accept();
+    Timer1->stop();
+    Timer2->stop();
+    Timer3->stop();
     app::menu().show();
 }

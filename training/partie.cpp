@@ -27,8 +27,9 @@ int indiceTire(double r, int taille)
     return std::clamp(k, 0, taille - 1);
 }
 
-void Reserve::extrairelettres(const QString& tirage)
+void Reserve::extrairelettres(const QString& texte)
 {
+    const QString tirage = texte;  // the caller may pass lettrestirage itself
     static const QString decorations = QStringLiteral("+()12345678");
     lettrestirage.clear();
     bool tiret = false;
