@@ -86,6 +86,7 @@ private Q_SLOTS:
     void verdictsDeTemps();
     void policeTuilesEtAffichageDuTemps();
     void donneesManquantes();
+    void sonDeFin();
     void capture();
 
     void correction();
@@ -613,10 +614,11 @@ void TestForm1::donneesManquantes()
     QCOMPARE(messages.size(), 2);
     QVERIFY(messages[1].contains(QStringLiteral("inv.txt")));
     QVERIFY(messages[1].contains(QStringLiteral("absente.txt")));
+    QVERIFY(messages[1].contains(QStringLiteral("notes")));
     QCOMPARE(f.partie.nbrestants, 0);
     f.corriger_Click();
-    QCOMPARE(messages.size(), 3);
-    QVERIFY(messages[2].contains(QStringLiteral("notes")));
+    QCOMPARE(messages.size(), 2);  // said once, not at every correction
+    QVERIFY(!f.restart->isEnabled());
     // A base with lines lacking ';' keeps its valid lines and says how many were skipped.
     f.quitter_Click();
     demarrer({"ABC;CAB", "", "sans point-virgule", "DEF;FED"});
@@ -631,6 +633,41 @@ void TestForm1::donneesManquantes()
     touche(Qt::Key_F12);
     QVERIFY(messages.last().contains(QStringLiteral("APP05.WAV")));
     QVERIFY(!f.restart->isEnabled());
+}
+
+void TestForm1::sonDeFin()
+{
+    // A short silent WAV: the end of the base hands it over without waiting for it.
+    QByteArray wav("RIFF");
+    const quint32 donnees = 800;
+    auto le32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) wav.append(char((v >> (8 * i)) & 0xFF)); };
+    auto le16 = [&](quint16 v) { wav.append(char(v & 0xFF)); wav.append(char(v >> 8)); };
+    le32(36 + donnees);
+    wav += "WAVEfmt ";
+    le32(16);
+    le16(1);
+    le16(1);
+    le32(8000);
+    le32(16000);
+    le16(2);
+    le16(16);
+    wav += "data";
+    le32(donnees);
+    wav += QByteArray(int(donnees), '\0');
+    inst->ecrire(QStringLiteral("APP05.WAV"), wav);
+    app::dialog2().Check1->setChecked(true);
+    Form1& f = demarrer({"ABC;CAB"});
+    frappe(QStringLiteral("CAB"));
+    QElapsedTimer chrono;
+    chrono.start();
+    touche(Qt::Key_F12);
+    QVERIFY(chrono.elapsed() < 500);
+    QVERIFY(messages.isEmpty());
+    QVERIFY(f.findChild<QObject*>(QStringLiteral("son")));
+    QVERIFY(!f.restart->isEnabled());
+    QCOMPARE(f.nbftot->text(), QStringLiteral("0 - 100 %"));
+    f.quitter->click();
+    QVERIFY(app::menu().isVisible());
 }
 
 void TestForm1::capture()

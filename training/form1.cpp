@@ -410,6 +410,11 @@ void Form1::commencer(const QString& fichier)
     listevbt = lireListe("listes\\vbt_gd.txt", data::capaciteVbt);
     listeinv = lireListe("listes\\inv.txt", data::capaciteInv);
 
+    // Read now, while the run starts, so that the first correction does not stall on a large file.
+    const data::InfoSouris& notes = infosouris.lire(QStringLiteral("infosouris-ods8.txt"));
+    if (infosouris.erreurNouvelle())
+        problemes.append(notes.erreur() + QStringLiteral(" Les notes sur les mots ne seront pas affichées."));
+
     const data::Base base = data::lireBase(fich);
     if (!base.ok())
         problemes.append(base.erreur);
@@ -433,7 +438,7 @@ void Form1::commencer(const QString& fichier)
         w->show();
 
     const bool test = app::menu().toue == QLatin1String("E");
-    partie.charger(base.lignes, test ? std::max<int>(app::dialog2().nbechuni, 1) : 0, *alea);
+    partie.charger(base.lignes, test ? (app::dialog2().nbechuni > 0 ? app::dialog2().nbechuni : 30) : 0, *alea);
     if (modecompact)
         ctl::placer(InfoSourisText, ctl::gaucheTwips(Label5), 8040, 10700, 1440);
     if (!problemes.isEmpty())
