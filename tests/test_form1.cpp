@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,6 +104,8 @@ private Q_SLOTS:
     void changementDeCritere();
     void modeCompact();
     void captures();
+    void donneesLivrees_data();
+    void donneesLivrees();
 
 private:
     Form1& demarrer(const QStringList& lignes, const QString& toue = QStringLiteral("T"),
@@ -1000,6 +1003,42 @@ void TestForm1::captures()
     frappe(QStringLiteral("RESTEL"));
     tick(f.Timer1, 240);
     sauver(&f, QStringLiteral("correction-minuterie.png"));
+}
+
+void TestForm1::donneesLivrees_data()
+{
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QString>("typ");
+    QTest::addColumn<QString>("titre");
+    QTest::addRow("7 lettres, moitié A") << "listes\\7L_a.txt" << "" << "7 lettres (A)";
+    QTest::addRow("tirages multiples") << "listes\\7L_multiples.txt" << "" << "7 lettres multiples";
+    QTest::addRow("rallonges avant") << "listes\\Rallonges_avant_sur_ODS8.txt" << "rallong" << "Rallonges avant";
+}
+
+void TestForm1::donneesLivrees()
+{
+    QFETCH(QString, fichier);
+    QFETCH(QString, typ);
+    QFETCH(QString, titre);
+    const QString ici = QDir::currentPath();
+    QDir::setCurrent(QStringLiteral(LEXIDOR_RUNTIME_DIR));
+    app::menu().toue = QStringLiteral("T");
+    app::menu().typ = typ;
+    app::menu().nombase = titre;
+    Form1& f = app::form1();
+    f.show();
+    f.commencer(fichier);
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+    QVERIFY(f.partie.nbrestants > 0);
+    // Type the first letter of every rack that holds it, then correct.
+    for (int j = 0; j <= f.partie.derniere(); ++j) {
+        f.solution[j]->setFocus();
+        frappe(f.partie.solutionsDeLigne(j)->left(1));
+    }
+    f.corriger_Click();
+    QVERIFY(messages.isEmpty());
+    sauver(&f, QFileInfo(fichier.section(QLatin1Char('\\'), -1)).completeBaseName() + QStringLiteral(".png"));
+    QDir::setCurrent(ici);
 }
 
 QTEST_MAIN(TestForm1)

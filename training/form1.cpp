@@ -624,7 +624,7 @@ void Form1::keyPressEvent(QKeyEvent* e)
 {
     int code = codeVirtuel(e);
     if (code == vkEntree) {
-        if (parDefaut && parDefaut->isEnabled())
+        if (parDefaut && parDefaut->isEnabled() && parDefaut->isVisibleTo(this))
             parDefaut->click();
         return;
     }
