@@ -58,13 +58,17 @@ void changerFamille(QWidget* w, const QString& famille, bool sansItalique)
     w->setFont(f);
 }
 
-void tracer(QFrame* l, int x1, int y1, int x2, int y2)
+}  // namespace
+
+void Form1::tracer(QFrame* l, int x1, int y1, int x2, int y2)
 {
     if (y1 == y2)
         l->setGeometry(ctl::twips(x1), ctl::twips(y1), ctl::twips(x2 - x1) + 1, 1);
     else
         l->setGeometry(ctl::twips(x1), ctl::twips(y1), 1, ctl::twips(y2 - y1) + 1);
 }
+
+namespace {
 
 // A caption too long for one line wraps inside the button, as the designed two-line button shows it.
 class BoutonRenvoi : public QPushButton {

@@ -131,6 +131,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // A designed line from (x1, y1) to (x2, y2), in twips, one pixel thick.
+    static void tracer(QFrame* l, int x1, int y1, int x2, int y2);
     void construire();
     void Form_Load();
     void finserie(const entrainement::Correction& c);

@@ -15,14 +15,6 @@ using namespace entrainement;
 
 namespace {
 
-void tracer(QFrame* l, int x1, int y1, int x2, int y2)
-{
-    if (y1 == y2)
-        l->setGeometry(ctl::twips(x1), ctl::twips(y1), ctl::twips(x2 - x1) + 1, 1);
-    else
-        l->setGeometry(ctl::twips(x1), ctl::twips(y1), 1, ctl::twips(y2 - y1) + 1);
-}
-
 void deplacer(QWidget* w, int gauche, int haut)
 {
     ctl::placer(w, gauche, haut);
