@@ -46,7 +46,9 @@ int gaucheColonne(int i, bool solution)
 {
     static const int tirages[3] = {480, 7250, 14090};
     static const int solutions[3] = {3480, 10250, 17090};
-    return (solution ? solutions : tirages)[i / 10];
+    // Two plain subscripts: g++ 12 with -fsanitize=undefined miscompiles a subscript of a conditional
+    // between two arrays and always reads the first column.
+    return solution ? solutions[i / 10] : tirages[i / 10];
 }
 
 void changerFamille(QWidget* w, const QString& famille, bool sansItalique)
