@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fabrique.h"
 
+#include "data/base.h"
+#include "data/infosouris.h"
+#include "data/listes.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -10,11 +14,12 @@ namespace builder {
 
 namespace {
 
-constexpr qsizetype lignesMaxBase = 15001;
-constexpr qsizetype entreesMaxVbi = 2500;
-constexpr qsizetype entreesMaxVbt = 20000;
-constexpr qsizetype entreesMaxInv = 1000;
-constexpr qsizetype lignesMaxNotes = 500000;
+// The program's own table sizes bound what the builder writes.
+constexpr qsizetype lignesMaxBase = data::capaciteBase;
+constexpr qsizetype entreesMaxVbi = data::capaciteVbi;
+constexpr qsizetype entreesMaxVbt = data::capaciteVbt;
+constexpr qsizetype entreesMaxInv = data::capaciteInv;
+constexpr qsizetype lignesMaxNotes = data::capaciteInfoSouris;
 
 const QString lettresCheres = QStringLiteral("JKQWXYZ");
 
