@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/messages.h"
+
+#include <QMessageBox>
+
+namespace app {
+
+namespace {
+
+Observateur& observateur()
+{
+    static Observateur o;
+    return o;
+}
+
+}  // namespace
+
+QString titreProgramme() { return QStringLiteral("Lexidor"); }
+
+void signaler(const QString& texte, Icone icone, QWidget* parent)
+{
+    if (observateur()) {
+        observateur()(texte, icone);
+        return;
+    }
+    const auto type = icone == Icone::Information     ? QMessageBox::Information
+                      : icone == Icone::Avertissement ? QMessageBox::Warning
+                                                      : QMessageBox::Critical;
+    QMessageBox boite(type, titreProgramme(), QString(texte).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                      QMessageBox::Ok, parent);
+    boite.exec();
+}
+
+void observerMessages(Observateur o) { observateur() = std::move(o); }
+
+}  // namespace app
