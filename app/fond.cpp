@@ -12,6 +12,8 @@ void colorerSurface(QWidget* w, quint32 bgr)
 {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, ctl::couleurBGR(bgr));
+    // A check box fills its surface with its own role rather than with the window's.
+    p.setColor(w->backgroundRole(), ctl::couleurBGR(bgr));
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }

@@ -49,10 +49,16 @@ Dialog2::Dialog2(QWidget* parent)
     ctl::nommer(this, QStringLiteral("Dialog2"));
     setWindowTitle(QStringLiteral("Options"));
     setModal(false);
-    setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25));
+    // The labels were laid out for a narrower font than its Liberation stand-in: 5 % narrower,
+    // each label ends before the box that follows it.
+    QFont police = ctl::police(QStringLiteral("MS Sans Serif"), 8.25);
+    police.setStretch(95);
+    setFont(police);
     setFixedSize(ctl::twips(largeurClient), ctl::twips(hauteurClient));
 
-    const QFont titre = ctl::police(QStringLiteral("MS Sans Serif"), 8.25, true, false, true);
+    QFont titre = police;
+    titre.setBold(true);
+    titre.setUnderline(true);
     const auto entete = [&](int i, const QString& texte, int g, int h) {
         Label1[i] = etiquette(this, texte, QStringLiteral("Label1"), i, g, h);
         Label1[i]->setFont(titre);
