@@ -2,12 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build and start or test Lexidor on Debian 12.
 #   ./lexidor.sh run     install what is missing, build, start the program on its data
-#   ./lexidor.sh test    install what is missing, build, run the whole test suite headless
+#   ./lexidor.sh test    install what is missing, build, run the whole test suite headless:
+#                        under AddressSanitizer/UBSan, a short fuzz run of the file readers, then
+#                        the normal build (whose CTest summary closes the output)
+#   ./lexidor.sh test --quick    only the normal build's tests
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
-          fonts-liberation2 libbenchmark-dev libgl-dev)
+          fonts-liberation2 libbenchmark-dev libgl-dev clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -37,6 +40,12 @@ case "${1:-}" in
         ;;
     test)
         install_missing
+        if [ "${2:-}" != "--quick" ]; then
+            build sanitize
+            ctest --preset sanitize
+            build fuzz
+            cmake --build --preset fuzz --target fuzz-court
+        fi
         build dev
         exec ctest --preset dev
         ;;

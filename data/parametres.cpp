@@ -49,31 +49,31 @@ std::optional<qint16> entier16(const QString& texte)
 LectureParametres analyserParametres(QByteArrayView octets)
 {
     LectureParametres r;
-    QStringList slots = lireChamps(octets);
-    if (slots.size() > nombreDeSlots) {
+    QStringList cases = lireChamps(octets);
+    if (cases.size() > nombreDeSlots) {
         r.avertissements << QStringLiteral("Le fichier des réglages contient plus de %1 champs : les suivants sont ignorés.")
                                 .arg(nombreDeSlots);
-        slots.resize(nombreDeSlots);
+        cases.resize(nombreDeSlots);
     }
-    for (QString& s : slots)
+    for (QString& s : cases)
         s = normaliserNombre(s);
-    slots.resize(nombreDeSlots);
+    cases.resize(nombreDeSlots);
 
     const Parametres defaut;
     qint16 Parametres::*const champs[] = {&Parametres::seuilch, &Parametres::seuilcb, &Parametres::tempsparmot,
                                           &Parametres::nbechantillon, &Parametres::son};
     for (int i = 0; i < 5; ++i) {
-        if (auto v = entier16(slots[i])) {
+        if (auto v = entier16(cases[i])) {
             r.valeurs.*champs[i] = *v;
         } else {
             // Out of 16-bit range: rather than wrap round to a meaningless value, keep the default.
             r.valeurs.*champs[i] = defaut.*champs[i];
             r.avertissements << QStringLiteral("La valeur « %1 » (ligne %2 du fichier des réglages) est hors limites : "
                                                "la valeur par défaut %3 est utilisée.")
-                                    .arg(slots[i]).arg(i + 1).arg(defaut.*champs[i]);
+                                    .arg(cases[i]).arg(i + 1).arg(defaut.*champs[i]);
         }
     }
-    r.valeurs.couleur = slots[5];
+    r.valeurs.couleur = cases[5];
     return r;
 }
 

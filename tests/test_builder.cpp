@@ -1,0 +1,341 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "expansion.h"
+#include "fabrique.h"
+#include "lexique.h"
+#include "ressources.h"
+
+#include <QImage>
+#include <QRegularExpression>
+#include <QtEndian>
+#include <QtTest>
+
+#include <optional>
+
+using namespace builder;
+
+namespace {
+
+QString fixture(const QString& nom)
+{
+    return QStringLiteral(LEXIDOR_SOURCE_DIR "/tests/fixtures/builder/") + nom;
+}
+
+QStringList trie(const QSet<QString>& mots)
+{
+    QStringList liste(mots.cbegin(), mots.cend());
+    liste.sort();
+    return liste;
+}
+
+Lexique liste(const QStringList& mots)
+{
+    return lexiqueListe(mots, {});
+}
+
+Analyse analyse(const QString& lemme, const QStringList& categories, const QString& verbe,
+                const QStringList& flexion, const QStringList& traits = {},
+                const std::optional<QStringList>& traitsAffixes = std::nullopt)
+{
+    Analyse a;
+    a.lemme = lemme;
+    a.lemmeScrabble = formeScrabble(lemme);
+    a.categories = categories;
+    a.verbe = verbe;
+    a.flexion = flexion;
+    a.traits = traits;
+    a.traitsAffixes = traitsAffixes.value_or(traits);
+    return a;
+}
+
+}  // namespace
+
+class TestBuilder : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void formeScrabble_data()
+    {
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<QString>("attendu");
+        QTest::addRow("accents et ligature") << QStringLiteral("œuvrâmes") << QStringLiteral("OEUVRAMES");
+        QTest::addRow("cédille") << QStringLiteral("ça") << QStringLiteral("CA");
+        QTest::addRow("tilde et tréma") << QStringLiteral("cañon") << QStringLiteral("CANON");
+        QTest::addRow("æ") << QStringLiteral("tænia") << QStringLiteral("TAENIA");
+        QTest::addRow("une lettre") << QStringLiteral("a") << QString();
+        QTest::addRow("apostrophe") << QStringLiteral("l'eau") << QString();
+        QTest::addRow("trait d'union") << QStringLiteral("arc-en-ciel") << QString();
+        QTest::addRow("chiffre") << QStringLiteral("2d") << QString();
+        QTest::addRow("15 lettres") << QStringLiteral("anticonstitutio") << QStringLiteral("ANTICONSTITUTIO");
+        QTest::addRow("16 lettres") << QStringLiteral("anticonstitution") << QString();
+    }
+    void formeScrabble()
+    {
+        QFETCH(QString, mot);
+        QFETCH(QString, attendu);
+        QCOMPARE(builder::formeScrabble(mot), attendu);
+    }
+
+    void expansionHunspell()
+    {
+        const Lexique recent = lexiqueHunspell(fixture(QStringLiteral("recent.aff")),
+                                               fixture(QStringLiteral("recent.dic")), {});
+        QVERIFY2(recent.erreur.isEmpty(), qPrintable(recent.erreur));
+        QVERIFY(recent.etiquete);
+        // Stems that need an affix appear only through one (BLEU does not, CHAT does through "0 0");
+        // the feminine's continuation class adds its plural; the prefix crosses with every suffix;
+        // a condition keeps "ai"/"as" off "lancer"; elided and capitalised forms, symbols and
+        // compounds are not words.
+        const QStringList attendu = {
+            QStringLiteral("ABRILLER"), QStringLiteral("BLEUE"), QStringLiteral("CHAT"), QStringLiteral("CHATE"), QStringLiteral("CHATES"),
+            QStringLiteral("CHATS"), QStringLiteral("ETE"), QStringLiteral("ETES"), QStringLiteral("LANCE"),
+            QStringLiteral("LANCER"), QStringLiteral("LANCES"), QStringLiteral("LANCONS"), QStringLiteral("OEUVRE"),
+            QStringLiteral("OEUVRES"), QStringLiteral("RETWEETAI"), QStringLiteral("RETWEETAS"),
+            QStringLiteral("RETWEETE"), QStringLiteral("RETWEETER"), QStringLiteral("RETWEETES"),
+            QStringLiteral("TWEETAI"), QStringLiteral("TWEETAS"), QStringLiteral("TWEETE"), QStringLiteral("TWEETER"),
+            QStringLiteral("TWEETES"),
+        };
+        QCOMPARE(trie(recent.mots), attendu);
+        QVERIFY(recent.refuses.contains(QStringLiteral("KM")));
+
+        const QList<Analyse> tweetai = recent.analyses.value(QStringLiteral("TWEETAI"));
+        QCOMPARE(tweetai.size(), 1);
+        QCOMPARE(tweetai[0].lemmeScrabble, QStringLiteral("TWEETER"));
+        QVERIFY(tweetai[0].flexion.contains(QStringLiteral("ipsi")));
+        QVERIFY(recent.analyses.value(QStringLiteral("TWEETER"))[0].estInfinitif());
+        // Pronominal-only verbs carry their infinitive tag on the stem itself.
+        QVERIFY(recent.analyses.value(QStringLiteral("ABRILLER"))[0].estInfinitif());
+
+        const Lexique ancien = lexiqueHunspell(fixture(QStringLiteral("ancien.aff")),
+                                               fixture(QStringLiteral("ancien.dic")), {});
+        QVERIFY(!ancien.etiquete);
+        QCOMPARE(trie(ancien.mots), (QStringList{QStringLiteral("CHAT"), QStringLiteral("CHATS"), QStringLiteral("ETE"),
+                                                 QStringLiteral("ETES"), QStringLiteral("LANCER")}));
+    }
+
+    void fichiersIllisibles()
+    {
+        QVERIFY(!lexiqueHunspell(fixture(QStringLiteral("absent.aff")), fixture(QStringLiteral("recent.dic")), {})
+                     .erreur.isEmpty());
+        QVERIFY(!lexiqueListe(fixture(QStringLiteral("absente.txt")), {}).erreur.isEmpty());
+    }
+
+    void exclusionsAppliquees()
+    {
+        const Lexique l = lexiqueListe(QStringList{QStringLiteral("oct"), QStringLiteral("ode")},
+                                       QSet<QString>{QStringLiteral("OCT")});
+        QCOMPARE(trie(l.mots), QStringList{QStringLiteral("ODE")});
+    }
+
+    void tirages_data()
+    {
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<QStringList>("anagrammes");
+        QTest::addColumn<QString>("attendu");
+        QTest::addRow("seul") << QStringLiteral("KIWI") << QStringList{QStringLiteral("KIWI")} << QStringLiteral("IIKW");
+        QTest::addRow("autres listés") << QStringLiteral("CHINE")
+                                       << QStringList{QStringLiteral("NICHE"), QStringLiteral("CHIEN"), QStringLiteral("CHINE")}
+                                       << QStringLiteral("CEHIN - CHIEN NICHE");
+        QTest::addRow("anciens comptés") << QStringLiteral("AIRES")
+                                         << QStringList{QStringLiteral("AIRES"), QStringLiteral("RAIES"), QStringLiteral("SERAI"),
+                                                        QStringLiteral("ARISE"), QStringLiteral("REAIS")}
+                                         << QStringLiteral("AEIRS (+4)");
+        QTest::addRow("nouveau nommé") << QStringLiteral("AIRES")
+                                       << QStringList{QStringLiteral("AIRES"), QStringLiteral("RAIES"), QStringLiteral("SERAI"),
+                                                      QStringLiteral("ARISE"), QStringLiteral("ZZNEUF")}
+                                       << QStringLiteral("AEIRS - ZZNEUF (+3)");
+    }
+    void tirages()
+    {
+        QFETCH(QString, mot);
+        QFETCH(QStringList, anagrammes);
+        QFETCH(QString, attendu);
+        const Lexique ancien = liste({QStringLiteral("CHIEN"), QStringLiteral("NICHE"), QStringLiteral("RAIES"),
+                                      QStringLiteral("SERAI"), QStringLiteral("ARISE"), QStringLiteral("REAIS")});
+        QCOMPARE(tirageAvecAutres(mot, anagrammes, ancien), attendu);
+        // The letters the filter keeps are the rack's letters, whatever the decoration.
+        QString lettres = attendu.section(QStringLiteral(" -"), 0, 0);
+        lettres.remove(QRegularExpression(QStringLiteral("[()+1-8 ]")));
+        QCOMPARE(lettres, lettresTriees(mot));
+    }
+
+    void basesDeListes()
+    {
+        const Lexique ancien = lexiqueListe(fixture(QStringLiteral("ancienne.txt")), {});
+        const Lexique recent = lexiqueListe(fixture(QStringLiteral("recente.txt")), {});
+        QVERIFY(ancien.erreur.isEmpty() && recent.erreur.isEmpty());
+        QCOMPARE(trie(ancien.mots), (QStringList{QStringLiteral("CHAT"), QStringLiteral("CHATS"), QStringLiteral("ETE"),
+                                                 QStringLiteral("ETES"), QStringLiteral("LANCER"), QStringLiteral("OEUVRE")}));
+        const Fabrication f = fabriquer(ancien, recent);
+        const auto base = [&](const char* nom) { return f.fichiers.value(QStringLiteral("listes/") + QLatin1String(nom)); };
+        QCOMPARE(base("4L.txt"), QStringList{QStringLiteral("IIKW;KIWI")});
+        QCOMPARE(base("5L.txt"), QStringList{QStringLiteral("IIKSW;KIWIS")});
+        QCOMPARE(base("7L.txt"), QStringList{QStringLiteral("EEORSUV;OEUVRES")});
+        QCOMPARE(base("7L_a.txt"), QStringList{QStringLiteral("EEORSUV;OEUVRES")});
+        QCOMPARE(base("7L_b.txt"), QStringList{});
+        QCOMPARE(base("LC_2-6L.txt"), (QStringList{QStringLiteral("IIKSW;KIWIS"), QStringLiteral("IIKW;KIWI")}));
+        QCOMPARE(base("2-8L.txt"), (QStringList{QStringLiteral("EEORSUV;OEUVRES"), QStringLiteral("IIKSW;KIWIS"),
+                                                QStringLiteral("IIKW;KIWI")}));
+        // Three new anagrams and no older one: no unique base, no "multiples" base.
+        QCOMPARE(base("5L_multiples.txt"), QStringList{});
+        QCOMPARE(base("Nouvelles_rallonges_arriere.txt"),
+                 (QStringList{QStringLiteral("KIWI?;S"), QStringLiteral("OEUVRE?;S")}));
+        QCOMPARE(base("Rallonges_arriere_sur_ODS8.txt"), QStringList{QStringLiteral("KIWI?;S")});
+        QCOMPARE(base("Nouvelles_rallonges_avant.txt"), QStringList{});
+
+        // Without tags the builder says what it could not make, and why.
+        QStringList manquants;
+        for (const QString& m : f.manquants)
+            manquants.append(m.section(QStringLiteral(" : "), 0, 0));
+        manquants.sort();
+        QCOMPARE(manquants, (QStringList{QStringLiteral("infosouris-ods8.txt"), QStringLiteral("listes/Nouvelles_rallonges_ar_conj.txt"),
+                                         QStringLiteral("listes/VB_5-9L.txt"), QStringLiteral("listes/inv.txt"),
+                                         QStringLiteral("listes/nouvelles_declinaisons.txt"), QStringLiteral("listes/vbi_gd.txt"),
+                                         QStringLiteral("listes/vbt_gd.txt")}));
+        for (const QString& attendu : fichiersAttendus())
+            QVERIFY(f.fichiers.contains(attendu) != manquants.contains(attendu));
+    }
+
+    void basesEtiquetees()
+    {
+        const Lexique ancien = liste({QStringLiteral("TWEET"), QStringLiteral("TWEETS"), QStringLiteral("KIWI"),
+                                      QStringLiteral("RAIES"), QStringLiteral("SERAI"), QStringLiteral("ARISE")});
+        Lexique recent = liste({QStringLiteral("TWEET"), QStringLiteral("TWEETS"), QStringLiteral("KIWI"),
+                                QStringLiteral("KIWIS"), QStringLiteral("TWEETER"), QStringLiteral("TWEETA"),
+                                QStringLiteral("RAIES"), QStringLiteral("SERAI"), QStringLiteral("ARISE"),
+                                QStringLiteral("AIRES"), QStringLiteral("DORMIR"), QStringLiteral("JADIS")});
+        recent.etiquete = true;
+        const QString vTr = QStringLiteral("v1_it____a");
+        recent.analyses[QStringLiteral("TWEETER")] = {analyse(QStringLiteral("tweeter"), {}, vTr, {QStringLiteral("infi")})};
+        recent.analyses[QStringLiteral("TWEETA")] = {analyse(QStringLiteral("tweeter"), {}, vTr,
+                                                             {QStringLiteral("ipsi"), QStringLiteral("3sg")})};
+        recent.analyses[QStringLiteral("KIWIS")] = {analyse(QStringLiteral("kiwi"), {QStringLiteral("nom")}, {}, {},
+                                                            {QStringLiteral("mas"), QStringLiteral("pl")})};
+        recent.analyses[QStringLiteral("AIRES")] = {analyse(QStringLiteral("aire"), {QStringLiteral("nom")}, {}, {},
+                                                            {QStringLiteral("fem"), QStringLiteral("pl")})};
+        recent.analyses[QStringLiteral("DORMIR")] = {analyse(QStringLiteral("dormir"), {}, QStringLiteral("v3_i_____a"),
+                                                             {QStringLiteral("infi")})};
+        recent.analyses[QStringLiteral("JADIS")] = {analyse(QStringLiteral("jadis"), {QStringLiteral("adv")}, {}, {})};
+
+        const Fabrication f = fabriquer(ancien, recent);
+        QVERIFY(f.manquants.isEmpty());
+        const auto base = [&](const char* nom) { return f.fichiers.value(QStringLiteral("listes/") + QLatin1String(nom)); };
+        QCOMPARE(base("VB_5-9L.txt"), (QStringList{QStringLiteral("DIMORR;DORMIR"), QStringLiteral("EEERTTW;TWEETER")}));
+        // KIWIS is a new plural of an older noun: a new form, kept out of the unique base.
+        QCOMPARE(base("nouvelles_declinaisons.txt"), QStringList{QStringLiteral("IIKSW;KIWIS")});
+        QCOMPARE(base("5L.txt"), (QStringList{QStringLiteral("ADIJS;JADIS")}));
+        QCOMPARE(base("6L.txt"), (QStringList{QStringLiteral("AEETTW;TWEETA"), QStringLiteral("DIMORR;DORMIR")}));
+        QCOMPARE(base("2-8L.txt").contains(QStringLiteral("IIKSW;KIWIS")), true);
+        QCOMPARE(base("5L_multiples.txt"), QStringList{QStringLiteral("AEIRS (+3);AIRES")});
+        // TWEETA is a conjugated form, KIWIS is not: the back hooks split between the two files,
+        // and each line gives every hook of the word.
+        QCOMPARE(base("Nouvelles_rallonges_ar_conj.txt"), QStringList{QStringLiteral("TWEET?;AS")});
+        QCOMPARE(base("Nouvelles_rallonges_arriere.txt"), QStringList{QStringLiteral("KIWI?;S")});
+        QCOMPARE(base("Rallonges_arriere_sur_ODS8.txt"), QStringList{});
+
+        QCOMPARE(f.fichiers.value(QStringLiteral("listes/vbt_gd.txt")), QStringList{QStringLiteral("TWEETER")});
+        QCOMPARE(f.fichiers.value(QStringLiteral("listes/vbi_gd.txt")), QStringList{QStringLiteral("DORMIR")});
+        QCOMPARE(f.fichiers.value(QStringLiteral("listes/inv.txt")), QStringList{QStringLiteral("JADIS")});
+        const QStringList notes = f.fichiers.value(QStringLiteral("infosouris-ods8.txt"));
+        QCOMPARE(notes.size() % 2, 0);
+        const qsizetype i = notes.indexOf(QStringLiteral("TWEETA"));
+        QVERIFY(i >= 0 && i % 2 == 0);
+        QCOMPARE(notes[i + 1], QStringLiteral("passé simple de tweeter"));
+
+        // Same inputs, same bytes.
+        QCOMPARE(fabriquer(ancien, recent).fichiers, f.fichiers);
+    }
+
+    void notes_data()
+    {
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<QList<Analyse>>("analyses");
+        QTest::addColumn<QString>("attendu");
+        QTest::addRow("nom féminin") << QStringLiteral("AIRE")
+                                     << QList<Analyse>{analyse(QStringLiteral("aire"), {QStringLiteral("nom")}, {}, {},
+                                                               {QStringLiteral("fem"), QStringLiteral("sg")})}
+                                     << QStringLiteral("n. f.");
+        QTest::addRow("féminin pluriel") << QStringLiteral("JOLIES")
+                                         << QList<Analyse>{analyse(QStringLiteral("joli"), {QStringLiteral("adj")}, {}, {},
+                                                                   {QStringLiteral("fem"), QStringLiteral("pl")})}
+                                         << QStringLiteral("fém. pl. de joli");
+        QTest::addRow("pluriel d'un nom féminin")
+            << QStringLiteral("KUNZITES")
+            << QList<Analyse>{analyse(QStringLiteral("kunzite"), {QStringLiteral("nom")}, {}, {},
+                                      {QStringLiteral("fem"), QStringLiteral("pl")}, QStringList{QStringLiteral("pl")})}
+            << QStringLiteral("pl. de kunzite");
+        QTest::addRow("verbe") << QStringLiteral("LEVER")
+                               << QList<Analyse>{analyse(QStringLiteral("lever"), {}, QStringLiteral("v1_it_q__a"),
+                                                         {QStringLiteral("infi")})}
+                               << QStringLiteral("v. tr. et intr. et pron.");
+        QTest::addRow("temps regroupés") << QStringLiteral("MANGE")
+                                         << QList<Analyse>{analyse(QStringLiteral("manger"), {}, QStringLiteral("v1_it____a"),
+                                                                   {QStringLiteral("ipre"), QStringLiteral("1sg")}),
+                                                           analyse(QStringLiteral("manger"), {}, QStringLiteral("v1_it____a"),
+                                                                   {QStringLiteral("spre"), QStringLiteral("1sg")})}
+                                         << QStringLiteral("présent, subj. présent de manger");
+        QTest::addRow("rien à dire") << QStringLiteral("ZZZ") << QList<Analyse>{} << QString();
+    }
+    void notes()
+    {
+        QFETCH(QString, mot);
+        QFETCH(QList<Analyse>, analyses);
+        QFETCH(QString, attendu);
+        QCOMPARE(noteGrammaticale(mot, analyses), attendu);
+    }
+
+    void participePasse_data()
+    {
+        QTest::addColumn<QString>("verbe");
+        QTest::addColumn<bool>("invariable");
+        QTest::addColumn<bool>("transitif");
+        QTest::addRow("dormir") << QStringLiteral("v3_i_____a") << true << false;
+        QTest::addRow("nuire, se nuire") << QStringLiteral("v3_i_nq__a") << true << false;
+        QTest::addRow("neiger") << QStringLiteral("v1_i___mzz") << true << false;
+        QTest::addRow("manger") << QStringLiteral("v1_it_x__a") << false << true;
+        QTest::addRow("aller, avec être") << QStringLiteral("v1_i__e_e_") << false << false;
+        QTest::addRow("pronominal seulement") << QStringLiteral("v1____p_e_") << false << false;
+    }
+    void participePasse()
+    {
+        QFETCH(QString, verbe);
+        QFETCH(bool, invariable);
+        QFETCH(bool, transitif);
+        const Analyse a = analyse(QStringLiteral("x"), {}, verbe, {QStringLiteral("infi")});
+        QCOMPARE(a.participeInvariable(), invariable);
+        QCOMPARE(a.transitif(), transitif);
+    }
+
+    void marqueurs()
+    {
+        QSet<QByteArray> vus;
+        for (const QString sigle : {QStringLiteral("ppi"), QStringLiteral("inv"), QStringLiteral("vbt")}) {
+            const QByteArray bmp = marqueurBmp(sigle);
+            QCOMPARE(bmp.left(2), QByteArray("BM"));
+            QCOMPARE(qFromLittleEndian<quint32>(bmp.constData() + 2), quint32(bmp.size()));
+            QCOMPARE(qFromLittleEndian<qint32>(bmp.constData() + 18), 28);
+            QCOMPARE(qFromLittleEndian<qint32>(bmp.constData() + 22), 28);
+            QCOMPARE(qFromLittleEndian<quint16>(bmp.constData() + 28), quint16(24));
+            const QImage image = QImage::fromData(bmp, "BMP");
+            QCOMPARE(image.size(), QSize(28, 28));
+            vus.insert(bmp);
+        }
+        QCOMPARE(vus.size(), 3);
+    }
+
+    void carillon()
+    {
+        const QByteArray wav = carillonWav();
+        QCOMPARE(wav.left(4), QByteArray("RIFF"));
+        QCOMPARE(wav.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(qFromLittleEndian<quint16>(wav.constData() + 20), quint16(1));
+        const quint32 donnees = qFromLittleEndian<quint32>(wav.constData() + 40);
+        QCOMPARE(qsizetype(donnees) + 44, wav.size());
+        const double secondes = double(donnees) / qFromLittleEndian<quint32>(wav.constData() + 28);
+        QVERIFY(secondes > 0.3 && secondes < 2.0);
+        // Fades out: the last sample is silent.
+        QCOMPARE(qFromLittleEndian<qint16>(wav.constData() + wav.size() - 2), qint16(0));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBuilder)
+#include "test_builder.moc"

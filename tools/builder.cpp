@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fabrique.h"
+#include "lexique.h"
+#include "ressources.h"
+
+#include "data/texte.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+
+QTextStream& sortie()
+{
+    static QTextStream flux(stdout);
+    return flux;
+}
+
+QTextStream& erreurs()
+{
+    static QTextStream flux(stderr);
+    return flux;
+}
+
+bool ecrireOctets(const QString& chemin, const QByteArray& octets)
+{
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit()) {
+        erreurs() << "Impossible d'écrire " << chemin << " : " << fichier.errorString() << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+int ressources(const QString& dossier)
+{
+    bool ok = true;
+    for (const QString sigle : {QStringLiteral("ppi"), QStringLiteral("inv"), QStringLiteral("vbt")})
+        ok = ecrireOctets(dossier + QStringLiteral("/images/%1_28x28.bmp").arg(sigle), builder::marqueurBmp(sigle)) && ok;
+    ok = ecrireOctets(dossier + QStringLiteral("/APP05.WAV"), builder::carillonWav()) && ok;
+    return ok ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lexidor-builder"));
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral(
+        "Fabrique les bases d'entraînement de Lexidor à partir de deux éditions d'un lexique.\n"
+        "  lexidor-builder --hunspell ANCIEN.aff ANCIEN.dic RECENT.aff RECENT.dic --sortie DOSSIER\n"
+        "  lexidor-builder --listes ANCIENNE.txt RECENTE.txt --sortie DOSSIER\n"
+        "  lexidor-builder --ressources --sortie DOSSIER"));
+    options.addHelpOption();
+    const QCommandLineOption hunspell(QStringLiteral("hunspell"),
+        QStringLiteral("Les fichiers sont deux dictionnaires hunspell (.aff et .dic de l'ancienne puis de la récente édition)."));
+    const QCommandLineOption listes(QStringLiteral("listes"),
+        QStringLiteral("Les fichiers sont deux listes de mots, un par ligne (ancienne puis récente édition)."));
+    const QCommandLineOption ressourcesOpt(QStringLiteral("ressources"),
+        QStringLiteral("Dessine les marqueurs (images/) et le son de fin (APP05.WAV)."));
+    const QCommandLineOption dossier(QStringLiteral("sortie"), QStringLiteral("Dossier de sortie (il reçoit listes/ et infosouris-ods8.txt)."),
+                                     QStringLiteral("dossier"));
+    const QCommandLineOption exclusions(QStringLiteral("exclusions"),
+        QStringLiteral("Mots à écarter (abréviations), un par ligne."), QStringLiteral("fichier"));
+    options.addOptions({hunspell, listes, ressourcesOpt, dossier, exclusions});
+    options.addPositionalArgument(QStringLiteral("fichiers"), QStringLiteral("Les lexiques, dans l'ordre ci-dessus."));
+    options.process(app);
+
+    if (!options.isSet(dossier)) {
+        erreurs() << "Il manque --sortie DOSSIER." << Qt::endl;
+        return 2;
+    }
+    const QString racine = options.value(dossier);
+    if (options.isSet(ressourcesOpt))
+        return ressources(racine);
+
+    QSet<QString> exclus;
+    if (options.isSet(exclusions)) {
+        QString erreur;
+        exclus = builder::lireExclusions(options.value(exclusions), &erreur);
+        if (!erreur.isEmpty()) {
+            erreurs() << erreur << Qt::endl;
+            return 1;
+        }
+    }
+
+    const QStringList fichiers = options.positionalArguments();
+    builder::Lexique ancien, nouveau;
+    if (options.isSet(hunspell) && fichiers.size() == 4) {
+        ancien = builder::lexiqueHunspell(fichiers[0], fichiers[1], exclus);
+        nouveau = builder::lexiqueHunspell(fichiers[2], fichiers[3], exclus);
+    } else if (options.isSet(listes) && fichiers.size() == 2) {
+        ancien = builder::lexiqueListe(fichiers[0], exclus);
+        nouveau = builder::lexiqueListe(fichiers[1], exclus);
+    } else {
+        erreurs() << "Donnez --hunspell et quatre fichiers, ou --listes et deux fichiers (voir --help)." << Qt::endl;
+        return 2;
+    }
+    for (const builder::Lexique* l : {&ancien, &nouveau}) {
+        if (!l->erreur.isEmpty()) {
+            erreurs() << l->erreur << Qt::endl;
+            return 1;
+        }
+    }
+    if (nouveau.mots.isEmpty()) {
+        erreurs() << "Le lexique récent ne contient aucun mot jouable." << Qt::endl;
+        return 1;
+    }
+    // Words that only symbols or names give in the newer release are not words of the older one either.
+    for (const QString& mot : nouveau.refuses)
+        ancien.mots.remove(mot);
+
+    sortie() << "Ancien lexique : " << ancien.mots.size() << " mots ; récent : " << nouveau.mots.size() << " mots."
+             << Qt::endl;
+    const builder::Fabrication fab = builder::fabriquer(ancien, nouveau);
+    bool ok = true;
+    for (auto it = fab.fichiers.cbegin(); it != fab.fichiers.cend(); ++it) {
+        const QString chemin = racine + u'/' + it.key();
+        QDir().mkpath(QFileInfo(chemin).absolutePath());
+        const QString erreur = data::ecrireFichier(chemin, it.value());
+        if (!erreur.isEmpty()) {
+            erreurs() << erreur << Qt::endl;
+            ok = false;
+            continue;
+        }
+        sortie() << it.key() << " : " << it.value().size() << " lignes" << Qt::endl;
+    }
+    for (const QString& m : fab.manquants)
+        sortie() << "Non fabriqué : " << m << Qt::endl;
+    for (const QString& r : fab.remarques)
+        sortie() << "Remarque : " << r << Qt::endl;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Rebuilds the shipped word data (runtime/listes, runtime/infosouris-ods8.txt), the marker pictures
+# and the end chime from the two pinned releases of the French hunspell lexicon.
+#   tools/regenerate-data.sh           regenerate into runtime/
+#   tools/regenerate-data.sh --check   regenerate into a temporary folder and compare byte for byte
+# LEXIDOR_BUILD_DIR chooses where the builder is compiled (default: build/builder).
+set -euo pipefail
+
+racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+verifier=0
+case "${1:-}" in
+    --check) verifier=1 ;;
+    "") ;;
+    *) echo "usage: $0 [--check]" >&2; exit 2 ;;
+esac
+
+# Newer release (7.0, with grammatical tags) and older release (6.3, same "classique" lexicon).
+paquet_deb="hunspell-fr-classical"
+version_deb="1:7.0-1"
+sha_deb="4dda94962c68d6a9276949b314f56a17f739da395f8f7978a49d1886d613526c"
+paquet_npm="dictionary-fr@2.2.0"
+sha_npm="73a2c314fd1c5d1862d902f2fb3fbfcdebee878c16511f89e0a6696a4c45f678"
+
+travail="$(mktemp -d)"
+trap 'rm -rf "$travail"' EXIT
+
+echo "Téléchargement des lexiques..."
+(
+    cd "$travail"
+    # apt warns that its sandbox user cannot write into a private temporary folder: harmless here.
+    apt-get download "${paquet_deb}=${version_deb}" 2>&1 >/dev/null | grep -v 'unsandboxed' >&2 || true
+    npm pack --silent "$paquet_npm" >/dev/null
+)
+deb="$(ls "$travail"/${paquet_deb}_*.deb)"
+tgz="$(ls "$travail"/dictionary-fr-*.tgz)"
+echo "$sha_deb  $deb" | sha256sum --check --quiet
+echo "$sha_npm  $tgz" | sha256sum --check --quiet
+
+mkdir -p "$travail/recent" "$travail/ancien"
+dpkg-deb -x "$deb" "$travail/recent"
+tar -xzf "$tgz" -C "$travail/ancien"
+
+construction="${LEXIDOR_BUILD_DIR:-$racine/build/builder}"
+echo "Compilation du fabricant dans $construction..."
+cmake -S "$racine" -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLEXIDOR_BENCH=OFF >/dev/null
+cmake --build "$construction" --target lexidor-builder >/dev/null
+fabricant="$construction/tools/lexidor-builder"
+
+if [ "$verifier" = 1 ]; then
+    sortie="$travail/sortie"
+else
+    sortie="$racine/runtime"
+fi
+mkdir -p "$sortie"
+
+"$fabricant" --hunspell \
+    "$travail/ancien/package/index.aff" "$travail/ancien/package/index.dic" \
+    "$travail/recent/usr/share/hunspell/fr.aff" "$travail/recent/usr/share/hunspell/fr.dic" \
+    --exclusions "$racine/tools/exclusions.txt" --sortie "$sortie"
+"$fabricant" --ressources --sortie "$sortie"
+
+if [ "$verifier" = 1 ]; then
+    ecarts=0
+    while IFS= read -r fichier; do
+        relatif="${fichier#"$sortie"/}"
+        if ! cmp -s "$fichier" "$racine/runtime/$relatif"; then
+            echo "DIFFÉRENT : runtime/$relatif"
+            ecarts=1
+        fi
+    done < <(find "$sortie" -type f | sort)
+    if [ "$ecarts" = 0 ]; then
+        echo "Les fichiers livrés sont identiques, octet pour octet, à ceux que les lexiques donnent."
+    fi
+    exit "$ecarts"
+fi
+echo "Données écrites dans $sortie."
