@@ -45,7 +45,7 @@ QString Apropos::texte()
         QStringLiteral("Lexidor est un logiciel libre, publié sous licence GPL-3.0-or-later"),
         QStringLiteral("(GNU General Public License, version 3 ou toute version ultérieure)."),
         QStringLiteral("Les listes de mots sont construites à partir du dictionnaire français"),
-        QStringLiteral("de Dicollecte, distribué sous licence MPL-2.0 (Mozilla Public License 2.0)."),
+        QStringLiteral("de Dicollecte, sous licence MPL-2.0 (Mozilla Public License 2.0) : voir NOTICE."),
         QStringLiteral("Contact : aucune adresse électronique n'est publiée pour ce logiciel."),
         QStringLiteral("Toutes vos remarques, questions, bugs, etc. sont les bienvenus."),
         QString(),
