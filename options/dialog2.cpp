@@ -253,7 +253,9 @@ void Dialog2::changeEvent(QEvent* e)
         return;
     // Another window of the program took the focus: stay above it without taking the focus back.
     QTimer::singleShot(0, this, [this] {
-        if (isVisible() && QApplication::activeWindow() && QApplication::activeWindow() != this)
+        // A message box waiting for an answer must stay visible.
+        if (isVisible() && QApplication::activeWindow() && QApplication::activeWindow() != this &&
+            !QApplication::activeModalWidget())
             raise();
     });
 }

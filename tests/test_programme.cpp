@@ -84,6 +84,11 @@ void TestProgramme::demarrageSurLesDonneesLivrees()
     }
     QCOMPARE(m.Command8->text(), u"Se tester sur 150 mots aléatoires"_qs);
     QCOMPARE(m.couleurdufond, u"Par défaut"_qs);
+    const QString captures = qEnvironmentVariable("LEXIDOR_CAPTURES");
+    if (!captures.isEmpty()) {
+        QDir().mkpath(captures);
+        QVERIFY(m.grab().save(QDir(captures).filePath(QStringLiteral("menu-donnees-livrees.png"))));
+    }
 }
 
 void TestProgramme::chaqueBaseSeLance_data()
