@@ -130,6 +130,17 @@ void TestProgramme::chaqueBaseSeLance()
         QCOMPARE(tirage->property("text").toString().isEmpty(), vide);
         QCOMPARE(f.cursor().shape(), Qt::ArrowCursor);
     }
+    // Back to the menu, which launches again with a fresh context.
+    if (auto* retour = f.findChild<QPushButton*>(QStringLiteral("quitter"))) {
+        QTest::mouseClick(retour, Qt::LeftButton);
+        QVERIFY(m.isVisible());
+        QVERIFY(!f.isVisible());
+        m.Command6_Click();
+        QCOMPARE(m.toue, u"T"_qs);
+        QCOMPARE(m.typ, QString());
+        QCOMPARE(f.fich, u"listes\\nouvelles_declinaisons.txt"_qs);
+        QVERIFY(f.isVisible());
+    }
 }
 
 QTEST_MAIN(TestProgramme)
