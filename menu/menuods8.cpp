@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
 namespace {
 
@@ -196,12 +197,14 @@ void MenuODS8::Form_Load()
     d.affecterechantillons(d.nbechantillon);
     Command8->setText(menu::legendeTest(d.nbechantillon));
 
-    const QString probleme = comptes.message();
-    if (!probleme.isEmpty())
-        app::signaler(probleme, app::Icone::Avertissement);
-    const QString avis = menu::messageReglages(reglages);
+    // Shown once the event loop runs, so that the menu is already on screen behind them.
+    QStringList avis{comptes.message(), menu::messageReglages(reglages)};
+    avis.removeAll(QString());
     if (!avis.isEmpty())
-        app::signaler(avis, app::Icone::Avertissement);
+        QTimer::singleShot(0, this, [this, avis] {
+            for (const QString& a : avis)
+                app::signaler(a, app::Icone::Avertissement, this);
+        });
 }
 
 void MenuODS8::lancer(const QString& bouton, int index)

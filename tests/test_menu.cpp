@@ -70,6 +70,7 @@ MenuODS8& TestMenu::demarrer(const QStringList& reglages)
     inst->ecrireLignes(QStringLiteral("settings.dat"), reglages);
     MenuODS8& m = app::menu();
     m.show();
+    QCoreApplication::processEvents();
     return m;
 }
 
@@ -209,6 +210,8 @@ void TestMenu::reglages()
     if (!fichier.isNull())
         inst->ecrire(QStringLiteral("settings.dat"), fichier);
     MenuODS8& m = app::menu();
+    QCOMPARE(this->messages.size(), 0);
+    QCoreApplication::processEvents();
     QCOMPARE(m.Command8->text(), legende);
     QCOMPARE(app::dialog2().nbechuni, nbechuni);
     QCOMPARE(app::dialog2().tempsparmot, tempsparmot);

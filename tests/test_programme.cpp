@@ -75,6 +75,7 @@ void TestProgramme::demarrageSurLesDonneesLivrees()
         QSKIP("no word data in the runtime folder");
     MenuODS8& m = app::menu();
     m.show();
+    QCoreApplication::processEvents();
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
     for (const auto& l : menu::labelsComptes()) {
         const auto n = data::compterLignes(data::lireFichier(QStringLiteral("listes\\") + l.fichier).octets);
@@ -115,6 +116,7 @@ void TestProgramme::chaqueBaseSeLance()
     }
     MenuODS8& m = app::menu();
     m.show();
+    QCoreApplication::processEvents();
     const auto* e = menu::entree(nom, index);
     QVERIFY(e);
     QTest::mouseClick(m.findChild<QPushButton*>(ctl::nomControle(nom, index)), Qt::LeftButton);
