@@ -112,6 +112,13 @@ private Q_SLOTS:
                                                  QStringLiteral("ETES"), QStringLiteral("LANCER")}));
     }
 
+    void encodageDeclare()
+    {
+        const Lexique l = lexiqueHunspell(fixture(QStringLiteral("latin1.aff")), fixture(QStringLiteral("latin1.dic")), {});
+        QVERIFY2(l.erreur.isEmpty(), qPrintable(l.erreur));
+        QCOMPARE(trie(l.mots), (QStringList{QStringLiteral("ETE"), QStringLiteral("ETES")}));
+    }
+
     void fichiersIllisibles()
     {
         QVERIFY(!lexiqueHunspell(fixture(QStringLiteral("absent.aff")), fixture(QStringLiteral("recent.dic")), {})
@@ -177,8 +184,8 @@ private Q_SLOTS:
                                                 QStringLiteral("IIKW;KIWI")}));
         // Three new anagrams and no older one: no unique base, no "multiples" base.
         QCOMPARE(base("5L_multiples.txt"), QStringList{});
-        QCOMPARE(base("Nouvelles_rallonges_arriere.txt"),
-                 (QStringList{QStringLiteral("KIWI?;S"), QStringLiteral("OEUVRE?;S")}));
+        // KIWI is new itself: its hook belongs to the hooks of new words only.
+        QCOMPARE(base("Nouvelles_rallonges_arriere.txt"), QStringList{QStringLiteral("OEUVRE?;S")});
         QCOMPARE(base("Rallonges_arriere_sur_ODS8.txt"), QStringList{QStringLiteral("KIWI?;S")});
         QCOMPARE(base("Nouvelles_rallonges_avant.txt"), QStringList{});
 
@@ -193,6 +200,16 @@ private Q_SLOTS:
                                          QStringLiteral("listes/vbt_gd.txt")}));
         for (const QString& attendu : fichiersAttendus())
             QVERIFY(f.fichiers.contains(attendu) != manquants.contains(attendu));
+    }
+
+    void motsRefusesAbsentsDeLAncienne()
+    {
+        // NICHE of the older release is, in the newer one, only a name: it is no older anagram of CHINE.
+        Lexique recent = liste({QStringLiteral("CHINE")});
+        recent.refuses.insert(QStringLiteral("NICHE"));
+        const Fabrication f = fabriquer(liste({QStringLiteral("NICHE")}), recent);
+        QCOMPARE(f.fichiers.value(QStringLiteral("listes/5L.txt")), QStringList{QStringLiteral("CEHIN;CHINE")});
+        QCOMPARE(f.fichiers.value(QStringLiteral("listes/5L_multiples.txt")), QStringList{});
     }
 
     void basesEtiquetees()
@@ -263,6 +280,10 @@ private Q_SLOTS:
             << QList<Analyse>{analyse(QStringLiteral("kunzite"), {QStringLiteral("nom")}, {}, {},
                                       {QStringLiteral("fem"), QStringLiteral("pl")}, QStringList{QStringLiteral("pl")})}
             << QStringLiteral("pl. de kunzite");
+        QTest::addRow("élision") << QStringLiteral("ABOTAS")
+                                 << QList<Analyse>{analyse(QStringLiteral("aboter"), {}, QStringLiteral("v1_it____a"),
+                                                           {QStringLiteral("ipsi"), QStringLiteral("2sg")})}
+                                 << QStringLiteral("passé simple d'aboter");
         QTest::addRow("verbe") << QStringLiteral("LEVER")
                                << QList<Analyse>{analyse(QStringLiteral("lever"), {}, QStringLiteral("v1_it_q__a"),
                                                          {QStringLiteral("infi")})}

@@ -113,9 +113,6 @@ int main(int argc, char** argv)
         erreurs() << "Le lexique récent ne contient aucun mot jouable." << Qt::endl;
         return 1;
     }
-    // Words that only symbols or names give in the newer release are not words of the older one either.
-    for (const QString& mot : nouveau.refuses)
-        ancien.mots.remove(mot);
 
     sortie() << "Ancien lexique : " << ancien.mots.size() << " mots ; récent : " << nouveau.mots.size() << " mots."
              << Qt::endl;

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace builder {
 
@@ -44,15 +45,27 @@ QList<ClasseCaracteres> analyserCondition(const QString& texte)
     return classes;
 }
 
-// Hunspell files are UTF-8 whatever the program's own files use.
-QStringList lireUtf8(const QString& chemin, QString* erreur)
+// Hunspell files name their own encoding with "SET" in the .aff file (UTF-8 when absent), whatever
+// the program's own files use.
+QStringList lireHunspell(const QString& chemin, QByteArray encodage, QString* erreur)
 {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) {
         *erreur = QStringLiteral("Impossible de lire %1 : %2").arg(chemin, fichier.errorString());
         return {};
     }
-    QString texte = QString::fromUtf8(fichier.readAll());
+    const QByteArray octets = fichier.readAll();
+    if (encodage.isEmpty()) {
+        static const QRegularExpression set(QStringLiteral("^SET\\s+(\\S+)"), QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch m = set.match(QString::fromLatin1(octets));
+        encodage = m.hasMatch() ? m.captured(1).toLatin1() : QByteArray("UTF-8");
+    }
+    QStringDecoder decodeur(encodage.constData());
+    if (!decodeur.isValid()) {
+        *erreur = QStringLiteral("%1 : encodage « %2 » inconnu").arg(chemin, QString::fromLatin1(encodage));
+        return {};
+    }
+    QString texte = decodeur(octets);
     texte.remove(u'\r');
     return texte.split(u'\n');
 }
@@ -121,7 +134,9 @@ Affixes analyserAffixes(const QStringList& lignes)
         if (c.isEmpty())
             continue;
         const QString& cle = c[0];
-        if (cle == QLatin1String("FLAG") && c.size() > 1) {
+        if (cle == QLatin1String("SET") && c.size() > 1) {
+            affixes.encodage = c[1].toLatin1();
+        } else if (cle == QLatin1String("FLAG") && c.size() > 1) {
             affixes.drapeauxLongs = c[1] == QLatin1String("long");
             affixes.drapeauxNumeriques = c[1] == QLatin1String("num");
         } else if (cle == QLatin1String("NEEDAFFIX") && c.size() > 1) {
@@ -161,7 +176,7 @@ Affixes analyserAffixes(const QStringList& lignes)
 Affixes lireAffixes(const QString& chemin)
 {
     QString erreur;
-    const QStringList lignes = lireUtf8(chemin, &erreur);
+    const QStringList lignes = lireHunspell(chemin, {}, &erreur);
     if (!erreur.isEmpty()) {
         Affixes vide;
         vide.erreur = erreur;
@@ -212,7 +227,7 @@ QList<Entree> analyserDictionnaire(const QStringList& lignes, const Affixes& aff
 
 QList<Entree> lireDictionnaire(const QString& chemin, const Affixes& affixes, QString* erreur)
 {
-    const QStringList lignes = lireUtf8(chemin, erreur);
+    const QStringList lignes = lireHunspell(chemin, affixes.encodage, erreur);
     if (!erreur->isEmpty())
         return {};
     return analyserDictionnaire(lignes, affixes);

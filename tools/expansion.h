@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -33,6 +34,7 @@ struct RegleAffixe {
 };
 
 struct Affixes {
+    QByteArray encodage;    // SET; the .dic file uses it too
     bool drapeauxLongs = false;
     bool drapeauxNumeriques = false;
     QString besoinAffixe;   // NEEDAFFIX

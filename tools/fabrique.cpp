@@ -195,7 +195,9 @@ void Atelier::bases()
         if (solutionUnique(mot)) {
             if (n <= 8)
                 tirage28.append(ligne);
-            if (n <= 9 && !(etiquete && nouvelleForme(mot)))
+            // The new forms that have their own base (5 to 8 letters) stay out of this one.
+            const bool formeAPart = etiquete && n >= 5 && n <= 8 && nouvelleForme(mot);
+            if (n <= 9 && !formeAPart)
                 uniques[std::max(n, 3)].append(ligne);
         }
         if (n >= 5 && n <= 9 && anciensParCle.contains(lettresTriees(mot)))
@@ -216,11 +218,12 @@ void Atelier::bases()
     for (const QString& ajoute : ajoutes) {
         const QString avant = ajoute.mid(1);
         const QString arriere = ajoute.left(ajoute.size() - 1);
-        if (nouveau.contient(avant) && !vus.contains(u'?' + avant)) {
+        // A new hook is one an older word gains; hooks of new words have the "sur ODS8" bases.
+        if (ancien.contient(avant) && nouveau.contient(avant) && !vus.contains(u'?' + avant)) {
             vus.insert(u'?' + avant);
             nouvAvant.append(u'?' + avant + u';' + rallongesAvant(avant));
         }
-        if (nouveau.contient(arriere) && !vus.contains(arriere + u'?')) {
+        if (ancien.contient(arriere) && nouveau.contient(arriere) && !vus.contains(arriere + u'?')) {
             vus.insert(arriere + u'?');
             const QString lettres = rallongesArriere(arriere);
             bool conj = false;
@@ -399,6 +402,15 @@ QString classeNom(const QString& categorie, const QStringList& traits)
     return texte;
 }
 
+// " de manger", " d'aboyer": "de" elides before a vowel.
+QString deLemme(const QString& lemme)
+{
+    static const QString voyelles = QStringLiteral("aàâeéèêëiîïoôuùûyœæ");
+    if (!lemme.isEmpty() && voyelles.contains(lemme[0]))
+        return QStringLiteral(" d'") + lemme;
+    return QStringLiteral(" de ") + lemme;
+}
+
 }  // namespace
 
 QString tirageAvecAutres(const QString& mot, const QStringList& anagrammes, const Lexique& ancien)
@@ -471,7 +483,7 @@ QString noteGrammaticale(const QString& mot, const QList<Analyse>& analyses)
                     QString gn = genreNombre(a.traitsAffixes);
                     if (gn.isEmpty())
                         gn = QStringLiteral("forme");
-                    ajouter(gn + QStringLiteral(" de ") + a.lemme);
+                    ajouter(gn + deLemme(a.lemme));
                 }
             } else if (c == QLatin1String("adv") || c == QLatin1String("negadv") || c == QLatin1String("advint")) {
                 ajouter(QStringLiteral("adv."));
@@ -489,7 +501,7 @@ QString noteGrammaticale(const QString& mot, const QList<Analyse>& analyses)
         }
     }
     for (const QString& lemme : ordreLemmes)
-        ajouter(tempsParLemme.value(lemme).join(QStringLiteral(", ")) + QStringLiteral(" de ") + lemme);
+        ajouter(tempsParLemme.value(lemme).join(QStringLiteral(", ")) + deLemme(lemme));
     return parties.join(QStringLiteral(" ; "));
 }
 
@@ -513,8 +525,12 @@ QStringList fichiersAttendus()
     return noms;
 }
 
-Fabrication fabriquer(const Lexique& ancien, const Lexique& nouveau)
+Fabrication fabriquer(const Lexique& ancienBrut, const Lexique& nouveau)
 {
+    // A word that the newer release only makes from names or symbols is no word of the older one
+    // either: the older release has no tags to tell.
+    Lexique ancien = ancienBrut;
+    ancien.mots.subtract(nouveau.refuses);
     Fabrication sortie;
     Atelier atelier(ancien, nouveau, sortie);
     atelier.bases();

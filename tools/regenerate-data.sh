@@ -29,8 +29,15 @@ echo "Téléchargement des lexiques..."
 (
     cd "$travail"
     # apt warns that its sandbox user cannot write into a private temporary folder: harmless here.
-    apt-get download "${paquet_deb}=${version_deb}" 2>&1 >/dev/null | grep -v 'unsandboxed' >&2 || true
-    npm pack --silent "$paquet_npm" >/dev/null
+    if ! apt-get download "${paquet_deb}=${version_deb}" >/dev/null 2>apt.log; then
+        cat apt.log >&2
+        echo "Échec du téléchargement de ${paquet_deb} ${version_deb}." >&2
+        exit 1
+    fi
+    if ! npm pack --silent "$paquet_npm" >/dev/null; then
+        echo "Échec du téléchargement de ${paquet_npm}." >&2
+        exit 1
+    fi
 )
 deb="$(ls "$travail"/${paquet_deb}_*.deb)"
 tgz="$(ls "$travail"/dictionary-fr-*.tgz)"
@@ -69,6 +76,14 @@ if [ "$verifier" = 1 ]; then
             ecarts=1
         fi
     done < <(find "$sortie" -type f | sort)
+    # A committed word file that the lexicons no longer give is stale.
+    while IFS= read -r fichier; do
+        relatif="${fichier#"$racine/runtime"/}"
+        if [ ! -e "$sortie/$relatif" ]; then
+            echo "EN TROP : runtime/$relatif"
+            ecarts=1
+        fi
+    done < <(find "$racine/runtime/listes" -type f | sort)
     if [ "$ecarts" = 0 ]; then
         echo "Les fichiers livrés sont identiques, octet pour octet, à ceux que les lexiques donnent."
     fi

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/controles.h"
+#include "app/lexidor.h"
+#include "data/texte.h"
+#include "menu/menuods8.h"
+#include "options/dialog2.h"
+#include "training/form1.h"
+#include "training/messages.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+using namespace entrainement;
+
+namespace {
+
+constexpr quint32 vert = 0x80FF80;
+constexpr quint32 rouge = 0x8080FF;
+
+bool enTeteWave(const QString& chemin)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray h = f.read(12);
+    return h.size() == 12 && h.startsWith("RIFF") && h.mid(8, 4) == "WAVE";
+}
+
+}  // namespace
+
+void Form1::corrigerserie()
+{
+    if (!serieOuverte())
+        return;
+    Timer1->stop();
+    Timer3->stop();
+    ctl::colorerFond(temps, vert);
+    restart->setEnabled(true);
+    if (const QString* t = partie.tirageDeLigne(lignecourante))
+        tirage[lignecourante]->setText(*t);
+
+    const data::InfoSouris& notes = infosouris.lire(QStringLiteral("infosouris-ods8.txt"));
+    if (infosouris.erreurNouvelle())
+        signaler(this, notes.erreur() + QStringLiteral("\nLes notes sur les mots ne seront pas affichées."));
+
+    const int last = partie.derniere();
+    const bool crochet = rallonge();
+    QString texteNotes;
+    for (int j = 0; j <= last; ++j) {
+        const QString& S = *partie.solutionsDeLigne(j);
+        Image2[j]->setVisible(listevbi.contient(S));
+        Image6[j]->setVisible(listevbt.contient(S));
+        Image3[j]->setVisible(listeinv.contient(S));
+        const QStringList mots = motsPourNotes(crochet, Label7->text(), tirage[j]->text(), S);
+        for (const QString& w : mots) {
+            for (const QString& n : notes.notes(w)) {
+                tirage[j]->setToolTip(n);
+                solution[j]->setToolTip(n);
+                tirage[j]->setFrame(false);
+                solution[j]->setFrame(false);
+                texteNotes += w + QLatin1Char(' ') + n + QLatin1Char('\n');
+            }
+        }
+    }
+    if (!texteNotes.isEmpty()) {
+        texteNotes.chop(1);
+        InfoSourisText->setPlainText(texteNotes);
+        InfoSourisText->show();
+        InfoSourisText->raise();
+        if (modecompact) {
+            recherche->hide();
+            valider->hide();
+        }
+    }
+
+    QList<LigneACorriger> lignes;
+    for (int j = 0; j <= last; ++j)
+        lignes.append({solution[j]->text(), tirage[j]->text()});
+    const int restantAvant = partie.tempsrestant;
+    const Correction c = partie.corrigerserie(lignes, critere(), nombreEnTete(seuiltxt->text()), crochet);
+    if (!c.voyant.isEmpty())
+        afficherTexte(voyant, c.voyant);
+
+    corriger->setEnabled(false);
+    for (QLineEdit* t : tirage)
+        ctl::colorerFond(t, 0xFFFF80);
+    for (int j = 0; j <= last; ++j) {
+        const LigneCorrigee& l = c.lignes[j];
+        solution[j]->setText(l.solution);
+        ctl::colorerFond(solution[j], l.juste ? vert : rouge);
+        if (!l.bulleSolution.isEmpty())
+            solution[j]->setToolTip(l.bulleSolution);
+        if (l.barree) {
+            QFont f = solution[j]->font();
+            f.setStrikeOut(true);
+            solution[j]->setFont(f);
+        }
+        if (!l.juste) {
+            tirage[j]->setText(l.tirage);
+            ctl::colorerFond(tirage[j], vert);
+        }
+    }
+
+    afficherTexte(score, QStringLiteral("%1/%2").arg(c.trouves).arg(last + 1));
+    score->show();
+    afficherTexte(nbseries, QStringLiteral("%1 série(s) déjà réalisée(s).").arg(partie.compteurseries));
+    afficherTexte(nbftot, QString::number(partie.nbrates));
+    // The time left is taken from the countdown itself: the text of `temps` still shows the previous
+    // series until the first tick of a new one.
+    const qint32 passe = std::clamp(partie.tempsserie - std::max(restantAvant, 0), 0, partie.tempsserie);
+    afficherTexte(tps, CalcDuree(qint16(passe)));
+    tps->show();
+    finserie(c);
+}
+
+void Form1::finserie(const Correction& c)
+{
+    if (!c.finie)
+        return;
+    Timer2->stop();
+    ctl::colorerFond(tempstot, vert);
+    if (partie.nbinitial != 0) {
+        pourc = partie.pourc;
+        const QString P = textePourcentage(pourc);
+        afficherTexte(nbftot, QStringLiteral("%1 - %2 %").arg(partie.nbrates).arg(P));
+        MenuODS8& m = app::menu();
+        m.Label2->setText(QStringLiteral("Votre score sur la dernière base terminée : \r\n%1%").arg(P));
+        if (m.nombase.left(4) == QLatin1String("TEST"))
+            m.Label9->setText(P + QLatin1Char('%'));
+        const quint32 avant = ctl::versBGR(m.Label9->palette().color(QPalette::WindowText));
+        const quint32 apres = couleurScore(m.Label9->text(), avant);
+        if (apres != avant)
+            ctl::colorerTexte(m.Label9, apres);
+    }
+    for (QPushButton* t : Command1)
+        ctl::colorerFond(t, rouge);
+    motsleft->setText(QStringLiteral("0"));
+    reserve.extrairelettres(QStringLiteral("BRAVO!"));
+    placertuiles();
+    if (InfoSourisText->isVisible()) {
+        if (modecompact)
+            ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText),
+                        ctl::hautTwips(Command1[0]) + ctl::hauteurTwips(Command1[0]) + 10,
+                        ctl::largeurTwips(InfoSourisText), 550);
+        else
+            ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText), 9360, ctl::largeurTwips(InfoSourisText), 1695);
+    }
+    // Nothing is left to draw: the only way on is back to the menu, even while the sound plays.
+    restart->setEnabled(false);
+    ctl::colorerFond(quitter, 0xFFC0C0);
+    QApplication::processEvents();
+    if (app::dialog2().Check1->isChecked())
+        jouerSon();
+}
+
+void Form1::jouerSon()
+{
+    const QString chemin = data::cheminLocal(QStringLiteral("APP05.WAV"));
+    if (!enTeteWave(chemin)) {
+        signaler(this, QStringLiteral("Le son « APP05.WAV » est absent ou n'est pas un fichier WAV : "
+                                      "la fin de la base reste silencieuse."));
+        return;
+    }
+    if (!son) {
+        son = new QSoundEffect(this);
+        son->setObjectName(QStringLiteral("son"));
+    }
+    son->stop();
+    son->setSource(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
+    son->play();
+}
