@@ -17,7 +17,7 @@ Observateur& observateur()
 
 QString titreProgramme() { return QStringLiteral("Lexidor"); }
 
-void signaler(const QString& texte, Icone icone, QWidget* parent)
+void signaler(const QString& texte, Icone icone, QWidget* parent, bool attendre)
 {
     if (observateur()) {
         observateur()(texte, icone);
@@ -26,9 +26,16 @@ void signaler(const QString& texte, Icone icone, QWidget* parent)
     const auto type = icone == Icone::Information     ? QMessageBox::Information
                       : icone == Icone::Avertissement ? QMessageBox::Warning
                                                       : QMessageBox::Critical;
-    QMessageBox boite(type, titreProgramme(), QString(texte).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                      QMessageBox::Ok, parent);
-    boite.exec();
+    auto* boite = new QMessageBox(type, titreProgramme(),
+                                  QString(texte).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                                  QMessageBox::Ok, parent);
+    boite->setAttribute(Qt::WA_DeleteOnClose);
+    if (attendre) {
+        boite->exec();
+        return;
+    }
+    boite->setWindowModality(Qt::NonModal);
+    boite->show();
 }
 
 void observerMessages(Observateur o) { observateur() = std::move(o); }

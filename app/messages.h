@@ -16,8 +16,10 @@ enum class Icone { Information, Avertissement, Erreur };
 // Title of every message box.
 QString titreProgramme();
 
-// Shows a modal message box with a single OK button and returns once it is closed.
-void signaler(const QString& texte, Icone icone = Icone::Avertissement, QWidget* parent = nullptr);
+// Shows a message box with a single OK button. It does not block: the program goes on behind it
+// (a timer tick, a test). With attendre, the box is modal and the call returns once it is closed.
+void signaler(const QString& texte, Icone icone = Icone::Avertissement, QWidget* parent = nullptr,
+              bool attendre = false);
 
 using Observateur = std::function<void(const QString& texte, Icone icone)>;
 // While an observer is set, messages are handed to it and no box is shown; an empty function

@@ -276,7 +276,10 @@ void MenuODS8::Command2_Click()
     a.activateWindow();
 }
 
-void MenuODS8::Command9_Click() { app::signaler(menu::texteMotsDisparus(), app::Icone::Information, this); }
+void MenuODS8::Command9_Click()
+{
+    app::signaler(menu::texteMotsDisparus(), app::Icone::Information, this, true);
+}
 
 void MenuODS8::quitter_Click() { app::terminer(); }
 
