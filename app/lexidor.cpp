@@ -28,7 +28,16 @@ Fenetre& instance(QPointer<Fenetre>& p)
 
 }  // namespace
 
-MenuODS8& menu() { return instance(leMenu); }
+MenuODS8& menu()
+{
+    // Loaded only once the instance is reachable: the load applies the stored colour through the
+    // options dialog, which colours the menu by name.
+    if (!leMenu) {
+        leMenu = new MenuODS8;
+        leMenu->Form_Load();
+    }
+    return *leMenu;
+}
 Form1& form1() { return instance(leForm1); }
 Dialog2& dialog2() { return instance(leDialog2); }
 Apropos& apropos() { return instance(lApropos); }

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
 class QLabel;
 class QPushButton;
+
+namespace menu {
+struct EntreeCatalogue;
+}
 
 // The main menu: the catalogue of training bases and the hub every run returns to.
 class MenuODS8 : public QWidget {
@@ -19,10 +24,42 @@ public:
     QString nombase;
     QString couleurdufond;
 
-    QLabel* Label2 = nullptr;
-    QLabel* Label9 = nullptr;
+    QLabel* Label2 = nullptr;  // help line, also the score of the last finished base
+    QLabel* Label9 = nullptr;  // score of the last random test
     QPushButton* Command8 = nullptr;
 
-    // Hides the menu and starts a run on the base file in the training window.
+    // Counts the bases, reads the settings and applies them. Run once, by app::menu(), before the
+    // window is first shown.
+    void Form_Load();
+
+    // The launch buttons.
+    void Command1_Click(qint16 index);
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click(qint16 index);
+    void Command8_Click();
+    void SolUniques_Click(qint16 index);
+
+    void Command12_Click();  // Options
+    void Command2_Click();   // A propos de Lexidor
+    void Command9_Click();   // Mots qui disparaissent
+    void quitter_Click();
+
+    // Hides the menu and starts a run on the base file in the training window. A base that cannot
+    // be read is refused with a message and the menu stays.
     void lancerbase(const QString& fichier);
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void lancer(const QString& bouton, int index = -1);
+    void lancer(const menu::EntreeCatalogue& e);
+    QLabel* etiquette(const QString& texte, const QString& nom, int index, int gauche, int haut);
+
+    QHash<const QObject*, const menu::EntreeCatalogue*> entrees;
+    bool charge = false;
 };

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/lexidor.h"
+#include "app/messages.h"
+#include "data/parametres.h"
+#include "donnees.h"
+#include "menu/catalogue.h"
+#include "menu/demarrage.h"
+#include "menu/menuods8.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// Every base of the catalogue at its largest size, and a settings file.
+const banc::Installation& installation()
+{
+    static const banc::Installation inst = [] {
+        banc::Installation i;
+        const QByteArray base = banc::base();
+        for (const auto& e : menu::catalogue()) {
+            QFile f(i.chemin(QStringLiteral("listes/") + e.fichier.section(QLatin1Char('\\'), -1)));
+            if (f.open(QIODevice::WriteOnly))
+                f.write(base);
+        }
+        QFile s(i.chemin(QStringLiteral("settings.dat")));
+        if (s.open(QIODevice::WriteOnly))
+            s.write("95\r\n80\r\n5\r\n5\r\n1\r\nVert\r\n");
+        return i;
+    }();
+    return inst;
+}
+
+class DossierDeTravail {
+public:
+    explicit DossierDeTravail(const QString& chemin) : ancien(QDir::currentPath()) { QDir::setCurrent(chemin); }
+    ~DossierDeTravail() { QDir::setCurrent(ancien); }
+
+private:
+    QString ancien;
+};
+
+// What the menu reads when it loads: the counts of every base and the settings.
+void BM_DemarrageComptesEtReglages(benchmark::State& state)
+{
+    DossierDeTravail d(installation().chemin(QString()));
+    if (!menu::compterBases().message().isEmpty()) {
+        state.SkipWithError("bases missing");
+        return;
+    }
+    for (auto _ : state) {
+        const menu::Comptes c = menu::compterBases();
+        const data::LectureParametres r = menu::lireReglages();
+        benchmark::DoNotOptimize(c.textes.size() + r.valeurs.nbechantillon);
+    }
+}
+BENCHMARK(BM_DemarrageComptesEtReglages)->Unit(benchmark::kMillisecond);
+
+// The whole menu window: its controls, the counts, the settings and the colour applied.
+void BM_DemarrageMenu(benchmark::State& state)
+{
+    DossierDeTravail d(installation().chemin(QString()));
+    app::observerMessages([](const QString&, app::Icone) {});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(&app::menu());
+        state.PauseTiming();
+        app::reinitialiser();
+        state.ResumeTiming();
+    }
+    app::observerMessages({});
+}
+BENCHMARK(BM_DemarrageMenu)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "menu/demarrage.h"
+
+#include "data/texte.h"
+#include "menu/catalogue.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <limits>
+
+namespace menu {
+
+namespace {
+
+QString chemin(const QString& fichier) { return dossierListes + QLatin1Char('\\') + fichier; }
+
+// The count as text, or the unknown mark and a line for the user.
+QString compter(const QString& fichier, QStringList& problemes)
+{
+    const data::Lecture lu = data::lireFichier(chemin(fichier));
+    if (!lu.ok()) {
+        problemes << lu.erreur;
+        return compteInconnu;
+    }
+    return QString::number(data::compterLignes(lu.octets));
+}
+
+bool tientEn16Bits(int v) { return v >= std::numeric_limits<qint16>::min() && v <= std::numeric_limits<qint16>::max(); }
+
+}  // namespace
+
+QString Comptes::message() const
+{
+    if (dossierAbsent)
+        return QStringLiteral("Le dossier « %1 » est introuvable dans le dossier de travail « %2 ».\n"
+                              "Aucune base d'entraînement ne peut être lancée : installez les listes de mots "
+                              "dans ce dossier, puis relancez le programme.")
+            .arg(dossierListes, QDir::toNativeSeparators(QDir::currentPath()));
+    if (problemes.isEmpty())
+        return {};
+    return QStringLiteral("Certaines bases d'entraînement ne peuvent pas être utilisées :\n%1\n"
+                          "Leur nombre de tirages est remplacé par « %2 » et leur lancement est refusé.")
+        .arg(problemes.join(QLatin1Char('\n')), compteInconnu);
+}
+
+Comptes compterBases()
+{
+    Comptes c;
+    const auto& labels = labelsComptes();
+    if (!QFileInfo(dossierListes).isDir()) {
+        c.dossierAbsent = true;
+        for (qsizetype i = 0; i < labels.size(); ++i)
+            c.textes << compteInconnu;
+        c.texteRallongesOds8 = compteInconnu + QStringLiteral("  ") + compteInconnu;
+        return c;
+    }
+    for (const auto& l : labels)
+        c.textes << remplir(compter(l.fichier, c.problemes), l.remplissage);
+    const QString avant = compter(fichierRallongesAvantOds8, c.problemes);
+    c.texteRallongesOds8 = avant + QStringLiteral("  ") + compter(fichierRallongesArriereOds8, c.problemes);
+
+    // The halves and the test base are not counted, but a missing one is better known now than at launch.
+    for (const auto& e : catalogue()) {
+        const QString f = data::cheminLocal(e.fichier);
+        if (!QFileInfo::exists(f)) {
+            const QString texte = QStringLiteral("Le fichier « %1 » est introuvable.").arg(e.fichier);
+            if (!c.problemes.contains(texte))
+                c.problemes << texte;
+        }
+    }
+    return c;
+}
+
+data::LectureParametres lireReglages()
+{
+    data::LectureParametres r = data::lireParametres();
+    const data::Parametres defaut;
+    const auto verifier = [&](qint16 data::Parametres::*champ, int ligne) {
+        const qint16 v = r.valeurs.*champ;
+        if (tientEn16Bits(v * 30))
+            return;
+        r.avertissements << QStringLiteral("La valeur « %1 » (ligne %2 du fichier des réglages) est trop grande : "
+                                           "la valeur par défaut %3 est utilisée.")
+                                .arg(v).arg(ligne).arg(defaut.*champ);
+        r.valeurs.*champ = defaut.*champ;
+    };
+    verifier(&data::Parametres::tempsparmot, 3);
+    verifier(&data::Parametres::nbechantillon, 4);
+    return r;
+}
+
+QString messageReglages(const data::LectureParametres& lecture)
+{
+    QStringList l;
+    if (!lecture.erreur.isEmpty())
+        l << lecture.erreur << QStringLiteral("Les réglages par défaut sont utilisés.");
+    l << lecture.avertissements;
+    return l.join(QLatin1Char('\n'));
+}
+
+}  // namespace menu

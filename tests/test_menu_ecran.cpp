@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the windows look like: nothing overlaps, every caption fits its designed size. Set
+// LEXIDOR_CAPTURES to a folder to also get PNG pictures of the three windows.
+#include "about/apropos.h"
+#include "app/bouton.h"
+#include "app/controles.h"
+#include "app/lexidor.h"
+#include "app/messages.h"
+#include "fixtures/menu/installation_menu.h"
+#include "menu/menuods8.h"
+#include "options/dialog2.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+
+class TestMenuEcran : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void boutonsDuMenu();
+    void etiquettesDuMenu();
+    void etiquettesDesOptions();
+    void texteAProposSansDefilement();
+
+private:
+    void capturer(QWidget* w, const QString& nom);
+    std::unique_ptr<InstallationTest> inst;
+};
+
+void TestMenuEcran::init()
+{
+    app::observerMessages([](const QString&, app::Icone) {});
+    inst = std::make_unique<InstallationTest>();
+    fixtures::installerBases(*inst, 1234);
+    inst->ecrireLignes(QStringLiteral("listes/8L.txt"), fixtures::lignesBase(QStringLiteral("8L.txt"), 15001));
+    inst->ecrireLignes(QStringLiteral("listes/Rallonges_arriere_sur_ODS8.txt"),
+                       fixtures::lignesBase(QStringLiteral("Rallonges_arriere_sur_ODS8.txt"), 1305));
+    inst->ecrireLignes(QStringLiteral("listes/Rallonges_avant_sur_ODS8.txt"),
+                       fixtures::lignesBase(QStringLiteral("Rallonges_avant_sur_ODS8.txt"), 812));
+}
+
+void TestMenuEcran::cleanup()
+{
+    app::reinitialiser();
+    inst.reset();
+    app::observerMessages({});
+}
+
+void TestMenuEcran::capturer(QWidget* w, const QString& nom)
+{
+    const QString dossier = qEnvironmentVariable("LEXIDOR_CAPTURES");
+    const QPixmap pm = w->grab();
+    QVERIFY(!pm.isNull());
+    if (!dossier.isEmpty()) {
+        QDir().mkpath(dossier);
+        QVERIFY(pm.save(QDir(dossier).filePath(nom + QStringLiteral(".png"))));
+    }
+}
+
+void TestMenuEcran::boutonsDuMenu()
+{
+    MenuODS8& m = app::menu();
+    m.show();
+    m.Label2->setText(u"\r\nTravailler sur la base complète. Sinon utilisez les boutons \"série 1\" et \"série 2\""_qs);
+    const auto boutons = m.findChildren<BoutonMultiligne*>();
+    QCOMPARE(boutons.size(), 32);
+    for (auto* b : boutons) {
+        QVERIFY2(m.rect().contains(b->geometry()), qPrintable(b->objectName()));
+        // The designed places let some buttons overlap by about 20 twips; more would hide a caption.
+        for (auto* autre : boutons)
+            if (autre != b)
+                QVERIFY2(std::min(b->geometry().intersected(autre->geometry()).height(),
+                                  b->geometry().intersected(autre->geometry()).width()) <= 2,
+                         qPrintable(b->objectName() + QLatin1Char('/') + autre->objectName()));
+        const int largeur = b->width() - 6;
+        const QStringList lignes = BoutonMultiligne::lignesAffichees(b->text(), b->fontMetrics(), largeur);
+        QVERIFY2(lignes.size() * b->fontMetrics().lineSpacing() <= b->height(), qPrintable(b->objectName()));
+        for (const QString& l : lignes)
+            QVERIFY2(b->fontMetrics().horizontalAdvance(l) <= largeur, qPrintable(b->objectName() + QStringLiteral(": ") + l));
+    }
+    // The designed breaks: the verbs' caption on two lines, "VERBES" alone on the first.
+    auto* verbes = m.findChild<BoutonMultiligne*>(QStringLiteral("Command3"));
+    QCOMPARE(BoutonMultiligne::lignesAffichees(verbes->text(), verbes->fontMetrics(), verbes->width() - 6),
+             (QStringList{u"VERBES"_qs, u"de 5 à 9 lettres"_qs}));
+    capturer(&m, QStringLiteral("menu"));
+    m.Label2->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
+    m.Label9->setText(u"96,7%"_qs);
+    capturer(&m, QStringLiteral("menu-score"));
+}
+
+void TestMenuEcran::etiquettesDuMenu()
+{
+    MenuODS8& m = app::menu();
+    m.show();
+    const auto boutons = m.findChildren<BoutonMultiligne*>();
+    for (auto* l : m.findChildren<QLabel*>()) {
+        if (l == m.Label2 || l == m.Label9)
+            continue;
+        const QRect texte(l->pos(), QSize(l->fontMetrics().horizontalAdvance(l->text()), l->fontMetrics().height()));
+        QVERIFY2(m.rect().contains(texte), qPrintable(l->objectName()));
+        for (auto* b : boutons)
+            QVERIFY2(!texte.intersects(b->geometry()), qPrintable(l->objectName() + QLatin1Char('/') + b->objectName()));
+    }
+}
+
+void TestMenuEcran::etiquettesDesOptions()
+{
+    app::menu().show();
+    app::menu().Command12_Click();
+    Dialog2& d = app::dialog2();
+    d.Text3->setText(QStringLiteral("0"));
+    // Each label ends before the box that follows it on its line.
+    const QPair<QWidget*, QWidget*> voisins[] = {{d.Label2[2], d.Text2}, {d.Label2[4], d.Text3}, {d.Text2, d.Label3[2]},
+                                                 {d.Text3, d.Label3[3]}, {d.Label2[3], d.tps30mots},
+                                                 {d.Label2[5], d.nbechan0}};
+    for (const auto& [gauche, droite] : voisins) {
+        const auto* l = qobject_cast<QLabel*>(gauche);
+        const int fin = l ? l->x() + l->fontMetrics().horizontalAdvance(l->text()) : gauche->geometry().right();
+        QVERIFY2(fin <= droite->x(), qPrintable(gauche->objectName() + QLatin1Char('/') + droite->objectName()));
+    }
+    QVERIFY(d.rect().contains(d.Label4->geometry()));
+    QVERIFY(d.Label4->fontMetrics().horizontalAdvance(d.Label4->text()) <= d.Label4->width());
+    capturer(&d, QStringLiteral("options"));
+    d.Combo1->setCurrentText(QStringLiteral("Vert"));
+    d.Combo1_Click();
+    d.Text3->setText(QStringLiteral("12"));
+    capturer(&d, QStringLiteral("options-vert"));
+    capturer(&app::menu(), QStringLiteral("menu-vert"));
+}
+
+void TestMenuEcran::texteAProposSansDefilement()
+{
+    app::menu().show();
+    app::menu().Command2_Click();
+    Apropos& a = app::apropos();
+    QVERIFY(a.isVisible());
+    QCOMPARE(a.windowTitle(), u"A propos de Lexidor"_qs);
+    QCOMPARE(ctl::largeurTwips(&a), 8490);
+    QCOMPARE(ctl::hauteurTwips(&a), 4500);
+    QApplication::processEvents();
+    QVERIFY(!a.Text1->verticalScrollBar()->isVisible());
+    capturer(&a, QStringLiteral("apropos"));
+}
+
+QTEST_MAIN(TestMenuEcran)
+#include "test_menu_ecran.moc"
