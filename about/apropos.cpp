@@ -2,7 +2,6 @@
 #include "about/apropos.h"
 
 #include "app/controles.h"
-#include "app/fond.h"
 #include "app/polices.h"
 
 #include <QLineEdit>
@@ -14,7 +13,7 @@ Apropos::Apropos(QWidget* parent)
     app::installerPolices();
     ctl::nommer(this, QStringLiteral("Apropos"));
     setWindowTitle(QStringLiteral("A propos de Lexidor"));
-    app::colorerSurface(this, 0xC0E0FF);
+    ctl::colorerSurface(this, 0xC0E0FF);
 
     // Lies under the text and takes the focus, so that the text shows without caret or selection.
     Text2 = new QLineEdit(QStringLiteral("Text2"), this);

@@ -46,6 +46,16 @@ void colorerFond(QWidget* w, quint32 bgr)
     w->setAutoFillBackground(true);
 }
 
+void colorerSurface(QWidget* w, quint32 bgr)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, couleurBGR(bgr));
+    // A check box fills its surface with its own role rather than with the window's.
+    p.setColor(w->backgroundRole(), couleurBGR(bgr));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
 quint32 couleurFond(const QWidget* w)
 {
     return versBGR(w->palette().color(w->backgroundRole()));

@@ -30,8 +30,11 @@ int hauteurTwips(const QWidget* w);
 QColor couleurBGR(quint32 bgr);
 quint32 versBGR(const QColor& couleur);
 
-// Background of a widget (autoFillBackground on), and the colour it currently paints.
+// Background of a widget (autoFillBackground on), and the colour it currently paints. colorerFond
+// also sets the base and button roles, so a text box or button takes the colour; colorerSurface
+// colours only the surface of a window or label, whose buttons and text boxes keep their own.
 void colorerFond(QWidget* w, quint32 bgr);
+void colorerSurface(QWidget* w, quint32 bgr);
 quint32 couleurFond(const QWidget* w);
 void colorerTexte(QWidget* w, quint32 bgr);
 

@@ -4,7 +4,7 @@
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
 #include "training/form1.h"
-#include "training/messages.h"
+#include "app/messages.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -26,7 +26,7 @@ Form1& fenetre()
     static const banc::Installation inst;
     static Form1* f = [] {
         QDir::setCurrent(inst.dossier().path());
-        entrainement::observerMessages([](const QString&) {});
+        app::observerMessages([](const QString&, app::Icone) {});
         app::dialog2().tempsparmot = 8;
         app::dialog2().Check1->setChecked(false);
         app::menu().toue = QStringLiteral("T");

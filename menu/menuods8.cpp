@@ -4,7 +4,6 @@
 #include "about/apropos.h"
 #include "app/bouton.h"
 #include "app/controles.h"
-#include "app/fond.h"
 #include "app/lexidor.h"
 #include "app/messages.h"
 #include "app/polices.h"
@@ -59,7 +58,7 @@ MenuODS8::MenuODS8(QWidget* parent)
     app::installerPolices();
     ctl::nommer(this, QStringLiteral("MenuODS8"));
     setWindowTitle(QStringLiteral("Bienvenue :o)"));
-    app::colorerSurface(this, options::couleurDefaut);
+    ctl::colorerSurface(this, options::couleurDefaut);
     setFixedSize(ctl::twips(largeurClient), ctl::twips(hauteurClient));
     setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25));
 

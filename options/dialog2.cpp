@@ -2,7 +2,6 @@
 #include "options/dialog2.h"
 
 #include "app/controles.h"
-#include "app/fond.h"
 #include "app/lexidor.h"
 #include "app/messages.h"
 #include "app/polices.h"
@@ -122,7 +121,7 @@ void Dialog2::Form_Load()
         return;
     charge = true;
     raise();
-    app::colorerSurface(Check1, fond);
+    ctl::colorerSurface(Check1, fond);
     Text2->setText(QString::number(tempsparmot));
     // Computed in full width: a garbled stored value must not wrap round.
     const int total = std::clamp(tempsparmot * 30, int(std::numeric_limits<qint16>::min()),
@@ -154,7 +153,7 @@ void Dialog2::decharger()
     Combo1->setCurrentIndex(0);
     Combo1->setEditText(data::couleurParDefaut);
     fond = options::couleurDefaut;
-    app::colorerSurface(this, fond);
+    ctl::colorerSurface(this, fond);
     colorerfond();
     synchroniserSon();
 }
@@ -205,8 +204,8 @@ QString Dialog2::CalcDuree(qint16 TpsSec) const { return options::duree(TpsSec);
 void Dialog2::Combo1_Click()
 {
     fond = options::couleurNommee(Combo1->currentText());
-    app::colorerSurface(this, fond);
-    app::colorerSurface(&app::menu(), fond);
+    ctl::colorerSurface(this, fond);
+    ctl::colorerSurface(&app::menu(), fond);
     colorerfond();
 }
 
@@ -215,7 +214,7 @@ void Dialog2::colorerfond()
     QWidget* const cibles[] = {Check1,   Label1[1], Label1[2], Label2[2], Label2[3], Label2[4], Label2[5],
                                Label3[2], Label3[3], Label4,   tps30mots, nbechan0};
     for (QWidget* w : cibles)
-        app::colorerSurface(w, fond);
+        ctl::colorerSurface(w, fond);
 }
 
 void Dialog2::OKButton_Click()

@@ -5,7 +5,7 @@
 #include "options/dialog2.h"
 #include "support/installation.h"
 #include "training/form1.h"
-#include "training/messages.h"
+#include "app/messages.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -137,7 +137,12 @@ void TestForm1::init()
     inst->ecrireLignes(QStringLiteral("listes/inv.txt"), {"CHAINES"});
     inst->ecrireLignes(QStringLiteral("infosouris-ods8.txt"), {"RIANTES", "Qui rient", "MOINERS", "Note, avec ; et \"guillemets\""});
     messages.clear();
-    observerMessages([this](const QString& m) { messages.append(m); });
+    app::observerMessages([this](const QString& m, app::Icone) { messages.append(m); });
+    // The menu loads first, as in the program, so the options set below are not overwritten by its load;
+    // its own warnings about this folder (which holds no menu bases) are not the training window's.
+    app::menu();
+    QCoreApplication::processEvents();
+    messages.clear();
     app::dialog2().tempsparmot = 8;
     app::dialog2().nbechuni = 30;
     app::dialog2().Check1->setChecked(false);
@@ -146,7 +151,7 @@ void TestForm1::init()
 void TestForm1::cleanup()
 {
     app::reinitialiser();
-    observerMessages({});
+    app::observerMessages({});
     inst.reset();
 }
 

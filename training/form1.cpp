@@ -6,7 +6,8 @@
 #include "data/texte.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
-#include "training/messages.h"
+#include "app/bouton.h"
+#include "app/messages.h"
 #include "training/touches.h"
 
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTimer>
 
 using namespace entrainement;
@@ -69,28 +69,6 @@ void Form1::tracer(QFrame* l, int x1, int y1, int x2, int y2)
     else
         l->setGeometry(ctl::twips(x1), ctl::twips(y1), 1, ctl::twips(y2 - y1) + 1);
 }
-
-namespace {
-
-// A caption too long for one line wraps inside the button, as the designed two-line button shows it.
-class BoutonRenvoi : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter p(this);
-        QStyleOptionButton opt;
-        initStyleOption(&opt);
-        opt.text.clear();
-        p.drawControl(QStyle::CE_PushButton, opt);
-        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-        p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
-    }
-};
-
-}  // namespace
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
@@ -185,7 +163,7 @@ void Form1::construire()
     corriger = bouton(QStringLiteral("corriger"), QStringLiteral("Corriger (F12)"), 16320, 8400, 1695, 615, 12);
     corriger->setEnabled(false);
     valider = bouton(QStringLiteral("valider"), QStringLiteral("Valider"), 11040, 9555, 975, 465, 12);
-    quitter = new BoutonRenvoi(QStringLiteral("Retour au sommaire"), this);
+    quitter = new BoutonMultiligne(QStringLiteral("Retour au sommaire"), this);
     ctl::nommer(quitter, QStringLiteral("quitter"));
     ctl::placer(quitter, 18840, 0, 1335, 560);
     quitter->setFont(ctl::police(arial, 11.25));
@@ -350,9 +328,10 @@ void Form1::chargerMarqueurs()
             img->setPixmap(p);
     }
     if (!manquants.isEmpty())
-        signaler(this, QStringLiteral("Image(s) introuvable(s) ou illisible(s) : %1.\nLes repères grammaticaux ne "
+        app::signaler(QStringLiteral("Image(s) introuvable(s) ou illisible(s) : %1.\nLes repères grammaticaux ne "
                                       "seront pas dessinés, l'entraînement reste possible.")
-                           .arg(manquants.join(QStringLiteral(", "))));
+                           .arg(manquants.join(QStringLiteral(", "))),
+                      app::Icone::Avertissement, this);
 }
 
 void Form1::afficherTexte(QLabel* l, const QString& t)
@@ -448,7 +427,7 @@ void Form1::commencer(const QString& fichier)
     if (modecompact)
         ctl::placer(InfoSourisText, ctl::gaucheTwips(Label5), 8040, 10700, 1440);
     if (!problemes.isEmpty())
-        signaler(this, problemes.join(QLatin1Char('\n')));
+        app::signaler(problemes.join(QLatin1Char('\n')), app::Icone::Avertissement, this);
     tirerserie();
 }
 

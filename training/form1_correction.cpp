@@ -5,7 +5,7 @@
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
 #include "training/form1.h"
-#include "training/messages.h"
+#include "app/messages.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -50,7 +50,8 @@ void Form1::corrigerserie()
 
     const data::InfoSouris& notes = infosouris.lire(QStringLiteral("infosouris-ods8.txt"));
     if (infosouris.erreurNouvelle())
-        signaler(this, notes.erreur() + QStringLiteral("\nLes notes sur les mots ne seront pas affichées."));
+        app::signaler(notes.erreur() + QStringLiteral("\nLes notes sur les mots ne seront pas affichées."),
+                      app::Icone::Avertissement, this);
 
     const int last = partie.derniere();
     const bool crochet = rallonge();
@@ -166,8 +167,9 @@ void Form1::jouerSon()
 {
     const QString chemin = data::cheminLocal(QStringLiteral("APP05.WAV"));
     if (!enTeteWave(chemin)) {
-        signaler(this, QStringLiteral("Le son « APP05.WAV » est absent ou n'est pas un fichier WAV : "
-                                      "la fin de la base reste silencieuse."));
+        app::signaler(QStringLiteral("Le son « APP05.WAV » est absent ou n'est pas un fichier WAV : "
+                                      "la fin de la base reste silencieuse."),
+                      app::Icone::Avertissement, this);
         return;
     }
     if (!son) {
