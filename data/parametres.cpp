@@ -16,15 +16,42 @@ namespace {
 
 constexpr int nombreDeSlots = 15;
 
+bool chiffre(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// Digits with an optional sign and decimal point. Scanned by hand: a backtracking pattern takes
+// quadratic time on a long run of digits followed by anything else, and hung on a garbled file.
+bool estNombre(const QString& champ)
+{
+    const qsizetype n = champ.size();
+    qsizetype i = 0;
+    if (i < n && (champ[i] == QLatin1Char('+') || champ[i] == QLatin1Char('-')))
+        ++i;
+    qsizetype chiffres = 0;
+    for (; i < n && chiffre(champ[i]); ++i)
+        ++chiffres;
+    if (i < n && champ[i] == QLatin1Char('.'))
+        for (++i; i < n && chiffre(champ[i]); ++i)
+            ++chiffres;
+    return i == n && chiffres > 0;
+}
+
 // A field the reader takes for a number comes back as the number's own decimal text ("007" -> "7").
 QString normaliserNombre(const QString& champ)
 {
-    static const QRegularExpression nombre(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
-    if (!nombre.match(champ).hasMatch())
+    if (!estNombre(champ))
         return champ;
     bool ok = false;
     const double v = champ.toDouble(&ok);
-    return ok ? QString::number(v, 'g', 15) : champ;
+    // Beyond 15 digits the text would come back in exponent form ("1e+20"), whose leading number
+    // is 1: such a value stays as written and is then found out of range.
+    return ok && std::abs(v) < 1e15 ? QString::number(v, 'g', 15) : champ;
+}
+
+// A value quoted in a message: a garbled file may hold megabytes on one line.
+QString apercu(const QString& valeur)
+{
+    constexpr qsizetype longueur = 24;
+    return valeur.size() <= longueur ? valeur : valeur.left(longueur) + QStringLiteral("…");
 }
 
 }  // namespace
@@ -70,7 +97,7 @@ LectureParametres analyserParametres(QByteArrayView octets)
             r.valeurs.*champs[i] = defaut.*champs[i];
             r.avertissements << QStringLiteral("La valeur « %1 » (ligne %2 du fichier des réglages) est hors limites : "
                                                "la valeur par défaut %3 est utilisée.")
-                                    .arg(cases[i]).arg(i + 1).arg(defaut.*champs[i]);
+                                    .arg(apercu(cases[i])).arg(i + 1).arg(defaut.*champs[i]);
         }
     }
     r.valeurs.couleur = cases[5];
