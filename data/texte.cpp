@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/texte.h"
 
+#include "data/raisons.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -108,12 +110,12 @@ Lecture lireFichier(const QString& chemin)
         return l;
     }
     if (!f.open(QIODevice::ReadOnly)) {
-        l.erreur = QStringLiteral("Le fichier « %1 » ne peut pas être lu (%2).").arg(chemin, f.errorString());
+        l.erreur = QStringLiteral("Le fichier « %1 » ne peut pas être lu (%2).").arg(chemin, raisonLecture(chemin));
         return l;
     }
     l.octets = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        l.erreur = QStringLiteral("Le fichier « %1 » ne peut pas être lu (%2).").arg(chemin, f.errorString());
+        l.erreur = QStringLiteral("Le fichier « %1 » ne peut pas être lu (%2).").arg(chemin, raisonLecture(chemin));
     return l;
 }
 
@@ -122,15 +124,17 @@ QString ecrireFichier(const QString& chemin, const QStringList& lignes)
     QSaveFile f(cheminLocal(chemin));
     const QString echec = QStringLiteral("Le fichier « %1 » n'a pas pu être enregistré (%2).");
     if (!f.open(QIODevice::WriteOnly))
-        return echec.arg(chemin, f.errorString());
+        return echec.arg(chemin, raisonEcriture(chemin));
     const QByteArray contenu = joindreLignes(lignes);
-    if (f.write(contenu) != contenu.size()) {
-        const QString e = echec.arg(chemin, f.errorString());
+    // The bytes sit in a buffer until flushed, and commit() does not see a failed flush: on a full
+    // disk it would put an empty file in place of the old one.
+    if (f.write(contenu) != contenu.size() || !f.flush()) {
+        const QString e = echec.arg(chemin, raisonEcriture(chemin));
         f.cancelWriting();
         return e;
     }
     if (!f.commit())
-        return echec.arg(chemin, f.errorString());
+        return echec.arg(chemin, raisonEcriture(chemin));
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include "app/lexidor.h"
 #include "app/messages.h"
 #include "app/polices.h"
+#include "data/raisons.h"
 #include "data/texte.h"
 #include "menu/catalogue.h"
 #include "menu/demarrage.h"
@@ -234,8 +235,8 @@ void MenuODS8::lancerbase(const QString& fichier)
     // Checked here so that a missing base leaves the player on the menu, not in an empty window.
     QFile f(data::cheminLocal(fichier));
     if (!f.exists() || !QFileInfo(f).isFile() || !f.open(QIODevice::ReadOnly)) {
-        const QString raison = f.exists() && QFileInfo(f).isFile()
-                                   ? QStringLiteral("ne peut pas être lu (%1)").arg(f.errorString())
+        const QString raison = f.exists()
+                                   ? QStringLiteral("ne peut pas être lu (%1)").arg(data::raisonLecture(fichier))
                                    : QStringLiteral("est introuvable");
         app::signaler(QStringLiteral("La base « %1 » ne peut pas être lancée : le fichier « %2 » %3.")
                           .arg(nombase, fichier, raison),
