@@ -12,6 +12,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // Every base of the catalogue at its largest size, and a settings file.
@@ -57,6 +60,36 @@ void BM_DemarrageComptesEtReglages(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DemarrageComptesEtReglages)->Unit(benchmark::kMillisecond);
+
+// The floor for the start-up: the same bytes (every counted base and the settings) read with a plain
+// read() loop and nothing else done with them.
+void BM_DemarrageLectureBrute(benchmark::State& state)
+{
+    QStringList fichiers;
+    for (const auto& l : menu::labelsComptes())
+        fichiers << installation().chemin(QStringLiteral("listes/") + l.fichier);
+    fichiers << installation().chemin(QStringLiteral("listes/") + menu::fichierRallongesAvantOds8)
+             << installation().chemin(QStringLiteral("listes/") + menu::fichierRallongesArriereOds8)
+             << installation().chemin(QStringLiteral("settings.dat"));
+    std::vector<QByteArray> chemins;
+    for (const QString& f : fichiers)
+        chemins.push_back(QFile::encodeName(f));
+    static char tampon[1 << 16];
+    for (auto _ : state) {
+        long long total = 0;
+        for (const QByteArray& c : chemins) {
+            const int fd = ::open(c.constData(), O_RDONLY);
+            if (fd < 0)
+                continue;
+            ssize_t n;
+            while ((n = ::read(fd, tampon, sizeof tampon)) > 0)
+                total += n;
+            ::close(fd);
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_DemarrageLectureBrute)->Unit(benchmark::kMillisecond);
 
 // The whole menu window: its controls, the counts, the settings and the colour applied.
 void BM_DemarrageMenu(benchmark::State& state)

@@ -127,3 +127,24 @@ void BM_Correction30(benchmark::State& state)
 BENCHMARK(BM_Correction30)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// The start of a random test on the 15001-line base: side lists at their maximum size, a sample of
+// 900 racks drawn, the first series on screen. The notes file is already known to the window (it
+// is read once per run of the program), as it is from the second run on.
+void BM_Commencer900(benchmark::State& state)
+{
+    Form1& f = fenetre();
+    app::menu().toue = QStringLiteral("E");
+    app::dialog2().nbechuni = 900;
+    for (auto _ : state) {
+        f.commencer(QStringLiteral("listes\\7L.txt"));
+        benchmark::DoNotOptimize(f.partie.nbrestants);
+    }
+    state.counters["tirages"] = f.partie.nbrestants;
+    app::menu().toue = QStringLiteral("T");
+}
+BENCHMARK(BM_Commencer900)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -35,6 +35,15 @@ struct Lecture {
 // Reads a whole file (path with '\' or '/').
 Lecture lireFichier(const QString& chemin);
 
+struct Comptage {
+    qsizetype lignes = 0;
+    QString erreur;
+    bool ok() const { return erreur.isEmpty(); }
+};
+
+// compterLignes over a whole file, read in chunks rather than held in memory.
+Comptage compterLignesFichier(const QString& chemin);
+
 // Writes the lines atomically (QSaveFile): on failure the previous file is left untouched and the
 // returned text says why, in French; empty on success.
 QString ecrireFichier(const QString& chemin, const QStringList& lignes);

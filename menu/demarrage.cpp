@@ -18,12 +18,12 @@ QString chemin(const QString& fichier) { return dossierListes + QLatin1Char('\\'
 // The count as text, or the unknown mark and a line for the user.
 QString compter(const QString& fichier, QStringList& problemes)
 {
-    const data::Lecture lu = data::lireFichier(chemin(fichier));
-    if (!lu.ok()) {
-        problemes << lu.erreur;
+    const data::Comptage c = data::compterLignesFichier(chemin(fichier));
+    if (!c.ok()) {
+        problemes << c.erreur;
         return compteInconnu;
     }
-    return QString::number(data::compterLignes(lu.octets));
+    return QString::number(c.lignes);
 }
 
 bool tientEn16Bits(int v) { return v >= std::numeric_limits<qint16>::min() && v <= std::numeric_limits<qint16>::max(); }

@@ -80,6 +80,10 @@ void TestFormats::compterLignes_data()
     QTest::addRow("une ligne sans saut") << QByteArray("A;B") << 1;
     QTest::addRow("lignes vides comptées") << QByteArray("A;B\r\n\r\n\r\n") << 3;
     QTest::addRow("LF") << QByteArray("A;B\nC;D") << 2;
+    // Lines across the reader's 64 KiB chunks, the last one unterminated.
+    QTest::addRow("lignes courtes") << QByteArray("A\n").repeated(5000) << 5000;
+    QTest::addRow("que des sauts") << QByteArray(10000, '\n') << 10000;
+    QTest::addRow("gros fichier") << QByteArray(70000, 'x').append('\n').repeated(3).append("fin") << 4;
 }
 
 void TestFormats::compterLignes()
@@ -87,6 +91,11 @@ void TestFormats::compterLignes()
     QFETCH(QByteArray, octets);
     QFETCH(int, attendu);
     QCOMPARE(data::compterLignes(octets), qsizetype(attendu));
+    InstallationTest inst;
+    inst.ecrire(QStringLiteral("listes/base.txt"), octets);
+    const auto c = data::compterLignesFichier(QStringLiteral("listes\\base.txt"));
+    QVERIFY(c.ok());
+    QCOMPARE(c.lignes, qsizetype(attendu));
 }
 
 void TestFormats::decouperLigne_data()
