@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/controles.h"
 
+#include <QAbstractButton>
+#include <QEvent>
+#include <QHash>
+#include <QLabel>
 #include <QObject>
 #include <QPalette>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
 #include <QWidget>
 
 namespace ctl {
@@ -89,6 +95,91 @@ QFont police(const QString& famille, double points, bool gras, bool italique, bo
     f.setItalic(italique);
     f.setUnderline(souligne);
     return f;
+}
+
+namespace {
+
+const char* const proprieteRole = "roleAccessible";
+
+void actualiserNomAccessible(QWidget* w)
+{
+    QString nom = w->property(proprieteRole).toString();
+    const QString l = legende(w);
+    if (!l.isEmpty())
+        nom += QStringLiteral(" : ") + l;
+    if (w->accessibleName() != nom)
+        w->setAccessibleName(nom);
+}
+
+// Captions change in many places (tiles, counters, verdicts); every change is drawn, so the name
+// follows the caption at the next drawing instead of at each of those places.
+class SuiviLegendes : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            actualiserNomAccessible(static_cast<QWidget*>(o));
+        return false;
+    }
+};
+
+}  // namespace
+
+QString legende(const QWidget* w)
+{
+    QString t;
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+        t = b->text();
+    else if (const auto* l = qobject_cast<const QLabel*>(w))
+        t = Qt::mightBeRichText(l->text()) ? QTextDocumentFragment::fromHtml(l->text()).toPlainText() : l->text();
+    t.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return t.simplified();
+}
+
+void nommerAccessibles(QWidget* fenetre, const QList<RoleAccessible>& roles)
+{
+    QHash<QString, const RoleAccessible*> parNom;
+    for (const RoleAccessible& r : roles)
+        parNom.insert(r.nom, &r);
+    static const QRegularExpression element(QStringLiteral("^(.+)\\((\\d+)\\)$"));
+    const QString nomSuivi = QStringLiteral("suiviLegendes");
+    QObject* suivi = fenetre->findChild<QObject*>(nomSuivi, Qt::FindDirectChildrenOnly);
+    for (QWidget* w : fenetre->findChildren<QWidget*>()) {
+        const QString nom = w->objectName();
+        if (nom.isEmpty() || nom.startsWith(QLatin1String("qt_")))
+            continue;
+        const RoleAccessible* r = parNom.value(nom);
+        int numero = 0;
+        if (const auto m = element.match(nom); m.hasMatch()) {
+            numero = m.captured(2).toInt() + 1;
+            if (!r)
+                r = parNom.value(m.captured(1));
+        }
+        if (!r) {
+            if (legende(w).isEmpty() && !w->toolTip().isEmpty())
+                w->setAccessibleName(w->toolTip());
+            continue;
+        }
+        QString role = r->role;
+        if (role.contains(QLatin1String("%1")))
+            role = role.arg(numero);
+        const bool boiteDeTexte = !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w);
+        if (!r->avecLegende || boiteDeTexte) {
+            w->setAccessibleName(role);
+            continue;
+        }
+        w->setProperty(proprieteRole, role);
+        if (!suivi) {
+            suivi = new SuiviLegendes(fenetre);
+            suivi->setObjectName(nomSuivi);
+        }
+        w->removeEventFilter(suivi);
+        w->installEventFilter(suivi);
+        actualiserNomAccessible(w);
+    }
 }
 
 }  // namespace ctl

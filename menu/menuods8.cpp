@@ -151,6 +151,29 @@ MenuODS8::MenuODS8(QWidget* parent)
         ctl::placer(b, d.gauche, d.haut, 1215, 495);
         connect(b, &QPushButton::clicked, this, d.action);
     }
+    nommerPourLecteur();
+}
+
+void MenuODS8::nommerPourLecteur()
+{
+    QList<ctl::RoleAccessible> roles{
+        {QStringLiteral("Image1"), QStringLiteral("Tuile V")},
+        {QStringLiteral("Image2"), QStringLiteral("Tuile K")},
+        {QStringLiteral("Label7(3)"), QStringLiteral("Nombre de rallonges avant et arrière sur ODS 8"), true},
+        {QStringLiteral("Label9"), QStringLiteral("Score du dernier test"), true},
+        {QStringLiteral("Label2"), QStringLiteral("Aide"), true},
+    };
+    QHash<QString, QString> titres;
+    for (const auto& e : menu::catalogue()) {
+        titres.insert(e.fichier.section(QLatin1Char('\\'), -1), e.titre);
+        // "série 1" or "sur ods8" alone does not say which base the button launches.
+        if (e.petitePolice)
+            roles.append({ctl::nomControle(e.bouton, e.index), e.titre});
+    }
+    for (const auto& l : menu::labelsComptes())
+        roles.append({ctl::nomControle(l.label, l.index),
+                      QStringLiteral("Nombre de tirages de la base ") + titres.value(l.fichier), true});
+    ctl::nommerAccessibles(this, roles);
 }
 
 QLabel* MenuODS8::etiquette(const QString& texte, const QString& nom, int index, int gauche, int haut)
