@@ -201,6 +201,9 @@ void MenuODS8::Form_Load()
     auto* rallonges = findChild<QLabel*>(ctl::nomControle(QStringLiteral("Label7"), 3));
     rallonges->setText(comptes.texteRallongesOds8);
     rallonges->adjustSize();
+    // Two five-digit counts run past the window's edge from the designed place.
+    if (rallonges->geometry().right() >= width())
+        rallonges->move(width() - rallonges->width(), rallonges->y());
 
     const data::LectureParametres reglages = menu::lireReglages();
     Dialog2& d = app::dialog2();

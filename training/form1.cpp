@@ -24,6 +24,8 @@
 #include <QStyleOptionButton>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace entrainement;
 
 namespace {
@@ -270,8 +272,13 @@ void Form1::construire()
     connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
 
     definirParDefaut(Command2);
-    if (QScreen* s = QApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    if (QScreen* s = QApplication::primaryScreen()) {
+        // At 150 % or 200 % scaling the window can be larger than the screen: centring it would
+        // put its title bar, and the "Mode compact" button that makes it fit, above the screen.
+        const QRect dispo = s->availableGeometry();
+        const QPoint coin = dispo.center() - rect().center();
+        move(std::max(coin.x(), dispo.left()), std::max(coin.y(), dispo.top()));
+    }
 }
 
 void Form1::Form_Load()
