@@ -105,7 +105,9 @@ void actualiserNomAccessible(QWidget* w)
 {
     QString nom = w->property(proprieteRole).toString();
     const QString l = legende(w);
-    if (!l.isEmpty())
+    if (nom.isEmpty())
+        nom = l;
+    else if (!l.isEmpty())
         nom += QStringLiteral(" : ") + l;
     if (w->accessibleName() != nom)
         w->setAccessibleName(nom);
@@ -128,14 +130,30 @@ protected:
 
 }  // namespace
 
+static QString legendeBrute(const QWidget* w)
+{
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+        return b->text();
+    if (const auto* l = qobject_cast<const QLabel*>(w))
+        return l->text();
+    return {};
+}
+
 QString legende(const QWidget* w)
 {
+    // "&" marks a shortcut letter in a button's caption, and in a label's only when it names a box.
+    static const QRegularExpression raccourci(QStringLiteral("&(.)"));
     QString t;
-    if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+    bool raccourcis = false;
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
         t = b->text();
-    else if (const auto* l = qobject_cast<const QLabel*>(w))
+        raccourcis = true;
+    } else if (const auto* l = qobject_cast<const QLabel*>(w)) {
         t = Qt::mightBeRichText(l->text()) ? QTextDocumentFragment::fromHtml(l->text()).toPlainText() : l->text();
-    t.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        raccourcis = l->buddy() != nullptr;
+    }
+    if (raccourcis)
+        t.replace(raccourci, QStringLiteral("\\1"));
     return t.simplified();
 }
 
@@ -158,19 +176,24 @@ void nommerAccessibles(QWidget* fenetre, const QList<RoleAccessible>& roles)
             if (!r)
                 r = parNom.value(m.captured(1));
         }
-        if (!r) {
-            if (legende(w).isEmpty() && !w->toolTip().isEmpty())
+        const bool boiteDeTexte = !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w);
+        QString role;
+        if (r) {
+            role = r->role;
+            if (role.contains(QLatin1String("%1")))
+                role = role.arg(numero);
+            if (!r->avecLegende || boiteDeTexte) {
+                w->setAccessibleName(role);
+                continue;
+            }
+        } else if (const QString l = legende(w); l.isEmpty()) {
+            if (!w->toolTip().isEmpty())
                 w->setAccessibleName(w->toolTip());
             continue;
-        }
-        QString role = r->role;
-        if (role.contains(QLatin1String("%1")))
-            role = role.arg(numero);
-        const bool boiteDeTexte = !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w);
-        if (!r->avecLegende || boiteDeTexte) {
-            w->setAccessibleName(role);
+        } else if (l == legendeBrute(w)) {
             continue;
         }
+        // A role followed by its caption, or a caption padded with spaces for its drawing.
         w->setProperty(proprieteRole, role);
         if (!suivi) {
             suivi = new SuiviLegendes(fenetre);

@@ -48,8 +48,8 @@ QFont police(const QString& famille, double points, bool gras = false, bool ital
              bool souligne = false);
 
 // Names that a screen reader announces, in French. A control listed in the roles gets its role;
-// one that is not keeps its caption (Qt reads the caption as it is at that moment, so "Pause" and
-// "Reprendre" stay right) or, without a caption, takes its tooltip.
+// one that is not is announced by its caption as it reads at that moment ("Pause", "Reprendre"),
+// on one line without the spaces that pad it for drawing, or, without a caption, by its tooltip.
 struct RoleAccessible {
     QString nom;  // "tirage" for every element of an array, "Label5(0)" for one control
     QString role;  // "%1" is replaced by the element's number counted from 1, as people count rows

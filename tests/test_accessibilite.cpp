@@ -40,6 +40,8 @@ class TestAccessibilite : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
+    void regles_data();
+    void regles();
     void chaqueControleANom_data();
     void chaqueControleANom();
     void noms_data();
@@ -98,6 +100,57 @@ QWidget* TestAccessibilite::ouvrir(const QString& fenetre)
     return w;
 }
 
+// How one control gets its name, on a window of its own.
+void TestAccessibilite::regles_data()
+{
+    QTest::addColumn<QString>("genre");  // "bouton", "etiquette", "etiquette-amie" (names a box) or "boite"
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("legende");
+    QTest::addColumn<QString>("bulle");
+    QTest::addColumn<QString>("attendu");
+    QTest::addRow("élément numéroté depuis 1") << "boite" << "ligne(0)" << "" << "" << "Ligne 1";
+    QTest::addRow("dernier élément") << "boite" << "ligne(29)" << "" << "" << "Ligne 30";
+    QTest::addRow("rôle d'un seul élément d'abord") << "boite" << "ligne(7)" << "" << "" << "Ligne à part";
+    QTest::addRow("boîte : contenu hors du nom") << "boite" << "ligne(2)" << "ABC" << "" << "Ligne 3";
+    QTest::addRow("légende après le rôle") << "etiquette" << "compte" << "1234  " << "" << "Compte : 1234";
+    QTest::addRow("rôle seul sans légende") << "etiquette" << "compte" << "" << "" << "Compte";
+    QTest::addRow("légende sans rôle") << "bouton" << "ok" << "Valider" << "Aide" << "Valider";
+    QTest::addRow("légende sur deux lignes") << "bouton" << "long" << "  AVANT    sur ods8" << "" << "AVANT sur ods8";
+    QTest::addRow("raccourci d'un bouton") << "bouton" << "ok" << "&Valider && fermer" << "" << "Valider & fermer";
+    QTest::addRow("& d'une étiquette") << "etiquette" << "texte" << "Pierre & Paul" << "" << "Pierre & Paul";
+    QTest::addRow("raccourci d'une étiquette amie") << "etiquette-amie" << "texte" << "&Couleur" << "" << "Couleur";
+    QTest::addRow("bulle sans légende") << "etiquette" << "image" << "" << "Mot invariable !" << "Mot invariable !";
+    QTest::addRow("rôle avant la bulle") << "etiquette" << "marque(1)" << "" << "Verbe" << "Marque 2";
+}
+
+void TestAccessibilite::regles()
+{
+    QFETCH(QString, genre);
+    QFETCH(QString, nom);
+    QFETCH(QString, legende);
+    QFETCH(QString, bulle);
+    QFETCH(QString, attendu);
+    QWidget fenetre;
+    QWidget* c = nullptr;
+    if (genre == QStringLiteral("bouton")) {
+        c = new QPushButton(legende, &fenetre);
+    } else if (genre == QStringLiteral("boite")) {
+        c = new QLineEdit(legende, &fenetre);
+    } else {
+        auto* l = new QLabel(legende, &fenetre);
+        if (genre == QStringLiteral("etiquette-amie"))
+            l->setBuddy(new QLineEdit(&fenetre));
+        c = l;
+    }
+    c->setObjectName(nom);
+    c->setToolTip(bulle);
+    ctl::nommerAccessibles(&fenetre, {{QStringLiteral("ligne"), QStringLiteral("Ligne %1")},
+                                      {QStringLiteral("ligne(7)"), QStringLiteral("Ligne à part")},
+                                      {QStringLiteral("compte"), QStringLiteral("Compte"), true},
+                                      {QStringLiteral("marque"), QStringLiteral("Marque %1")}});
+    QCOMPARE(annonce(c), attendu);
+}
+
 void TestAccessibilite::chaqueControleANom_data()
 {
     QTest::addColumn<QString>("fenetre");
@@ -152,6 +205,9 @@ void TestAccessibilite::noms_data()
                                    << "Nombre de rallonges avant et arrière sur ODS 8 : 12 12" << "-";
     QTest::addRow("demi-base") << "MenuODS8" << "SolUniques(10)" << "MOTS DE 8 LETTRES (série 2)" << "-";
     QTest::addRow("lancement") << "MenuODS8" << "Command4" << "LETTRES CHERES de 2 à 6 lettres" << "-";
+    QTest::addRow("légende espacée") << "MenuODS8" << "Command3" << "VERBES de 5 à 9 lettres" << "-";
+    QTest::addRow("légende du test") << "MenuODS8" << "Command8" << "Se tester sur 150 mots aléatoires" << "-";
+    QTest::addRow("critère") << "Form1" << "Label5" << "Eliminer un mot après" << "-";
     QTest::addRow("secondes") << "Dialog2" << "Text2" << "Temps moyen par mot, en secondes (de 2 à 15)" << "-";
     QTest::addRow("case son") << "Dialog2" << "Check1" << "Son" << "-";
     QTest::addRow("texte") << "Apropos" << "Text1" << "A propos de Lexidor" << "-";
