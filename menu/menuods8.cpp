@@ -152,6 +152,7 @@ MenuODS8::MenuODS8(QWidget* parent)
         connect(b, &QPushButton::clicked, this, d.action);
     }
     nommerPourLecteur();
+    ctl::defilerSiTropHaute(this);
 }
 
 void MenuODS8::nommerPourLecteur()

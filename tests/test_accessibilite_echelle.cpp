@@ -4,6 +4,7 @@
 // factor. Set LEXIDOR_CAPTURES to a folder to also get PNG pictures of each window at each factor.
 #include "about/apropos.h"
 #include "app/bouton.h"
+#include "app/controles.h"
 #include "app/lexidor.h"
 #include "app/messages.h"
 #include "fixtures/menu/installation_menu.h"
@@ -14,11 +15,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace entrainement;
@@ -66,6 +70,7 @@ private Q_SLOTS:
     void fenetres_data();
     void fenetres();
     void titreSurLEcran();
+    void menuAtteignable();
 
 private:
     QWidget* ouvrir(const QString& fenetre);
@@ -146,22 +151,31 @@ void TestEchelle::fenetres()
         // The tiles line up in their compact places when a row next takes the focus.
         f.solution[1]->setFocus();
         QVERIFY(w->width() <= 1280 && w->height() <= 720);
+        const QRect dispo = w->screen()->availableGeometry();
+        // Room is left for a title bar of 32 pixels.
+        QVERIFY2(w->width() <= dispo.width() && w->height() + 32 <= dispo.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(w->width()).arg(w->height())));
     }
     QCOMPARE(w->devicePixelRatioF(), facteur);
     const QPixmap image = w->grab();
     QCOMPARE(image.size(), (w->size() * facteur));
     if (const QString dossier = qEnvironmentVariable("LEXIDOR_CAPTURES"); !dossier.isEmpty()) {
         QDir().mkpath(dossier);
-        image.save(QDir(dossier).filePath(QStringLiteral("%1-%2-%3.png")
+        image.save(QDir(dossier).filePath(QStringLiteral("%1-%2-%3-%4.png")
                                               .arg(fenetre, QTest::currentDataTag())
-                                              .arg(int(facteur * 100))));
+                                              .arg(int(facteur * 100))
+                                              .arg(w->screen()->geometry().height())));
     }
+    // A window taller than the screen scrolls: its controls lie within the scrolled extent.
+    QRect etendue = w->rect();
+    if (auto* barre = w->findChild<QScrollBar*>(QStringLiteral("qt_defilement")))
+        etendue.setHeight(etendue.height() + barre->maximum());
     for (QWidget* c : w->findChildren<QWidget*>()) {
         if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")) || !c->isVisibleTo(w) ||
             c->parentWidget() != w)
             continue;
         const QString nom = c->objectName();
-        QVERIFY2(w->rect().contains(c->geometry()), qPrintable(nom));
+        QVERIFY2(etendue.contains(c->geometry()), qPrintable(nom));
         // The window's default button lies under the tiles by design; its caption is never seen.
         if (nom == QStringLiteral("Command2"))
             continue;
@@ -189,14 +203,60 @@ void TestEchelle::titreSurLEcran()
              qPrintable(QStringLiteral("%1,%2 hors de %3x%4").arg(w->x()).arg(w->y()).arg(dispo.width()).arg(dispo.height())));
 }
 
+// Every button of the menu can be brought into the window: by scrolling when the screen is too
+// short for it, by Tab as well.
+void TestEchelle::menuAtteignable()
+{
+    MenuODS8& m = app::menu();
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    const QRect dispo = m.screen()->availableGeometry();
+    QVERIFY2(dispo.contains(m.frameGeometry()), qPrintable(QString::number(m.frameGeometry().height())));
+    auto* quitter = m.findChild<QWidget*>(QStringLiteral("quitter"));
+    auto* barre = m.findChild<QScrollBar*>(QStringLiteral("qt_defilement"));
+    if (!barre) {
+        QVERIFY(m.rect().contains(quitter->geometry()));
+        return;
+    }
+    const QPoint avant = quitter->pos();
+    QVERIFY(!m.rect().contains(quitter->geometry()));
+    m.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    quitter->setFocus(Qt::TabFocusReason);
+    QVERIFY2(m.rect().contains(quitter->geometry()), qPrintable(QString::number(quitter->y())));
+    QCOMPARE(quitter->pos(), avant - QPoint(0, barre->value()));
+    auto* titre = m.findChild<QWidget*>(QStringLiteral("Label1"));
+    barre->setValue(0);
+    QCOMPARE(quitter->pos(), avant);
+    QCOMPARE(titre->y(), ctl::twips(120));
+    QCOMPARE(barre->x(), m.width() - barre->width());
+}
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
         QCoreApplication a(argc, argv);
+        // The usual screens at these scales: a 1080p laptop at 150 %, 1440p and 4K screens at 200 %.
+        const struct {
+            const char* facteur;
+            int largeur, hauteur;
+        } ecrans[] = {{"1.5", 1920, 1080}, {"2", 2560, 1440}, {"2", 3840, 2160}};
+        QTemporaryDir dossier;
         int echecs = 0;
-        for (const char* facteur : {"1.5", "2"}) {
+        for (const auto& e : ecrans) {
+            const QString config = dossier.filePath(QStringLiteral("ecran-%1.json").arg(e.hauteur));
+            QFile f(config);
+            if (!f.open(QIODevice::WriteOnly))
+                return 1;
+            f.write(QStringLiteral(R"({"screens": [{"name": "E", "x": 0, "y": 0, "width": %1, "height": %2,)"
+                                   R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                        .arg(e.largeur)
+                        .arg(e.hauteur)
+                        .toUtf8());
+            f.close();
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(facteur));
+            env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(e.facteur));
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
             QProcess p;
             p.setProcessEnvironment(env);
             p.setProcessChannelMode(QProcess::ForwardedChannels);
