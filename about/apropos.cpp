@@ -28,6 +28,12 @@ Apropos::Apropos(QWidget* parent)
     ctl::placer(Text1, 0, 0, 8500, 4400);
     Text1->hide();
     resize(ctl::twips(8500), ctl::twips(4500));
+    // The text box cannot take the focus; the box that does carries the text for a screen reader.
+    ctl::nommerAccessibles(this, {
+        {QStringLiteral("Text1"), QStringLiteral("A propos de Lexidor")},
+        {QStringLiteral("Text2"), QStringLiteral("A propos de Lexidor")},
+    });
+    Text2->setAccessibleDescription(QString(texte()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 QString Apropos::texte()

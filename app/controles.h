@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -45,5 +46,24 @@ void nommer(QObject* o, const QString& nom, int index = -1);
 // A font as designed: family and size in points ("Times New Roman" resolves to Liberation Serif).
 QFont police(const QString& famille, double points, bool gras = false, bool italique = false,
              bool souligne = false);
+
+// Names that a screen reader announces, in French. A control listed in the roles gets its role;
+// one that is not is announced by its caption as it reads at that moment ("Pause", "Reprendre"),
+// on one line without the spaces that pad it for drawing, or, without a caption, by its tooltip.
+struct RoleAccessible {
+    QString nom;  // "tirage" for every element of an array, "Label5(0)" for one control
+    QString role;  // "%1" is replaced by the element's number counted from 1, as people count rows
+    // The caption follows the role ("Nombre de fautes : 3") and is kept up to date each time the
+    // control is drawn; for text boxes the contents are read as their value, never in the name.
+    bool avecLegende = false;
+};
+void nommerAccessibles(QWidget* fenetre, const QList<RoleAccessible>& roles);
+// The caption of a button, check box or label, on one line; empty for any other control.
+QString legende(const QWidget* w);
+
+// A window of fixed size that is taller than the screen it opens on (a laptop screen at 150 %
+// scaling) gets a vertical scroll bar at its right instead of losing its bottom controls. The
+// controls keep their places; the window's height and width change only in that case.
+void defilerSiTropHaute(QWidget* fenetre);
 
 }  // namespace ctl

@@ -152,6 +152,30 @@ MenuODS8::MenuODS8(QWidget* parent)
         ctl::placer(b, d.gauche, d.haut, 1215, 495);
         connect(b, &QPushButton::clicked, this, d.action);
     }
+    nommerPourLecteur();
+    ctl::defilerSiTropHaute(this);
+}
+
+void MenuODS8::nommerPourLecteur()
+{
+    QList<ctl::RoleAccessible> roles{
+        {QStringLiteral("Image1"), QStringLiteral("Tuile V")},
+        {QStringLiteral("Image2"), QStringLiteral("Tuile K")},
+        {QStringLiteral("Label7(3)"), QStringLiteral("Nombre de rallonges avant et arrière sur ODS 8"), true},
+        {QStringLiteral("Label9"), QStringLiteral("Score du dernier test"), true},
+        {QStringLiteral("Label2"), QStringLiteral("Aide"), true},
+    };
+    QHash<QString, QString> titres;
+    for (const auto& e : menu::catalogue()) {
+        titres.insert(e.fichier.section(QLatin1Char('\\'), -1), e.titre);
+        // "série 1" or "sur ods8" alone does not say which base the button launches.
+        if (e.petitePolice)
+            roles.append({ctl::nomControle(e.bouton, e.index), e.titre});
+    }
+    for (const auto& l : menu::labelsComptes())
+        roles.append({ctl::nomControle(l.label, l.index),
+                      QStringLiteral("Nombre de tirages de la base ") + titres.value(l.fichier), true});
+    ctl::nommerAccessibles(this, roles);
 }
 
 QLabel* MenuODS8::etiquette(const QString& texte, const QString& nom, int index, int gauche, int haut)
@@ -179,6 +203,9 @@ void MenuODS8::Form_Load()
     auto* rallonges = findChild<QLabel*>(ctl::nomControle(QStringLiteral("Label7"), 3));
     rallonges->setText(comptes.texteRallongesOds8);
     rallonges->adjustSize();
+    // Two five-digit counts run past the window's edge from the designed place.
+    if (rallonges->geometry().right() >= width())
+        rallonges->move(width() - rallonges->width(), rallonges->y());
 
     const data::LectureParametres reglages = menu::lireReglages();
     Dialog2& d = app::dialog2();

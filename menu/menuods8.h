@@ -59,6 +59,8 @@ private:
     void lancer(const QString& bouton, int index = -1);
     void lancer(const menu::EntreeCatalogue& e);
     QLabel* etiquette(const QString& texte, const QString& nom, int index, int gauche, int haut);
+    // Names for screen readers: the counts and the ambiguous short captions get their base.
+    void nommerPourLecteur();
 
     QHash<const QObject*, const menu::EntreeCatalogue*> entrees;
     bool charge = false;

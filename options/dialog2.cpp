@@ -112,6 +112,15 @@ Dialog2::Dialog2(QWidget* parent)
     connect(OKButton, &QPushButton::clicked, this, &Dialog2::OKButton_Click);
     connect(Command1, &QPushButton::clicked, this, &Dialog2::Command1_Click);
 
+    ctl::nommerAccessibles(this, {
+        {QStringLiteral("Text2"), QStringLiteral("Temps moyen par mot, en secondes (de 2 à 15)")},
+        {QStringLiteral("Text3"), QStringLiteral("Echantillon de base, en séries de 30 tirages (de 1 à 30)")},
+        {QStringLiteral("tps30mots"), QStringLiteral("Temps pour 30 mots"), true},
+        {QStringLiteral("nbechan"), QStringLiteral("Nombre de mots solution unique"), true},
+        {QStringLiteral("Label4"), QStringLiteral("Message"), true},
+    });
+    // On Linux a combo box is announced by its text and the label that names it.
+    Label1[3]->setBuddy(Combo1);
     decharger();
 }
 

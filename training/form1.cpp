@@ -24,6 +24,8 @@
 #include <QStyleOptionButton>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace entrainement;
 
 namespace {
@@ -270,8 +272,13 @@ void Form1::construire()
     connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
 
     definirParDefaut(Command2);
-    if (QScreen* s = QApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    if (QScreen* s = QApplication::primaryScreen()) {
+        // At 150 % or 200 % scaling the window can be larger than the screen: centring it would
+        // put its title bar, and the "Mode compact" button that makes it fit, above the screen.
+        const QRect dispo = s->availableGeometry();
+        const QPoint coin = dispo.center() - rect().center();
+        move(std::max(coin.x(), dispo.left()), std::max(coin.y(), dispo.top()));
+    }
 }
 
 void Form1::Form_Load()
@@ -310,6 +317,34 @@ void Form1::Form_Load()
         tirage[i]->setFrame(true);
         solution[i]->setFrame(true);
     }
+    ctl::nommerAccessibles(this, {
+        {QStringLiteral("tirage"), QStringLiteral("Tirage %1")},
+        {QStringLiteral("solution"), QStringLiteral("Réponse %1")},
+        {QStringLiteral("Command1"), QStringLiteral("Lettre %1"), true},
+        // Its caption is only a name: it moves the focus to the next answer.
+        {QStringLiteral("Command2"), QStringLiteral("Réponse suivante")},
+        {QStringLiteral("recherche"), QStringLiteral("Saisie centrale de la réponse")},
+        {QStringLiteral("seuiltxt"), QStringLiteral("Seuil d'élimination")},
+        {QStringLiteral("motsleft"), QStringLiteral("Tirages restants")},
+        {QStringLiteral("temps"), QStringLiteral("Temps restant de la série")},
+        {QStringLiteral("tempstot"), QStringLiteral("Temps total")},
+        {QStringLiteral("InfoSourisText"), QStringLiteral("Notes sur les mots")},
+        {QStringLiteral("Check1"), QStringLiteral("Afficher les temps")},
+        {QStringLiteral("Label7"), QStringLiteral("Base"), true},
+        {QStringLiteral("nbftot"), QStringLiteral("Nombre de fautes"), true},
+        {QStringLiteral("score"), QStringLiteral("Score de la série"), true},
+        {QStringLiteral("tps"), QStringLiteral("Durée de la série"), true},
+        {QStringLiteral("police"), QStringLiteral("Police des réponses"), true},
+        {QStringLiteral("voyant"), QStringLiteral("Temps du mot"), true},
+        {QStringLiteral("Image2"), QStringLiteral("Participe passé invariable ! (réponse %1)")},
+        {QStringLiteral("Image3"), QStringLiteral("Mot invariable ! (réponse %1)")},
+        {QStringLiteral("Image6"), QStringLiteral("Verbe transitif (réponse %1)")},
+        {QStringLiteral("Line1"), QStringLiteral("Cadre")},
+        {QStringLiteral("Line2"), QStringLiteral("Cadre")},
+        {QStringLiteral("Line3"), QStringLiteral("Cadre")},
+        {QStringLiteral("Line4"), QStringLiteral("Cadre")},
+        {QStringLiteral("Line5"), QStringLiteral("Cadre")},
+    });
 }
 
 void Form1::chargerMarqueurs()

@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The four windows at 150 % and 200 % display scaling: nothing cut off, nothing off the screen.
+// The scale factor must be known before the application starts, so the test runs itself once per
+// factor. Set LEXIDOR_CAPTURES to a folder to also get PNG pictures of each window at each factor.
+#include "about/apropos.h"
+#include "app/bouton.h"
+#include "app/controles.h"
+#include "app/lexidor.h"
+#include "app/messages.h"
+#include "fixtures/menu/installation_menu.h"
+#include "menu/menuods8.h"
+#include "options/dialog2.h"
+#include "training/form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace entrainement;
+
+namespace {
+
+class AleatoireZero : public Aleatoire {
+public:
+    void semerDepuisHorloge() override {}
+    double suivant() override { return 0.0; }
+};
+
+// Where the text of a control is drawn, in the window's coordinates; empty for no text.
+QList<QRect> zonesDeTexte(QWidget* c)
+{
+    const QFontMetrics fm = c->fontMetrics();
+    const auto bloc = [&](const QStringList& lignes, int marge) {
+        int largeur = 0;
+        for (const QString& l : lignes)
+            largeur = std::max(largeur, fm.horizontalAdvance(l));
+        const int hauteur = fm.lineSpacing() * int(lignes.size());
+        const QRect r(c->x() + (c->width() - largeur) / 2, c->y() + (c->height() - hauteur) / 2, largeur, hauteur);
+        // The margin belongs to the control's own frame: the text must stay inside it.
+        return QList<QRect>{r, c->geometry().adjusted(marge, 0, -marge, 0)};
+    };
+    if (auto* b = qobject_cast<BoutonMultiligne*>(c); b && !b->text().isEmpty())
+        return bloc(BoutonMultiligne::lignesAffichees(b->text(), fm, b->width() - 6), 3);
+    if (auto* b = qobject_cast<QPushButton*>(c); b && !b->text().isEmpty())
+        return bloc({b->text()}, 2);
+    if (auto* e = qobject_cast<QLineEdit*>(c); e && !e->text().isEmpty())
+        return bloc({e->text()}, 2);
+    if (auto* l = qobject_cast<QLabel*>(c); l && !l->text().isEmpty() && !l->wordWrap())
+        return {QRect(l->pos(), QSize(fm.horizontalAdvance(l->text().split(QLatin1Char('\n')).first()), fm.height())),
+                l->geometry()};
+    return {};
+}
+
+}  // namespace
+
+class TestEchelle : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void fenetres_data();
+    void fenetres();
+    void titreSurLEcran();
+    void menuAtteignable();
+
+private:
+    QWidget* ouvrir(const QString& fenetre);
+    std::unique_ptr<InstallationTest> inst;
+};
+
+void TestEchelle::init()
+{
+    app::observerMessages([](const QString&, app::Icone) {});
+    inst = std::make_unique<InstallationTest>();
+    fixtures::installerBases(*inst, 15001);
+    inst->ecrireLignes(QStringLiteral("listes/base.txt"),
+                       {"AEINRST;RIANTES", "AABEL;ABELA", "EIMNORS;MOINERS", "ACEHINS;CHAINES", "EEIRSTT;TERTIES"});
+}
+
+void TestEchelle::cleanup()
+{
+    app::reinitialiser();
+    inst.reset();
+    app::observerMessages({});
+}
+
+QWidget* TestEchelle::ouvrir(const QString& fenetre)
+{
+    MenuODS8& m = app::menu();
+    m.show();
+    if (fenetre == QStringLiteral("Form1")) {
+        m.toue = QStringLiteral("T");
+        m.typ = QString();
+        m.nombase = QStringLiteral("MOTS DE 7 LETTRES (série 2)");
+        Form1& f = app::form1();
+        f.setAleatoire(std::make_unique<AleatoireZero>());
+        f.show();
+        f.activateWindow();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(&f)); }();
+        f.commencer(QStringLiteral("listes\\base.txt"));
+        return &f;
+    }
+    if (fenetre == QStringLiteral("Dialog2")) {
+        m.Command12_Click();
+        return &app::dialog2();
+    }
+    if (fenetre == QStringLiteral("Apropos")) {
+        m.Command2_Click();
+        return &app::apropos();
+    }
+    m.Label2->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
+    m.Label9->setText(u"96,7%"_qs);
+    return &m;
+}
+
+void TestEchelle::fenetres_data()
+{
+    QTest::addColumn<QString>("fenetre");
+    QTest::addColumn<QString>("etape");
+    QTest::addRow("menu") << "MenuODS8" << "";
+    QTest::addRow("serie") << "Form1" << "";
+    QTest::addRow("correction") << "Form1" << "corriger";
+    // The layout meant for smaller screens, the one that fits 1280 x 720 logical pixels.
+    QTest::addRow("compact") << "Form1" << "compact";
+    QTest::addRow("options") << "Dialog2" << "";
+    QTest::addRow("apropos") << "Apropos" << "";
+}
+
+void TestEchelle::fenetres()
+{
+    QFETCH(QString, fenetre);
+    QFETCH(QString, etape);
+    const qreal facteur = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+    QWidget* w = ouvrir(fenetre);
+    if (etape == QStringLiteral("corriger")) {
+        auto& f = static_cast<Form1&>(*w);
+        f.solution[0]->setText(QStringLiteral("RIANTES"));
+        f.corriger_Click();
+    } else if (etape == QStringLiteral("compact")) {
+        auto& f = static_cast<Form1&>(*w);
+        f.Command6_Click();
+        // The tiles line up in their compact places when a row next takes the focus.
+        f.solution[1]->setFocus();
+        QVERIFY(w->width() <= 1280 && w->height() <= 720);
+        const QRect dispo = w->screen()->availableGeometry();
+        // Room is left for a title bar of 32 pixels.
+        QVERIFY2(w->width() <= dispo.width() && w->height() + 32 <= dispo.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(w->width()).arg(w->height())));
+    }
+    QCOMPARE(w->devicePixelRatioF(), facteur);
+    const QPixmap image = w->grab();
+    QCOMPARE(image.size(), (w->size() * facteur));
+    if (const QString dossier = qEnvironmentVariable("LEXIDOR_CAPTURES"); !dossier.isEmpty()) {
+        QDir().mkpath(dossier);
+        image.save(QDir(dossier).filePath(QStringLiteral("%1-%2-%3-%4.png")
+                                              .arg(fenetre, QTest::currentDataTag())
+                                              .arg(int(facteur * 100))
+                                              .arg(w->screen()->geometry().height())));
+    }
+    // A window taller than the screen scrolls: its controls lie within the scrolled extent.
+    QRect etendue = w->rect();
+    if (auto* barre = w->findChild<QScrollBar*>(QStringLiteral("qt_defilement")))
+        etendue.setHeight(etendue.height() + barre->maximum());
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+        if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")) || !c->isVisibleTo(w) ||
+            c->parentWidget() != w)
+            continue;
+        const QString nom = c->objectName();
+        QVERIFY2(etendue.contains(c->geometry()), qPrintable(nom));
+        // The window's default button lies under the tiles by design; its caption is never seen.
+        if (nom == QStringLiteral("Command2"))
+            continue;
+        const QList<QRect> z = zonesDeTexte(c);
+        if (z.isEmpty())
+            continue;
+        QVERIFY2(z[1].contains(z[0]), qPrintable(nom + QStringLiteral(" : ") + QString::number(z[0].width()) +
+                                                  QLatin1Char('/') + QString::number(z[1].width())));
+        // A label's text does not run into a button or a box beside it.
+        if (!qobject_cast<QLabel*>(c))
+            continue;
+        for (QWidget* autre : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if ((qobject_cast<QAbstractButton*>(autre) || qobject_cast<QLineEdit*>(autre)) && autre->isVisibleTo(w) &&
+                autre->objectName() != QStringLiteral("Command2"))
+                QVERIFY2(!z[0].intersects(autre->geometry()), qPrintable(nom + QLatin1Char('/') + autre->objectName()));
+    }
+}
+
+// A window bigger than the screen at this scale still shows its title bar, so it can be moved.
+void TestEchelle::titreSurLEcran()
+{
+    QWidget* w = ouvrir(QStringLiteral("Form1"));
+    const QRect dispo = w->screen()->availableGeometry();
+    QVERIFY2(dispo.contains(w->frameGeometry().topLeft()),
+             qPrintable(QStringLiteral("%1,%2 hors de %3x%4").arg(w->x()).arg(w->y()).arg(dispo.width()).arg(dispo.height())));
+}
+
+// Every button of the menu can be brought into the window: by scrolling when the screen is too
+// short for it, by Tab as well.
+void TestEchelle::menuAtteignable()
+{
+    MenuODS8& m = app::menu();
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    const QRect dispo = m.screen()->availableGeometry();
+    QVERIFY2(dispo.contains(m.frameGeometry()), qPrintable(QString::number(m.frameGeometry().height())));
+    auto* quitter = m.findChild<QWidget*>(QStringLiteral("quitter"));
+    auto* barre = m.findChild<QScrollBar*>(QStringLiteral("qt_defilement"));
+    if (!barre) {
+        QVERIFY(m.rect().contains(quitter->geometry()));
+        return;
+    }
+    const QPoint avant = quitter->pos();
+    QVERIFY(!m.rect().contains(quitter->geometry()));
+    m.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    quitter->setFocus(Qt::TabFocusReason);
+    QVERIFY2(m.rect().contains(quitter->geometry()), qPrintable(QString::number(quitter->y())));
+    QCOMPARE(quitter->pos(), avant - QPoint(0, barre->value()));
+    auto* titre = m.findChild<QWidget*>(QStringLiteral("Label1"));
+    barre->setValue(0);
+    QCOMPARE(quitter->pos(), avant);
+    QCOMPARE(titre->y(), ctl::twips(120));
+    QCOMPARE(barre->x(), m.width() - barre->width());
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        QCoreApplication a(argc, argv);
+        // The usual screens at these scales: a 1080p laptop at 150 %, 1440p and 4K screens at 200 %.
+        const struct {
+            const char* facteur;
+            int largeur, hauteur;
+        } ecrans[] = {{"1.5", 1920, 1080}, {"2", 2560, 1440}, {"2", 3840, 2160}};
+        QTemporaryDir dossier;
+        int echecs = 0;
+        for (const auto& e : ecrans) {
+            const QString config = dossier.filePath(QStringLiteral("ecran-%1.json").arg(e.hauteur));
+            QFile f(config);
+            if (!f.open(QIODevice::WriteOnly))
+                return 1;
+            f.write(QStringLiteral(R"({"screens": [{"name": "E", "x": 0, "y": 0, "width": %1, "height": %2,)"
+                                   R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                        .arg(e.largeur)
+                        .arg(e.hauteur)
+                        .toUtf8());
+            f.close();
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(e.facteur));
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.setProcessChannelMode(QProcess::ForwardedChannels);
+            p.start(QCoreApplication::applicationFilePath(), a.arguments().mid(1));
+            if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+                ++echecs;
+        }
+        return echecs;
+    }
+    QApplication a(argc, argv);
+    TestEchelle t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_accessibilite_echelle.moc"
