@@ -5,7 +5,6 @@
 #include "data/texte.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 #include <cmath>
 #include <limits>
@@ -58,11 +57,36 @@ QString apercu(const QString& valeur)
 
 double nombreEnTete(const QString& texte)
 {
-    static const QRegularExpression tete(QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+))"));
-    const auto m = tete.match(texte);
-    if (!m.hasMatch())
+    // By hand rather than with a pattern and toDouble(), which took seconds on a garbled line of
+    // megabytes of digits: digits beyond what a double holds are not converted at all.
+    constexpr qsizetype chiffresUtiles = 400;
+    const qsizetype n = texte.size();
+    qsizetype i = 0;
+    while (i < n && QStringView(u" \t\n\v\f\r").contains(texte[i]))
+        ++i;
+    bool negatif = false;
+    if (i < n && (texte[i] == QLatin1Char('+') || texte[i] == QLatin1Char('-')))
+        negatif = texte[i++] == QLatin1Char('-');
+    qsizetype debutEntiers = i;
+    for (; i < n && chiffre(texte[i]); ++i) {
+    }
+    const qsizetype finEntiers = i;
+    while (debutEntiers < finEntiers - 1 && texte[debutEntiers] == QLatin1Char('0'))
+        ++debutEntiers;
+    qsizetype debutDecimales = i, finDecimales = i;
+    if (i < n && texte[i] == QLatin1Char('.')) {
+        debutDecimales = finDecimales = i + 1;
+        while (finDecimales < n && chiffre(texte[finDecimales]))
+            ++finDecimales;
+    }
+    if (finEntiers == debutEntiers && finDecimales == debutDecimales)
         return 0.0;
-    return m.captured(1).toDouble();
+    if (finEntiers - debutEntiers > chiffresUtiles)
+        return negatif ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    const QString nombre = texte.mid(debutEntiers, finEntiers - debutEntiers) + QLatin1Char('.')
+                           + texte.mid(debutDecimales, std::min(finDecimales - debutDecimales, chiffresUtiles));
+    const double v = nombre.toDouble();
+    return negatif ? -v : v;
 }
 
 std::optional<qint16> entier16(const QString& texte)

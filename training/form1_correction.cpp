@@ -117,7 +117,9 @@ void Form1::corrigerserie()
     afficherTexte(nbftot, QString::number(partie.nbrates));
     // The time left is taken from the countdown itself: the text of `temps` still shows the previous
     // series until the first tick of a new one.
-    const qint32 passe = std::clamp(partie.tempsserie - std::max(restantAvant, 0), 0, partie.tempsserie);
+    // A garbled settings file can leave a negative time per word; clamp() needs its bounds in order.
+    const qint32 passe =
+        std::clamp(partie.tempsserie - std::max(restantAvant, 0), 0, std::max(partie.tempsserie, 0));
     afficherTexte(tps, CalcDuree(qint16(passe)));
     tps->show();
     finserie(c);
