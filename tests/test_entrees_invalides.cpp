@@ -232,6 +232,12 @@ bool TestEntreesInvalides::lancerEtJouer(const menu::EntreeCatalogue& e)
         return echec(u"série incomplète");
     const QString* s = f.partie.solutionsDeLigne(0);
     const bool tient = s && s->size() <= f.solution[0]->maxLength();
+    // Keys go through the assisted input, whatever the rack holds.
+    QTest::keyClicks(f.solution[0], QStringLiteral("eaz9"));
+    QTest::keyClick(f.solution[0], Qt::Key_Backspace);
+    QTest::keyClick(f.solution[0], Qt::Key_Down);
+    QTest::keyClicks(f.solution[1], QStringLiteral("S"));
+    QTest::keyClick(f.solution[1], Qt::Key_Up);
     if (s)
         f.solution[0]->setText(*s);
     QTest::mouseClick(f.corriger, Qt::LeftButton);
@@ -246,7 +252,14 @@ bool TestEntreesInvalides::lancerEtJouer(const menu::EntreeCatalogue& e)
         QTest::mouseClick(f.restart, Qt::LeftButton);
         if (!f.corriger->isEnabled())
             return echec(u"pas de nouvelle série");
+        // Under the time criterion, rows judged as they are left.
+        f.Command4_Click();
+        QTest::keyClicks(f.solution[0], QStringLiteral("R"));
+        tick(f.Timer3, 2);
+        f.Command2_Click();
+        QTest::keyClick(f.solution[1], Qt::Key_Return);
         tick(f.Timer1, std::max(f.partie.tempsserie, 0) + 1);
+        f.Command4_Click();
         if (f.corriger->isEnabled())
             return echec(u"le décompte ne corrige pas");
     }
@@ -309,7 +322,8 @@ void TestEntreesInvalides::baseCassee_data()
         ligne("binaire", i, u"sans « ; »"_qs);
         ligne("sans point-virgule", i, u"sans « ; »"_qs);
         ligne("octets 0x81 0x8D 0x8F 0x90 0x9D", i, QString());
-        ligne("trop de lignes", i, QString());
+        if (QStringView(b) == u"Command3" || QStringView(b) == u"Command1(0)" || QStringView(b) == u"Command8")
+            ligne("trop de lignes", i, QString());
     }
     // 10 MB files cost time.
     ligne("ligne de 10 Mo", indice(u"SolUniques(4)"), QString());
@@ -436,9 +450,10 @@ void TestEntreesInvalides::listeCassee()
     MenuODS8& m = demarrer();
     QVERIFY(messages.isEmpty());
     const auto& cat = menu::catalogue();
-    // A plain base, a hook base and the random test; the same base twice to see the notes cached.
+    // A plain base and a hook base (its notes are looked up by whole words), then the first again
+    // to see that the notes are not reported twice.
     int tour = 0;
-    for (const auto* e : {&cat[0], &cat[0], &cat[8], &cat[cat.size() - 1]}) {
+    for (const auto* e : {&cat[0], &cat[8], &cat[0]}) {
         messages.clear();
         QVERIFY2(lancerEtJouer(*e), qPrintable(raison));
         verifierMessages();
