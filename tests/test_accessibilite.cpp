@@ -6,6 +6,7 @@
 #include "app/lexidor.h"
 #include "app/messages.h"
 #include "fixtures/menu/installation_menu.h"
+#include "support/fenetres.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
 #include "training/form1.h"
@@ -20,12 +21,6 @@
 using namespace entrainement;
 
 namespace {
-
-class AleatoireZero : public Aleatoire {
-public:
-    void semerDepuisHorloge() override {}
-    double suivant() override { return 0.0; }
-};
 
 QString annonce(QWidget* w, QAccessible::Text quoi = QAccessible::Name)
 {
@@ -73,27 +68,7 @@ void TestAccessibilite::cleanup()
 // The window as a person reaches it; the training window with a run under way.
 QWidget* TestAccessibilite::ouvrir(const QString& fenetre)
 {
-    MenuODS8& m = app::menu();
-    m.Form_Load();
-    QWidget* w = &m;
-    if (fenetre == QStringLiteral("Form1")) {
-        m.toue = QStringLiteral("T");
-        m.typ = QString();
-        m.nombase = QStringLiteral("7 lettres");
-        Form1& f = app::form1();
-        f.setAleatoire(std::make_unique<AleatoireZero>());
-        f.show();
-        f.activateWindow();
-        [&] { QVERIFY(QTest::qWaitForWindowActive(&f)); }();
-        f.commencer(QStringLiteral("listes\\base.txt"));
-        w = &f;
-    } else if (fenetre == QStringLiteral("Dialog2")) {
-        m.Command12_Click();
-        w = &app::dialog2();
-    } else if (fenetre == QStringLiteral("Apropos")) {
-        m.Command2_Click();
-        w = &app::apropos();
-    }
+    QWidget* w = ouvrirFenetre(fenetre, QStringLiteral("7 lettres"));
     w->show();
     // Names that follow a caption are brought up to date when the control is drawn.
     w->grab();

@@ -8,6 +8,7 @@
 #include "app/lexidor.h"
 #include "app/messages.h"
 #include "fixtures/menu/installation_menu.h"
+#include "support/fenetres.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
 #include "training/form1.h"
@@ -28,12 +29,6 @@
 using namespace entrainement;
 
 namespace {
-
-class AleatoireZero : public Aleatoire {
-public:
-    void semerDepuisHorloge() override {}
-    double suivant() override { return 0.0; }
-};
 
 // Where the text of a control is drawn, in the window's coordinates; empty for no text.
 QList<QRect> zonesDeTexte(QWidget* c)
@@ -95,31 +90,13 @@ void TestEchelle::cleanup()
 
 QWidget* TestEchelle::ouvrir(const QString& fenetre)
 {
-    MenuODS8& m = app::menu();
-    m.show();
-    if (fenetre == QStringLiteral("Form1")) {
-        m.toue = QStringLiteral("T");
-        m.typ = QString();
-        m.nombase = QStringLiteral("MOTS DE 7 LETTRES (série 2)");
-        Form1& f = app::form1();
-        f.setAleatoire(std::make_unique<AleatoireZero>());
-        f.show();
-        f.activateWindow();
-        [&] { QVERIFY(QTest::qWaitForWindowActive(&f)); }();
-        f.commencer(QStringLiteral("listes\\base.txt"));
-        return &f;
+    QWidget* w = ouvrirFenetre(fenetre, u"MOTS DE 7 LETTRES (série 2)"_qs);
+    if (fenetre == QStringLiteral("MenuODS8")) {
+        MenuODS8& m = app::menu();
+        m.Label2->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
+        m.Label9->setText(u"96,7%"_qs);
     }
-    if (fenetre == QStringLiteral("Dialog2")) {
-        m.Command12_Click();
-        return &app::dialog2();
-    }
-    if (fenetre == QStringLiteral("Apropos")) {
-        m.Command2_Click();
-        return &app::apropos();
-    }
-    m.Label2->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
-    m.Label9->setText(u"96,7%"_qs);
-    return &m;
+    return w;
 }
 
 void TestEchelle::fenetres_data()

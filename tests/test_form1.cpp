@@ -3,6 +3,7 @@
 #include "app/lexidor.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
+#include "support/fenetres.h"
 #include "support/installation.h"
 #include "training/form1.h"
 #include "app/messages.h"
@@ -28,13 +29,6 @@
 using namespace entrainement;
 
 namespace {
-
-// Each draw takes the first remaining entry: series are predictable (k = 0, then the last ones).
-class AleatoireZero : public Aleatoire {
-public:
-    void semerDepuisHorloge() override {}
-    double suivant() override { return 0.0; }
-};
 
 QStringList base7()
 {
