@@ -37,7 +37,8 @@ bool estNombre(const QString& champ)
 // A field the reader takes for a number comes back as the number's own decimal text ("007" -> "7").
 QString normaliserNombre(const QString& champ)
 {
-    if (!estNombre(champ))
+    // A longer number is out of range anyway; converting megabytes of digits would take seconds.
+    if (champ.size() > 400 || !estNombre(champ))
         return champ;
     bool ok = false;
     const double v = champ.toDouble(&ok);

@@ -415,7 +415,9 @@ void TestEntreesInvalides::listeCassee_data()
         QTest::addRow("%s dossier", qPrintable(f)) << f << u"dossier"_qs << u"c'est un dossier"_qs;
         QTest::addRow("%s vide", qPrintable(f)) << f << u"vide"_qs << QString();
         QTest::addRow("%s binaire", qPrintable(f)) << f << u"binaire"_qs << QString();
-        QTest::addRow("%s ligne de 10 Mo", qPrintable(f)) << f << u"ligne de 10 Mo"_qs << QString();
+        // The three lists share one reader: one of them carries the 10 MB line.
+        if (!f.contains(u"vbi") && !f.contains(u"inv"))
+            QTest::addRow("%s ligne de 10 Mo", qPrintable(f)) << f << u"ligne de 10 Mo"_qs << QString();
         QTest::addRow("%s octets indéfinis", qPrintable(f)) << f << u"octets 0x81 0x8D 0x8F 0x90 0x9D"_qs << QString();
         QTest::addRow("%s trop long", qPrintable(f))
             << f << u"trop long"_qs << (notes ? QString() : u"les mots suivants sont ignorés"_qs);
