@@ -15,6 +15,8 @@ QString raisonLecture(const QString& chemin)
         return QStringLiteral("il est introuvable");
     if (fi.isDir())
         return QStringLiteral("c'est un dossier");
+    if (!fi.isFile())
+        return QStringLiteral("ce n'est pas un fichier ordinaire");
     if (!fi.isReadable())
         return QStringLiteral("accès refusé");
     return QStringLiteral("erreur de lecture du disque");

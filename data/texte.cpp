@@ -4,6 +4,7 @@
 #include "data/raisons.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -147,6 +148,10 @@ namespace {
 // Opens a file for reading; on failure, the French reason.
 QString ouvrir(QFile& f, const QString& chemin, QIODevice::OpenMode mode = QIODevice::ReadOnly)
 {
+    // Opening a named pipe waits for a writer and a device may never end: only plain files are read.
+    const QFileInfo fi(f);
+    if (fi.exists() && !fi.isFile())
+        return QStringLiteral("Le fichier « %1 » ne peut pas être lu (%2).").arg(chemin, raisonLecture(chemin));
     if (f.open(mode))
         return {};
     if (!f.exists())

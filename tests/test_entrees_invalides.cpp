@@ -31,6 +31,7 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -316,6 +317,9 @@ void TestEntreesInvalides::baseCassee_data()
     ligne("dossier", indice(u"SolUniques(4)"), u"c'est un dossier"_qs);
     ligne("dossier", indice(u"Command8"), u"c'est un dossier"_qs);
     ligne("illisible", indice(u"Command1(0)"), u"accès refusé"_qs);
+#ifdef Q_OS_UNIX
+    ligne("tube nommé", indice(u"Command7(4)"), u"pas un fichier ordinaire"_qs);
+#endif
     for (const auto b : {u"Command3", u"Command1(0)", u"Command1(4)", u"Command7(4)", u"SolUniques(8)", u"Command8"}) {
         const int i = indice(b);
         ligne("vide", i, QString());
@@ -338,8 +342,8 @@ void TestEntreesInvalides::baseCassee()
     const auto& cat = menu::catalogue();
     const auto& e = cat[cible];
     const QString nom = fixtures::nomFichier(e.fichier);
-    const bool illisible = sorte == u"illisible", dossier = sorte == u"dossier";
-    const bool lisible = sorte != u"absent" && !illisible && !dossier;
+    const bool illisible = sorte == u"illisible", dossier = sorte == u"dossier", tube = sorte == u"tube nommé";
+    const bool lisible = sorte != u"absent" && !illisible && !dossier && !tube;
     if (illisible && estRoot())
         QSKIP("root reads files whatever their mode");
     fixtures::installerBases(*inst, 40, {}, {nom});
@@ -350,6 +354,10 @@ void TestEntreesInvalides::baseCassee()
         inst->ecrire(QStringLiteral("listes/") + nom, contenu);
     else if (dossier)
         QDir().mkpath(fichier);
+#ifdef Q_OS_UNIX
+    else if (tube)
+        QVERIFY(::mkfifo(QFile::encodeName(fichier).constData(), 0600) == 0);
+#endif
     else if (illisible)
         inst->ecrire(QStringLiteral("listes/") + nom, fixtures::lignesBase(nom, 40).join(u'\n').toLatin1());
     if (illisible)
@@ -413,6 +421,10 @@ void TestEntreesInvalides::listeCassee_data()
         const bool notes = f.startsWith(u"info");
         QTest::addRow("%s absent", qPrintable(f)) << f << u"absent"_qs << u"est introuvable"_qs;
         QTest::addRow("%s dossier", qPrintable(f)) << f << u"dossier"_qs << u"c'est un dossier"_qs;
+#ifdef Q_OS_UNIX
+        if (notes)
+            QTest::addRow("%s tube nommé", qPrintable(f)) << f << u"tube nommé"_qs << u"pas un fichier ordinaire"_qs;
+#endif
         QTest::addRow("%s vide", qPrintable(f)) << f << u"vide"_qs << QString();
         QTest::addRow("%s binaire", qPrintable(f)) << f << u"binaire"_qs << QString();
         // The three lists share one reader: one of them carries the 10 MB line.
@@ -441,11 +453,15 @@ void TestEntreesInvalides::listeCassee()
             l << QStringLiteral("MOT%1").arg(i);
         l << u"RAINES"_qs << u"TALONS"_qs;
         contenu = data::joindreLignes(l);
-    } else if (sorte != u"dossier") {
+    } else if (sorte != u"dossier" && sorte != u"tube nommé") {
         contenu = contenuCasse(sorte, {u"RAINES"_qs, u"pl. de raine"_qs}, 7);
     }
     if (sorte == u"dossier")
         QDir().mkpath(inst->chemin(fichier));
+#ifdef Q_OS_UNIX
+    else if (sorte == u"tube nommé")
+        QVERIFY(::mkfifo(QFile::encodeName(inst->chemin(fichier)).constData(), 0600) == 0);
+#endif
     else if (!contenu.isNull())
         inst->ecrire(fichier, contenu);
 
