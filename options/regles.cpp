@@ -7,34 +7,35 @@
 
 namespace options {
 
-Verification verifierSecondes(const QString& texte)
+namespace {
+
+// A value typed into one of the two boxes: its leading number, and the message for a value outside
+// min..max (none while the box is empty).
+Verification verifier(const QString& texte, int min, int max, const QString& trop, const QString& peu)
 {
     Verification r;
     r.v = data::nombreEnTete(texte);
-    if (r.v > 15)
-        r.message = messageSecondesTrop;
-    if (r.v < 2 && !texte.isEmpty())
-        r.message = messageSecondesPeu;
-    if (r.v > 1 && r.v < 16) {
+    if (r.v > max)
+        r.message = trop;
+    if (r.v < min && !texte.isEmpty())
+        r.message = peu;
+    if (r.v > min - 1 && r.v < max + 1) {
         r.message = QString();
         r.dansLesLimites = true;
     }
     return r;
 }
 
+}  // namespace
+
+Verification verifierSecondes(const QString& texte)
+{
+    return verifier(texte, 2, 15, messageSecondesTrop, messageSecondesPeu);
+}
+
 Verification verifierEchantillon(const QString& texte)
 {
-    Verification r;
-    r.v = data::nombreEnTete(texte);
-    if (r.v > 30)
-        r.message = messageEchantillonTrop;
-    if (r.v < 1 && !texte.isEmpty())
-        r.message = messageEchantillonPeu;
-    if (r.v > 0 && r.v < 31) {
-        r.message = QString();
-        r.dansLesLimites = true;
-    }
-    return r;
+    return verifier(texte, 1, 30, messageEchantillonTrop, messageEchantillonPeu);
 }
 
 std::optional<Valeurs> valeursAcceptees(const QString& secondes, const QString& echantillon)
