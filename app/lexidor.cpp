@@ -38,7 +38,15 @@ MenuODS8& menu()
     }
     return *leMenu;
 }
-Form1& form1() { return instance(leForm1); }
+Form1& form1()
+{
+    if (!leForm1) {
+        leForm1 = new Form1;
+        QObject::connect(leForm1, &Form1::retourMenu, [] { menu().show(); });
+        QObject::connect(leForm1, &Form1::baseTerminee, [](double pourc) { menu().afficherScore(pourc); });
+    }
+    return *leForm1;
+}
 Dialog2& dialog2() { return instance(leDialog2); }
 Apropos& apropos() { return instance(lApropos); }
 

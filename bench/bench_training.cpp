@@ -35,7 +35,7 @@ Form1& fenetre()
         Form1* w = &app::form1();
         QElapsedTimer chrono;
         chrono.start();
-        w->commencer(QStringLiteral("listes\\7L.txt"));
+        w->commencer(app::menu().preparerLancement(QStringLiteral("listes\\7L.txt")));
         std::fprintf(stderr, "commencer (base 15001, listes et notes au maximum) : %lld ms\n",
                      static_cast<long long>(chrono.elapsed()));
         // No rack leaves the base, so every iteration works on the full 15001 lines.
@@ -139,7 +139,7 @@ void BM_Commencer900(benchmark::State& state)
     app::menu().toue = QStringLiteral("E");
     app::dialog2().nbechuni = 900;
     for (auto _ : state) {
-        f.commencer(QStringLiteral("listes\\7L.txt"));
+        f.commencer(app::menu().preparerLancement(QStringLiteral("listes\\7L.txt")));
         benchmark::DoNotOptimize(f.partie.nbrestants);
     }
     state.counters["tirages"] = f.partie.nbrestants;

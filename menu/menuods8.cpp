@@ -15,6 +15,7 @@
 #include "options/regles.h"
 #include "training/form1.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -278,7 +279,34 @@ void MenuODS8::lancerbase(const QString& fichier)
     form.show();
     form.raise();
     form.activateWindow();
-    form.commencer(fichier);
+    form.commencer(preparerLancement(fichier));
+}
+
+entrainement::Lancement MenuODS8::preparerLancement(const QString& fichier) const
+{
+    const Dialog2& d = app::dialog2();
+    entrainement::Lancement l;
+    l.fichier = fichier;
+    l.test = toue == QLatin1String("E");
+    l.rallonge = typ == QLatin1String("rallong");
+    l.titre = nombase;
+    l.echantillon = d.nbechuni;
+    l.tempsparmot = d.tempsparmot;
+    l.son = d.Check1->isChecked();
+    l.fond = ctl::couleurFond(this);
+    return l;
+}
+
+void MenuODS8::afficherScore(double pourc)
+{
+    const QString P = entrainement::textePourcentage(pourc);
+    Label2->setText(QStringLiteral("Votre score sur la dernière base terminée : \r\n%1%").arg(P));
+    if (nombase.left(4) == QLatin1String("TEST"))
+        Label9->setText(P + QLatin1Char('%'));
+    const quint32 avant = ctl::versBGR(Label9->palette().color(QPalette::WindowText));
+    const quint32 apres = entrainement::couleurScore(Label9->text(), avant);
+    if (apres != avant)
+        ctl::colorerTexte(Label9, apres);
 }
 
 void MenuODS8::Command12_Click()

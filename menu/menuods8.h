@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "training/lancement.h"
+
 #include <QHash>
 #include <QString>
 #include <QWidget>
@@ -50,6 +52,10 @@ public:
     // Hides the menu and starts a run on the base file in the training window. A base that cannot
     // be read is refused with a message and the menu stays.
     void lancerbase(const QString& fichier);
+    // The launch value of a base file under the current run context and options.
+    entrainement::Lancement preparerLancement(const QString& fichier) const;
+    // Writes the score of a finished base into the help line, and beside the test button after a test.
+    void afficherScore(double pourc);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;

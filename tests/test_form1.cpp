@@ -161,7 +161,7 @@ Form1& TestForm1::demarrer(const QStringList& lignes, const QString& toue, const
     f.show();
     f.activateWindow();
     [&] { QVERIFY(QTest::qWaitForWindowActive(&f)); }();
-    f.commencer(QStringLiteral("listes\\base.txt"));
+    f.commencer(app::menu().preparerLancement(QStringLiteral("listes\\base.txt")));
     return f;
 }
 
@@ -612,7 +612,7 @@ void TestForm1::donneesManquantes()
     QCOMPARE(messages.size(), 1);
     QVERIFY(messages[0].contains(QStringLiteral("inv_28x28.bmp")));
     f.show();
-    f.commencer(QStringLiteral("listes\\absente.txt"));
+    f.commencer(app::menu().preparerLancement(QStringLiteral("listes\\absente.txt")));
     QCOMPARE(messages.size(), 2);
     QVERIFY(messages[1].contains(QStringLiteral("inv.txt")));
     QVERIFY(messages[1].contains(QStringLiteral("absente.txt")));
@@ -623,12 +623,12 @@ void TestForm1::donneesManquantes()
     QVERIFY(!f.restart->isEnabled());
     // A base with lines lacking ';' keeps its valid lines and says how many were skipped.
     f.quitter_Click();
+    app::dialog2().Check1->setChecked(true);
     demarrer({"ABC;CAB", "", "sans point-virgule", "DEF;FED"});
     QCOMPARE(f.partie.nbrestants, 2);
     QVERIFY(messages.last().contains(QStringLiteral("2 ligne(s)")));
     // A sound file that is not WAV plays nothing and says so.
     inst->ecrire(QStringLiteral("APP05.WAV"), "pas un son");
-    app::dialog2().Check1->setChecked(true);
     frappe(*f.partie.solutionsDeLigne(0));
     touche(Qt::Key_Down);
     frappe(*f.partie.solutionsDeLigne(1));
@@ -1026,7 +1026,7 @@ void TestForm1::donneesLivrees()
     app::menu().nombase = titre;
     Form1& f = app::form1();
     f.show();
-    f.commencer(fichier);
+    f.commencer(app::menu().preparerLancement(fichier));
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
     QVERIFY(f.partie.nbrestants > 0);
     // Type the first letter of every rack that holds it, then correct.

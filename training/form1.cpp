@@ -4,8 +4,6 @@
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "data/texte.h"
-#include "menu/menuods8.h"
-#include "options/dialog2.h"
 #include "app/bouton.h"
 #include "app/messages.h"
 #include "training/touches.h"
@@ -281,12 +279,8 @@ void Form1::construire()
     }
 }
 
-void Form1::Form_Load()
+void Form1::colorerFenetre(quint32 fond)
 {
-    gauchetuiles = qint16(ctl::gaucheTwips(Command1[0]));
-    largeurtuile = qint16(ctl::largeurTwips(Command1[0]));
-    modecompact = false;
-    const quint32 fond = ctl::couleurFond(&app::menu());
     ctl::colorerFond(this, fond);
     for (QWidget* w : {static_cast<QWidget*>(Check1), static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
                        static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4), static_cast<QWidget*>(Label5),
@@ -294,8 +288,16 @@ void Form1::Form_Load()
                        static_cast<QWidget*>(nbseries), static_cast<QWidget*>(score), static_cast<QWidget*>(police),
                        static_cast<QWidget*>(tps), static_cast<QWidget*>(voyant), static_cast<QWidget*>(nbftot)})
         ctl::colorerFond(w, fond);
+}
+
+void Form1::Form_Load()
+{
+    gauchetuiles = qint16(ctl::gaucheTwips(Command1[0]));
+    largeurtuile = qint16(ctl::largeurTwips(Command1[0]));
+    modecompact = false;
+    colorerFenetre(lancement.fond);
     numeropolice = 1;
-    partie.reinitialiserTemps(app::dialog2().tempsparmot);
+    partie.reinitialiserTemps(lancement.tempsparmot);
     partie.tempsserie = partie.tempsrestant;
     lettre = -1;
     for (int i = 0; i < 30; ++i)
@@ -395,7 +397,7 @@ bool Form1::enPause() const
 
 bool Form1::rallonge() const
 {
-    return app::menu().typ == QLatin1String("rallong");
+    return lancement.rallonge;
 }
 
 Critere Form1::critere() const
@@ -408,15 +410,17 @@ QString Form1::CalcDuree(qint16 TpsSec) const
     return entrainement::CalcDuree(TpsSec);
 }
 
-void Form1::commencer(const QString& fichier)
+void Form1::commencer(const entrainement::Lancement& l)
 {
+    lancement = l;
+    colorerFenetre(l.fond);
     ctl::colorerFond(quitter, ctl::versBGR(QApplication::palette().color(QPalette::Button)));
-    afficherTexte(Label7, app::menu().nombase);
-    fich = fichier;
+    afficherTexte(Label7, l.titre);
+    fich = l.fichier;
 
     QStringList problemes;
     const auto lireListe = [&](const char* nom, int capacite) {
-        const QString chemin = QString::fromLatin1(nom);
+        const QString chemin = l.dossierListes + QLatin1Char('\\') + QString::fromLatin1(nom);
         auto l = data::ListeLaterale::lire(chemin, capacite);
         if (!l.ok())
             problemes.append(l.erreur);
@@ -426,12 +430,12 @@ void Form1::commencer(const QString& fichier)
                                  .arg(capacite));
         return l;
     };
-    listevbi = lireListe("listes\\vbi_gd.txt", data::capaciteVbi);
-    listevbt = lireListe("listes\\vbt_gd.txt", data::capaciteVbt);
-    listeinv = lireListe("listes\\inv.txt", data::capaciteInv);
+    listevbi = lireListe("vbi_gd.txt", data::capaciteVbi);
+    listevbt = lireListe("vbt_gd.txt", data::capaciteVbt);
+    listeinv = lireListe("inv.txt", data::capaciteInv);
 
     // Read now, while the run starts, so that the first correction does not stall on a large file.
-    const data::InfoSouris& notes = infosouris.lire(QStringLiteral("infosouris-ods8.txt"));
+    const data::InfoSouris& notes = infosouris.lire(l.fichierNotes);
     if (infosouris.erreurNouvelle())
         problemes.append(notes.erreur() + QStringLiteral(" Les notes sur les mots ne seront pas affichées."));
 
@@ -457,8 +461,7 @@ void Form1::commencer(const QString& fichier)
                        static_cast<QWidget*>(seuiltxt), static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6)})
         w->show();
 
-    const bool test = app::menu().toue == QLatin1String("E");
-    partie.charger(base.lignes, test ? (app::dialog2().nbechuni > 0 ? app::dialog2().nbechuni : 30) : 0, *alea);
+    partie.charger(base.lignes, l.test ? (l.echantillon > 0 ? l.echantillon : 30) : 0, *alea);
     if (modecompact)
         ctl::placer(InfoSourisText, ctl::gaucheTwips(Label5), 8040, 10700, 1440);
     if (!problemes.isEmpty())
@@ -513,7 +516,7 @@ void Form1::tirerserie()
     if (ligneEntree != 0)
         ligneEntree = -1;  // the window is not active yet: row 0 is entered when it becomes so
     ctl::colorerFond(temps, fondSysteme());
-    partie.tempsserie = partie.tempsrestant = qint32(app::dialog2().tempsparmot) * 30;
+    partie.tempsserie = partie.tempsrestant = qint32(lancement.tempsparmot) * 30;
     Timer1->start();
     if (!Timer2->isActive())
         Timer2->start();
@@ -824,13 +827,13 @@ void Form1::quitter_Click()
     for (QPushButton* t : Command1)
         ctl::colorerFond(t, mauve);
     ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText), 8160, ctl::largeurTwips(InfoSourisText), 2895);
-    partie.reinitialiserTemps(app::dialog2().tempsparmot);
+    partie.reinitialiserTemps(lancement.tempsparmot);
     lettre = -1;
     afficherTexte(nbseries, QStringLiteral("0 série déjà réalisée."));
     afficherTexte(nbftot, QStringLiteral("0"));
     QApplication::processEvents();
     hide();
-    app::menu().show();
+    Q_EMIT retourMenu();
 }
 
 void Form1::closeEvent(QCloseEvent* e)
@@ -845,5 +848,5 @@ void Form1::closeEvent(QCloseEvent* e)
     Timer1->stop();
     Timer2->stop();
     Timer3->stop();
-    app::menu().show();
+    Q_EMIT retourMenu();
 }

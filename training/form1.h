@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "training/lancement.h"
 #include "training/notes.h"
 #include "training/partie.h"
 
@@ -32,7 +33,7 @@ public:
     double pourc = 0.0;
     qint16 lettre = -1;
 
-    void commencer(const QString& fichier);
+    void commencer(const entrainement::Lancement& l);
     QString CalcDuree(qint16 TpsSec) const;
 
     // The rules of the run; tests read and prime it.
@@ -125,6 +126,12 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
 
+Q_SIGNALS:
+    // The player left the run (button or close box); the menu comes back.
+    void retourMenu();
+    // The base is empty: pourc is the share of racks never failed.
+    void baseTerminee(double pourc);
+
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -145,7 +152,9 @@ private:
     entrainement::Critere critere() const;
     void jouerSon();
     void chargerMarqueurs();
+    void colorerFenetre(quint32 fond);
 
+    entrainement::Lancement lancement;
     QPushButton* parDefaut = nullptr;
     int ligneEntree = -1;  // row whose entry processing ran and whose leave processing has not
     std::unique_ptr<entrainement::Aleatoire> alea;

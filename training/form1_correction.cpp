@@ -2,8 +2,6 @@
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "data/texte.h"
-#include "menu/menuods8.h"
-#include "options/dialog2.h"
 #include "training/form1.h"
 #include "app/messages.h"
 
@@ -48,7 +46,7 @@ void Form1::corrigerserie()
     if (const QString* t = partie.tirageDeLigne(lignecourante))
         tirage[lignecourante]->setText(*t);
 
-    const data::InfoSouris& notes = infosouris.lire(QStringLiteral("infosouris-ods8.txt"));
+    const data::InfoSouris& notes = infosouris.lire(lancement.fichierNotes);
     if (infosouris.erreurNouvelle())
         app::signaler(notes.erreur() + QStringLiteral("\nLes notes sur les mots ne seront pas affichées."),
                       app::Icone::Avertissement, this);
@@ -135,14 +133,7 @@ void Form1::finserie(const Correction& c)
         pourc = partie.pourc;
         const QString P = textePourcentage(pourc);
         afficherTexte(nbftot, QStringLiteral("%1 - %2 %").arg(partie.nbrates).arg(P));
-        MenuODS8& m = app::menu();
-        m.Label2->setText(QStringLiteral("Votre score sur la dernière base terminée : \r\n%1%").arg(P));
-        if (m.nombase.left(4) == QLatin1String("TEST"))
-            m.Label9->setText(P + QLatin1Char('%'));
-        const quint32 avant = ctl::versBGR(m.Label9->palette().color(QPalette::WindowText));
-        const quint32 apres = couleurScore(m.Label9->text(), avant);
-        if (apres != avant)
-            ctl::colorerTexte(m.Label9, apres);
+        Q_EMIT baseTerminee(pourc);
     }
     for (QPushButton* t : Command1)
         ctl::colorerFond(t, rouge);
@@ -161,7 +152,7 @@ void Form1::finserie(const Correction& c)
     restart->setEnabled(false);
     ctl::colorerFond(quitter, 0xFFC0C0);
     QApplication::processEvents();
-    if (app::dialog2().Check1->isChecked())
+    if (lancement.son)
         jouerSon();
 }
 

@@ -23,7 +23,7 @@ QWidget* ouvrirFenetre(const QString& fenetre, const QString& titreBase)
         f.activateWindow();
         if (!QTest::qWaitForWindowActive(&f))
             qWarning("the training window did not become active");
-        f.commencer(QStringLiteral("listes\\base.txt"));
+        f.commencer(app::menu().preparerLancement(QStringLiteral("listes\\base.txt")));
         return &f;
     }
     if (fenetre == QStringLiteral("Dialog2")) {
