@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "data/description.h"
+
+#include <QString>
+
+// Where the program's data lives. The shipped data is read from the working folder, as it always
+// was. Lists the player builds go into a folder of their own inside the working folder (the one
+// place the program may write), named by a small pointer file that is replaced atomically: a
+// build fills a new folder and only a complete one is switched in, so that a build cancelled,
+// failing or killed halfway leaves the data in use as it was.
+namespace data {
+
+inline const QString fichierPointeur = QStringLiteral("listes-en-usage.txt");
+inline const QString prefixeDossierJoueur = QStringLiteral("mes-listes-");
+inline const QString fichierMotsDisparus = QStringLiteral("mots-disparus.txt");
+
+class Emplacement {
+public:
+    // The data in use in the working folder `travail` (the current folder when empty).
+    static Emplacement courant(const QString& travail = {});
+
+    bool joueur() const { return !dossierJoueur.isEmpty(); }
+    // The data folder relative to the working folder: empty for the shipped data.
+    const QString& dossier() const { return dossierJoueur; }
+    // A data path as the program names it ("listes\7L.txt", "infosouris-ods8.txt"), relative to the
+    // working folder: unchanged for the shipped data, inside the player's folder otherwise.
+    QString chemin(const QString& relatif) const;
+    Description description() const { return lireDescription(dossierJoueur); }
+    // Set when the pointer names a folder that cannot be used: the shipped data is used instead.
+    const QString& avertissement() const { return avertissement_; }
+
+private:
+    QString dossierJoueur;
+    QString avertissement_;
+};
+
+// A new, empty-named folder for a build: the path the builder creates (it does not exist yet).
+// Leftovers of earlier builds (folders never switched in) are removed first. Empty on failure,
+// with the French reason in `erreur`.
+QString preparerConstruction(QString* erreur, const QString& travail = {});
+// Switches the data in use to the complete folder `nouveau` (from preparerConstruction), then
+// removes the previous player folder. Empty on success; on failure the French reason, the data in
+// use is unchanged and `nouveau` is removed.
+QString basculer(const QString& nouveau, const QString& travail = {});
+// Removes a folder from preparerConstruction that will not be switched in (a cancelled or failed build).
+void abandonnerConstruction(const QString& nouveau, const QString& travail = {});
+// Back to the shipped data; the player folder is removed. Empty on success, else the reason.
+QString revenirAuxListesFournies(const QString& travail = {});
+
+}  // namespace data
