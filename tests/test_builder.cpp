@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "expansion.h"
-#include "fabrique.h"
-#include "lexique.h"
-#include "ressources.h"
+#include "tools/expansion.h"
+#include "tools/fabrique.h"
+#include "tools/lexique.h"
+#include "tools/ressources.h"
 
 #include <QImage>
 #include <QRegularExpression>
