@@ -18,10 +18,10 @@ struct Description {
     QString ancienne, nouvelle;        // names of the two plain lists the player chose
 
     bool substitut() const { return source == Source::Substitut; }
-    // Captions name these editions only for lists the player built, with both editions given.
+    // Captions name these editions only for lists the player built, with two editions in order.
     bool editionsConnues() const
     {
-        return source == Source::Listes && editionAncienne > 0 && editionNouvelle > 0;
+        return source == Source::Listes && editionAncienne > 0 && editionAncienne < editionNouvelle;
     }
 };
 

@@ -29,10 +29,17 @@ bool dossierUtilisable(const QDir& travail, const QString& nom)
     return fi.isDir() && !fi.isSymLink() && QFileInfo(travail.filePath(nom + QStringLiteral("/listes"))).isDir();
 }
 
+// Also the hidden folders a build fills before it renames them to the name it was given.
+bool nomDeConstruction(const QString& nom)
+{
+    static const QRegularExpression motif(QStringLiteral("^\\.?mes-listes-[0-9A-Za-z_.-]{1,96}$"));
+    return motif.match(nom).hasMatch();
+}
+
 void supprimerDossier(const QDir& travail, const QString& nom)
 {
     const QFileInfo fi(travail.filePath(nom));
-    if (nom.isEmpty() || !nomJoueurValide(nom) || fi.isSymLink() || !fi.isDir())
+    if (!nomDeConstruction(nom) || fi.isSymLink() || !fi.isDir())
         return;
     QDir(fi.filePath()).removeRecursively();
 }
@@ -75,7 +82,8 @@ QString preparerConstruction(QString* erreur, const QString& travail)
 {
     const QDir dir = dossierTravail(travail);
     const QString enUsage = Emplacement::courant(travail).dossier();
-    const auto restes = dir.entryInfoList({prefixeDossierJoueur + QLatin1Char('*')},
+    const auto restes = dir.entryInfoList({prefixeDossierJoueur + QLatin1Char('*'),
+                                           QLatin1Char('.') + prefixeDossierJoueur + QLatin1Char('*')},
                                           QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QFileInfo& fi : restes)
         if (fi.fileName() != enUsage)

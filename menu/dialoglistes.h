@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QThread>
 
 #include <atomic>
 #include <functional>
@@ -16,7 +17,6 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
-class QThread;
 
 // "Mes listes…": the player chooses the lists of two editions and builds every base from them, off
 // the window's thread, or goes back to the shipped lists. The data in use changes only when a

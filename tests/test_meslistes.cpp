@@ -1,0 +1,320 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/messages.h"
+#include "data/emplacement.h"
+#include "menu/dialoglistes.h"
+#include "menu/textesdonnees.h"
+#include "support/installation.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QString fixture(const char* nom) { return QStringLiteral(LEXIDOR_SOURCE_DIR "/tests/fixtures/builder/") + QLatin1String(nom); }
+
+// A data folder as a complete build leaves it.
+void dossierComplet(const InstallationTest& inst, const QString& nom, const QByteArray& description = {})
+{
+    inst.ecrireLignes(nom + QStringLiteral("/listes/7L.txt"), {QStringLiteral("ACEHIN;CHIENNE")});
+    if (!description.isEmpty())
+        inst.ecrire(nom + QStringLiteral("/description.txt"), description);
+}
+
+QStringList dossiersJoueur(const InstallationTest& inst)
+{
+    return QDir(inst.chemin()).entryList({QStringLiteral("*mes-listes-*")},
+                                         QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+}  // namespace
+
+class TestMesListes : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        messages.clear();
+        app::observerMessages([this](const QString& t, app::Icone) { messages << t; });
+        inst = std::make_unique<InstallationTest>();
+    }
+    void cleanup()
+    {
+        inst.reset();
+        app::observerMessages({});
+    }
+
+    void pointeur_data()
+    {
+        QTest::addColumn<QByteArray>("pointeur");  // null: no pointer file
+        QTest::addColumn<QString>("enUsage");
+        QTest::addColumn<bool>("avertit");
+        QTest::addRow("listes fournies") << QByteArray() << QString() << false;
+        QTest::addRow("dossier complet") << QByteArray("mes-listes-a\r\n") << QStringLiteral("mes-listes-a") << false;
+        QTest::addRow("fin de ligne LF") << QByteArray("mes-listes-a\n") << QStringLiteral("mes-listes-a") << false;
+        QTest::addRow("dossier à moitié construit") << QByteArray("mes-listes-moitie") << QString() << true;
+        QTest::addRow("dossier disparu") << QByteArray("mes-listes-b") << QString() << true;
+        QTest::addRow("hors du dossier de travail") << QByteArray("../mes-listes-a") << QString() << true;
+        QTest::addRow("pointeur vide") << QByteArray("") << QString() << true;
+    }
+    void pointeur()
+    {
+        QFETCH(QByteArray, pointeur);
+        QFETCH(QString, enUsage);
+        QFETCH(bool, avertit);
+        dossierComplet(*inst, QStringLiteral("mes-listes-a"));
+        inst->ecrire(QStringLiteral("mes-listes-moitie/infosouris-ods8.txt"), "A\r\n");
+        if (!pointeur.isNull())
+            inst->ecrire(data::fichierPointeur, pointeur);
+        const data::Emplacement e = data::Emplacement::courant();
+        QCOMPARE(e.dossier(), enUsage);
+        QCOMPARE(!e.avertissement().isEmpty(), avertit);
+        const QString attendu = enUsage.isEmpty() ? QString() : enUsage + QLatin1Char('\\');
+        QCOMPARE(e.chemin(QStringLiteral("listes\\7L.txt")), attendu + QStringLiteral("listes\\7L.txt"));
+    }
+
+    // A build goes into a new folder; the data in use changes only by the switch.
+    void bascule_data()
+    {
+        QTest::addColumn<QString>("avant");
+        QTest::addColumn<QString>("issue");
+        QTest::addColumn<bool>("erreur");
+        QTest::addColumn<bool>("nouveauEnUsage");
+        QTest::addRow("construite puis basculée") << "mes-listes-a" << "complete" << false << true;
+        QTest::addRow("première construction") << "" << "complete" << false << true;
+        QTest::addRow("tuée à moitié") << "mes-listes-a" << "tuee" << false << false;
+        QTest::addRow("incomplète refusée") << "mes-listes-a" << "incomplete" << true << false;
+        QTest::addRow("pointeur impossible à écrire") << "mes-listes-a" << "pointeurBloque" << true << false;
+        QTest::addRow("retour aux listes fournies") << "mes-listes-a" << "revenir" << false << false;
+        QTest::addRow("retour impossible") << "mes-listes-a" << "revenirBloque" << true << false;
+    }
+    void bascule()
+    {
+        QFETCH(QString, avant);
+        QFETCH(QString, issue);
+        QFETCH(bool, erreur);
+        QFETCH(bool, nouveauEnUsage);
+        if (!avant.isEmpty()) {
+            dossierComplet(*inst, avant);
+            inst->ecrire(data::fichierPointeur, avant.toLatin1() + "\r\n");
+        }
+        // Leftovers of a build killed earlier, and of its hidden working copy.
+        inst->ecrire(QStringLiteral("mes-listes-ancien/listes/4L.txt"), "A");
+        inst->ecrire(QStringLiteral(".mes-listes-x.1234/listes/4L.txt"), "A");
+
+        QString e;
+        const QString nouveau = data::preparerConstruction(&e);
+        QVERIFY2(!nouveau.isEmpty(), qPrintable(e));
+        QVERIFY(!QFileInfo::exists(nouveau));
+        QCOMPARE(dossiersJoueur(*inst), avant.isEmpty() ? QStringList() : QStringList{avant});
+        const QString nom = QFileInfo(nouveau).fileName();
+
+        if (issue == QLatin1String("complete") || issue == QLatin1String("pointeurBloque")) {
+            dossierComplet(*inst, nom);
+            if (issue == QLatin1String("pointeurBloque")) {
+                QFile::remove(inst->chemin(data::fichierPointeur));
+                QDir().mkpath(inst->chemin(data::fichierPointeur + QStringLiteral("/x")));
+            }
+            e = data::basculer(nouveau);
+        } else if (issue == QLatin1String("tuee")) {
+            inst->ecrire(nom + QStringLiteral("/listes/5L.txt"), "ABC");  // and nothing more
+            e.clear();
+        } else if (issue == QLatin1String("incomplete")) {
+            inst->ecrire(nom + QStringLiteral("/infosouris-ods8.txt"), "A");
+            e = data::basculer(nouveau);
+        } else {
+            if (issue == QLatin1String("revenirBloque")) {
+                QFile::remove(inst->chemin(data::fichierPointeur));
+                QDir().mkpath(inst->chemin(data::fichierPointeur + QStringLiteral("/x")));
+            }
+            e = data::revenirAuxListesFournies();
+        }
+        QCOMPARE(!e.isEmpty(), erreur);
+        const data::Emplacement apres = data::Emplacement::courant();
+        if (nouveauEnUsage) {
+            QCOMPARE(apres.dossier(), nom);
+            QCOMPARE(dossiersJoueur(*inst), QStringList{nom});
+        } else if (issue == QLatin1String("revenir")) {
+            QVERIFY(!apres.joueur());
+            QCOMPARE(dossiersJoueur(*inst), QStringList());
+        } else if (issue != QLatin1String("pointeurBloque") && issue != QLatin1String("revenirBloque")) {
+            QCOMPARE(apres.dossier(), avant);
+            QVERIFY(QFileInfo::exists(inst->chemin(avant + QStringLiteral("/listes/7L.txt"))));
+        } else {
+            // The pointer is unusable, but the player's folder is still there for another try.
+            QVERIFY(QFileInfo::exists(inst->chemin(avant + QStringLiteral("/listes/7L.txt"))));
+        }
+        if (issue == QLatin1String("tuee")) {
+            QVERIFY(!data::preparerConstruction(&e).isEmpty());
+            QCOMPARE(dossiersJoueur(*inst), QStringList{avant});
+        }
+    }
+
+    void textesSelonLesDonnees_data()
+    {
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("attendu");
+        const QByteArray huitNeuf = "source=listes\r\neditions=8,9\r\ndate=2026-12-08\r\n";
+        const QString multiples = QStringLiteral("Solutions ODS8 qui ont plusieurs anagrammes ODS7");
+        QTest::addRow("substitut : comme prévu") << QByteArray("source=substitut\r\neditions=7,8\r\n") << multiples
+                                                 << multiples;
+        QTest::addRow("sans description") << QByteArray() << multiples << multiples;
+        QTest::addRow("éditions 8 et 9 en une passe") << huitNeuf << multiples
+                                                      << QStringLiteral("Solutions ODS9 qui ont plusieurs anagrammes ODS8");
+        QTest::addRow("bouton en minuscules") << huitNeuf << QStringLiteral("  AVANT    sur ods8")
+                                              << QStringLiteral("  AVANT    sur ods9");
+        QTest::addRow("titre du menu") << huitNeuf << QStringLiteral("REVI RADIDUZE VUV 8")
+                                       << QStringLiteral("REVI RADIDUZE VUV 9");
+        QTest::addRow("titre de l'entraînement") << QByteArray("source=listes\neditions=9,10\n")
+                                                 << QStringLiteral("LEXIDOR ODS 8 - ENTRAINEMENT AU SCRABBLE ")
+                                                 << QStringLiteral("LEXIDOR ODS 10 - ENTRAINEMENT AU SCRABBLE ");
+        QTest::addRow("éditions inversées") << QByteArray("source=listes\r\neditions=9,8\r\n") << multiples << multiples;
+        QTest::addRow("éditions illisibles") << QByteArray("source=listes\r\neditions=huit\r\n") << multiples << multiples;
+        QTest::addRow("ligne du substitut") << QByteArray("source=substitut\r\n") << QString()
+                                            << QStringLiteral("Listes d'essai, pas la liste officielle : entraînez-vous "
+                                                              "sur les vôtres avec « Mes listes… ».");
+        QTest::addRow("ligne de vos listes") << huitNeuf << QString()
+                                             << QStringLiteral("Vos listes : ODS 8 et ODS 9, construites le 08/12/2026.");
+        QTest::addRow("pas de ligne sans description") << QByteArray("\xff\xfe\x00") << QString() << QString();
+    }
+    void textesSelonLesDonnees()
+    {
+        QFETCH(QByteArray, description);
+        QFETCH(QString, texte);
+        QFETCH(QString, attendu);
+        const data::Description d = data::analyserDescription(description);
+        QCOMPARE(texte.isNull() ? menu::ligneDonnees(d) : data::selonEditions(texte, d), attendu);
+    }
+
+    void avisMotsDisparus_data()
+    {
+        QTest::addColumn<QByteArray>("fichier");  // null: no such file
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<QString>("attendu");
+        QTest::addRow("sans fichier : texte prévu")
+            << QByteArray() << QByteArray() << u"Mots ODS 7 à ne plus jouer : \r\nCHINETOQUE\r\nNEGRO\r\nSILY"_qs;
+        QTest::addRow("liste courte") << QByteArray("ABACA\r\nZOB\n\r\n") << QByteArray("source=listes\r\neditions=8,9\r\n")
+                                      << u"Mots ODS 8 à ne plus jouer : \r\nABACA\r\nZOB"_qs;
+        QTest::addRow("aucun") << QByteArray("") << QByteArray() << u"Mots ODS 7 à ne plus jouer : aucun."_qs;
+        QByteArray beaucoup;
+        for (int i = 0; i < 1234; ++i)
+            beaucoup += "MOT" + QByteArray::number(i) + "\r\n";
+        QTest::addRow("beaucoup") << beaucoup << QByteArray()
+                                  << u"Mots ODS 7 à ne plus jouer : 1\u202F234 mots. Les 20 premiers :\r\nMOT0"_qs;
+    }
+    void avisMotsDisparus()
+    {
+        QFETCH(QByteArray, fichier);
+        QFETCH(QByteArray, description);
+        QFETCH(QString, attendu);
+        if (!fichier.isNull())
+            inst->ecrire(data::fichierMotsDisparus, fichier);
+        const data::MotsDisparus m = data::lireMotsDisparus(data::fichierMotsDisparus, menu::motsDisparusAffiches);
+        const QString avis = menu::avisMotsDisparus(m, data::analyserDescription(description), data::fichierMotsDisparus);
+        QVERIFY2(avis.startsWith(attendu.replace(u'\u202F', QLocale(QLocale::French).groupSeparator())), qPrintable(avis));
+        if (m.total > menu::motsDisparusAffiches) {
+            QVERIFY(avis.contains(QStringLiteral("\r\nMOT19\r\n…\r\n")));
+            QVERIFY(avis.endsWith(QDir::toNativeSeparators(inst->chemin(data::fichierMotsDisparus)) + u" »."_qs));
+        }
+    }
+
+    // From two lists to the data in use, and back to the shipped lists, as a player does it.
+    void construireEtRevenir()
+    {
+        DialogListes d;
+        QSignalSpy changees(&d, &DialogListes::donneesChangees);
+        QSignalSpy finie(&d, &DialogListes::constructionTerminee);
+        auto* construire = d.findChild<QPushButton*>(QStringLiteral("construire"));
+        d.choisirAncienne(fixture("ancienne.txt"));
+        d.choisirNouvelle(fixture("recente.txt"));
+        QTRY_VERIFY(construire->isEnabled());
+        QVERIFY(d.findChild<QLabel*>(QStringLiteral("apercuNouvelle"))->text().startsWith(QStringLiteral("12 mots")));
+        construire->click();
+        QVERIFY(d.enCours());
+        QVERIFY(finie.wait(20000));
+        QVERIFY2(data::Emplacement::courant().joueur(), qPrintable(d.rapport()));
+        QCOMPARE(changees.count(), 1);
+        QVERIFY2(d.rapport().contains(QStringLiteral("listes/7L.txt : ")), qPrintable(d.rapport()));
+        QCOMPARE(d.findChild<QProgressBar*>(QStringLiteral("progression"))->value(), 100);
+
+        d.findChild<QPushButton*>(QStringLiteral("listesFournies"))->click();
+        QVERIFY(!data::Emplacement::courant().joueur());
+        QCOMPARE(dossiersJoueur(*inst), QStringList());
+        QCOMPARE(changees.count(), 2);
+        QVERIFY(messages.isEmpty());
+    }
+
+    // However a build ends short of its end, the data in use is what it was and nothing is left.
+    void constructionInterrompue_data()
+    {
+        QTest::addColumn<QString>("fin");
+        QTest::addRow("annulée") << "annuler";
+        QTest::addRow("fenêtre fermée") << "fermer";
+        QTest::addRow("échec") << "echec";
+        QTest::addRow("listes refusées") << "refus";
+    }
+    void constructionInterrompue()
+    {
+        QFETCH(QString, fin);
+        dossierComplet(*inst, QStringLiteral("mes-listes-a"));
+        inst->ecrire(data::fichierPointeur, "mes-listes-a\r\n");
+        DialogListes d;
+        QSignalSpy changees(&d, &DialogListes::donneesChangees);
+        QSignalSpy finie(&d, &DialogListes::constructionTerminee);
+        const bool echoue = fin == QLatin1String("echec");
+        d.remplacerMoteur({[](const QString&) { return builder::ApercuListe{10, 0, 0, {}, {}}; },
+                           [echoue](const builder::DemandeListes& dem, const std::function<void(int)>& progres,
+                                    const std::atomic<bool>* annuler) {
+                               QDir().mkpath(dem.sortie + QStringLiteral("/listes"));
+                               builder::RapportListes r;
+                               for (int p = 0; p < 100 && !annuler->load(); ++p) {
+                                   progres(p);
+                                   QThread::msleep(20);
+                                   if (echoue && p == 5) {
+                                       r.erreur = QStringLiteral("Le disque est plein.");
+                                       return r;
+                                   }
+                               }
+                               r.annule = true;
+                               return r;
+                           }});
+        if (fin == QLatin1String("refus")) {
+            d.choisirAncienne(inst->chemin());
+            d.choisirNouvelle(inst->chemin());
+            d.remplacerMoteur({&builder::examinerListe, &builder::construireDepuisListes});
+        } else {
+            d.choisirAncienne(QStringLiteral("a.txt"));
+            d.choisirNouvelle(QStringLiteral("b.txt"));
+        }
+        d.construire();
+        // The window keeps answering while the build runs.
+        auto* barre = d.findChild<QProgressBar*>(QStringLiteral("progression"));
+        if (fin != QLatin1String("refus")) {
+            QTRY_VERIFY(barre->value() >= 3);
+            if (fin == QLatin1String("annuler"))
+                d.findChild<QPushButton*>(QStringLiteral("annuler"))->click();
+            else if (fin == QLatin1String("fermer"))
+                d.close();
+        }
+        QVERIFY(finie.wait(10000));
+        QCOMPARE(changees.count(), 0);
+        QCOMPARE(data::Emplacement::courant().dossier(), QStringLiteral("mes-listes-a"));
+        QCOMPARE(dossiersJoueur(*inst), QStringList{QStringLiteral("mes-listes-a")});
+        QVERIFY2(d.rapport().contains(QStringLiteral("Les listes en usage n'ont pas changé.")), qPrintable(d.rapport()));
+        QCOMPARE(messages.size(), fin == QLatin1String("echec") || fin == QLatin1String("refus") ? 1 : 0);
+    }
+
+private:
+    std::unique_ptr<InstallationTest> inst;
+    QStringList messages;
+};
+
+QTEST_MAIN(TestMesListes)
+#include "test_meslistes.moc"
