@@ -60,7 +60,9 @@ DialogListes::DialogListes(QWidget* parent)
         ctl::nommer(c.chemin, QStringLiteral("chemin") + suffixe);
         c.chemin->setReadOnly(true);
         c.chemin->setPlaceholderText(QStringLiteral("Aucun fichier choisi"));
+        c.chemin->setAccessibleName(titre);
         auto* parcourir = bouton(QStringLiteral("Choisir…"), QStringLiteral("choisir") + suffixe, g);
+        parcourir->setAccessibleName(QStringLiteral("Choisir la ") + titre.toLower());
         c.edition = new QSpinBox(g);
         ctl::nommer(c.edition, QStringLiteral("edition") + suffixe);
         c.edition->setRange(1, 99);
@@ -87,9 +89,11 @@ DialogListes::DialogListes(QWidget* parent)
     ctl::nommer(progression, QStringLiteral("progression"));
     progression->setRange(0, 100);
     progression->setValue(0);
+    progression->setAccessibleName(QStringLiteral("Avancement de la construction"));
     texteRapport = new QPlainTextEdit(this);
     ctl::nommer(texteRapport, QStringLiteral("rapport"));
     texteRapport->setReadOnly(true);
+    texteRapport->setAccessibleName(QStringLiteral("Compte rendu"));
     texteRapport->setMinimumHeight(160);
     enUsage = new QLabel(this);
     ctl::nommer(enUsage, QStringLiteral("enUsage"));
