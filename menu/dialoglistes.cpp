@@ -138,10 +138,13 @@ DialogListes::~DialogListes()
         travail->wait();
 }
 
-QThread* DialogListes::lancer(std::function<void()> tache)
+QThread* DialogListes::lancer(std::function<void()> tache, void (DialogListes::*fin)())
 {
     QThread* t = QThread::create(std::move(tache));
     t->setParent(this);
+    // Connected before the start: a refused build ends before start() returns.
+    if (fin)
+        connect(t, &QThread::finished, this, fin);
     connect(t, &QThread::finished, t, &QObject::deleteLater);
     t->start();
     return t;
@@ -240,8 +243,7 @@ void DialogListes::construire()
                     this, [this, p] { progression->setValue(p); }, Qt::QueuedConnection);
         };
         resultat = construire(demande, progres, &annulation);
-    });
-    connect(travail, &QThread::finished, this, &DialogListes::terminer);
+    }, &DialogListes::terminer);
     mettreAJour();
 }
 

@@ -69,7 +69,7 @@ private:
     void terminer();
     void mettreAJour();
     void ecrireRapport(const QString& texte);
-    QThread* lancer(std::function<void()> tache);
+    QThread* lancer(std::function<void()> tache, void (DialogListes::*fin)() = nullptr);
 
     Moteur moteur;
     Choix ancienne, nouvelle;

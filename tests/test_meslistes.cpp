@@ -303,7 +303,7 @@ private Q_SLOTS:
             else if (fin == QLatin1String("fermer"))
                 d.close();
         }
-        QVERIFY(finie.wait(10000));
+        QVERIFY2(finie.wait(10000), qPrintable(d.rapport() + QString::number(d.enCours())));
         QCOMPARE(changees.count(), 0);
         QCOMPARE(data::Emplacement::courant().dossier(), QStringLiteral("mes-listes-a"));
         QCOMPARE(dossiersJoueur(*inst), QStringList{QStringLiteral("mes-listes-a")});
