@@ -107,7 +107,11 @@ int main(int argc, char** argv)
     const QCommandLineOption editions(QStringLiteral("editions"),
         QStringLiteral("Numéros des deux éditions (avec --listes), 7 et 8 par défaut : --editions 8 9."),
         QStringLiteral("ancienne"));
-    options.addOptions({hunspell, listes, ressourcesOpt, dossier, exclusions, editions});
+    const QCommandLineOption exporter(QStringLiteral("exporter-listes"),
+        QStringLiteral("Avec --hunspell : écrit aussi les mots jouables des deux éditions (ancienne.txt, recente.txt)."));
+    const QCommandLineOption date(QStringLiteral("date"),
+        QStringLiteral("Avec --hunspell : date inscrite dans description.txt (AAAA-MM-JJ)."), QStringLiteral("date"));
+    options.addOptions({hunspell, listes, ressourcesOpt, dossier, exclusions, editions, exporter, date});
     options.addPositionalArgument(QStringLiteral("fichiers"), QStringLiteral("Les lexiques, dans l'ordre ci-dessus."));
     options.process(app);
 
@@ -154,7 +158,21 @@ int main(int argc, char** argv)
 
     sortie() << "Ancien lexique : " << ancien.mots.size() << " mots ; récent : " << nouveau.mots.size() << " mots."
              << Qt::endl;
-    const builder::Fabrication fab = builder::fabriquer(ancien, nouveau);
+    builder::Fabrication fab = builder::fabriquer(ancien, nouveau);
+    builder::Description d;
+    d.source = QStringLiteral("substitut");
+    d.date = options.isSet(date) ? QDate::fromString(options.value(date), Qt::ISODate) : QDate::currentDate();
+    d.ancienne = QFileInfo(fichiers[1]).fileName();
+    d.nouvelle = QFileInfo(fichiers[3]).fileName();
+    fab.fichiers.insert(QStringLiteral("description.txt"), builder::description(d));
+    if (options.isSet(exporter)) {
+        QDir().mkpath(racine);
+        for (const auto& [nom, lexique] : {std::pair{"ancienne.txt", &ancien}, {"recente.txt", &nouveau}}) {
+            QStringList mots(lexique->mots.cbegin(), lexique->mots.cend());
+            mots.sort();
+            data::ecrireFichier(racine + u'/' + QLatin1String(nom), mots);
+        }
+    }
     bool ok = true;
     for (auto it = fab.fichiers.cbegin(); it != fab.fichiers.cend(); ++it) {
         const QString chemin = racine + u'/' + it.key();
@@ -167,8 +185,8 @@ int main(int argc, char** argv)
         }
         sortie() << it.key() << " : " << it.value().size() << " lignes" << Qt::endl;
     }
-    for (const QString& m : fab.manquants)
-        sortie() << "Non fabriqué : " << m << Qt::endl;
+    for (const QString& m : fab.indecis)
+        sortie() << "Indécis : " << m << Qt::endl;
     for (const QString& r : fab.remarques)
         sortie() << "Remarque : " << r << Qt::endl;
     return ok ? 0 : 1;
