@@ -267,7 +267,7 @@ void TestFormats::parametresEcrits()
 {
     InstallationTest inst;
     inst.ecrire(QStringLiteral("settings.dat"), "10\r\n20\r\n3\r\n4\r\n0\r\nJaune\r\nreste\r\n");
-    QCOMPARE(data::ecrireParametres(8, 2, 1, u"Par défaut"_qs), QString());
+    QCOMPARE(data::ecrireParametres({95, 80, 8, 2, 1, u"Par défaut"_qs}), QString());
     QCOMPARE(inst.lire(QStringLiteral("settings.dat")), QByteArray("95\r\n80\r\n8\r\n2\r\n1\r\nPar d\xE9" "faut\r\n"));
     const auto relu = data::lireParametres();
     QCOMPARE(relu.valeurs.tempsparmot, qint16(8));
@@ -282,7 +282,7 @@ void TestFormats::parametresNonEnregistrablesGardentLAncienFichier()
     const QByteArray ancien = "95\r\n80\r\n4\r\n4\r\n1\r\nVert\r\n";
     inst.ecrire(QStringLiteral("settings.dat"), ancien);
     QFile::setPermissions(inst.chemin(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const QString erreur = data::ecrireParametres(9, 9, 0, QStringLiteral("Gris"));
+    const QString erreur = data::ecrireParametres({95, 80, 9, 9, 0, QStringLiteral("Gris")});
     QFile::setPermissions(inst.chemin(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY(erreur.contains(u"n'a pas pu être enregistré"));
     QCOMPARE(inst.lire(QStringLiteral("settings.dat")), ancien);
