@@ -82,6 +82,8 @@ EffetTouche toucheSolution(int code, const ContexteTouche& c, Reserve& reserve)
     EffetTouche e;
     if (code >= 'a' && code <= 'z')
         code -= 32;
+    if (code >= 32 && c.place <= 0)
+        return e;  // a full box takes nothing, nor does it use up a letter of the rack
     const bool lettre = code >= 'A' && code <= 'Z';
     if (!c.serieOuverte) {
         e.code = lettre ? 0 : code;
@@ -109,6 +111,14 @@ EffetTouche toucheSolution(int code, const ContexteTouche& c, Reserve& reserve)
 int toucheRecherche(int code)
 {
     return code >= 'a' && code <= 'z' ? code - 32 : code;
+}
+
+bool reponseJuste(const QString& reponse, const QString& solutions, bool rallonge)
+{
+    if (reponse == solutions)
+        return true;
+    return rallonge && reponse.size() == solutions.size()
+        && data::lettresTriees(reponse) == data::lettresTriees(solutions);
 }
 
 int nombreEnTete(const QString& texte)
@@ -316,12 +326,12 @@ bool Partie::dejarate(const QString& cle) const
     return ratesConnus.contains(cle);
 }
 
-QString Partie::jugerRapidite(int ligne, const QString& reponse, int seuil)
+QString Partie::jugerRapidite(int ligne, const QString& reponse, int seuil, bool rallonge)
 {
     const QString* s = solutionsDeLigne(ligne);
     if (!s)
         return {};
-    if (seuil > tempsmot && reponse == *s) {
+    if (seuil > tempsmot && reponseJuste(reponse, *s, rallonge)) {
         if (rapide[ligne] == 0)
             return {};
         rapide[ligne] = 1;
@@ -329,6 +339,17 @@ QString Partie::jugerRapidite(int ligne, const QString& reponse, int seuil)
     }
     rapide[ligne] = 0;
     return QStringLiteral("NON");
+}
+
+QString Partie::explicationAnagramme(const QString& reponse, const QString& tirage, const QString& solutions) const
+{
+    if (anagrammes.estVide())
+        return {};
+    Reserve r;
+    r.extrairelettres(tirage);
+    if (!anagrammes.estAnagramme(reponse, r.lettrestirage.trimmed()))
+        return {};
+    return QStringLiteral("%1 est un mot valide, mais le nouveau mot attendu était %2.").arg(reponse, solutions);
 }
 
 void Partie::eliminer(int entree)
@@ -345,7 +366,7 @@ Correction Partie::corrigerserie(const QList<LigneACorriger>& lignes, Critere cr
     const int last = derniere();
     if (critere == Critere::Temps && last >= 0) {
         const QString& a = lignes.value(last).reponse;
-        if (a == solutionsbase[indexserie[last]] && seuil > tempsmot) {
+        if (reponseJuste(a, solutionsbase[indexserie[last]], rallonge) && seuil > tempsmot) {
             if (rapide[last] != 0) {
                 rapide[last] = 1;
                 r.voyant = QStringLiteral("OUI");
@@ -362,9 +383,9 @@ Correction Partie::corrigerserie(const QList<LigneACorriger>& lignes, Critere cr
         const QString R = lignes.value(j).tirage;
         const QString S = solutionsbase[e];
         LigneCorrigee l;
-        l.juste = a == S;
+        l.juste = reponseJuste(a, S, rallonge);
         justes[j] = l.juste;
-        l.solution = a;
+        l.solution = l.juste ? S : a;  // hook letters typed in another order are shown as stored
         l.tirage = R;
         if (l.juste) {
             ++r.trouves;
@@ -377,6 +398,9 @@ Correction Partie::corrigerserie(const QList<LigneACorriger>& lignes, Critere cr
             if (!a.isEmpty() && !rallonge) {
                 l.bulleSolution = QStringLiteral("Tirage: ") + R;
                 l.barree = true;
+                l.explication = explicationAnagramme(a, R, S);
+                if (!l.explication.isEmpty())
+                    l.bulleSolution += QLatin1Char('\n') + l.explication;
             } else if (!a.isEmpty()) {
                 l.bulleSolution = QStringLiteral("Vous aviez saisi: ") + a;
                 l.solution = R;

@@ -3,7 +3,11 @@
 
 #include "data/texte.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 
 namespace entrainement {
 
@@ -54,6 +58,56 @@ QString texteDuCode(int code)
 {
     const char c = char(quint8(code));
     return data::decoder(QByteArrayView(&c, 1));
+}
+
+std::optional<QString> texteInsere(const QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::KeyPress: {
+        const auto* k = static_cast<const QKeyEvent*>(e);
+        if (k->matches(QKeySequence::Paste))
+            return QGuiApplication::clipboard()->text();
+        return std::nullopt;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* m = static_cast<const QMouseEvent*>(e);
+        if (m->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection())
+            return QGuiApplication::clipboard()->text(QClipboard::Selection);
+        return std::nullopt;
+    }
+    case QEvent::Drop: {
+        const QMimeData* d = static_cast<const QDropEvent*>(e)->mimeData();
+        return d && d->hasText() ? std::optional<QString>(d->text()) : std::nullopt;
+    }
+    case QEvent::InputMethod: {
+        const auto* i = static_cast<const QInputMethodEvent*>(e);
+        if (i->commitString().isEmpty())
+            return std::nullopt;
+        return i->commitString();
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+Collage collerSolution(const QString& texte, ContexteTouche c, Reserve& reserve)
+{
+    Collage r;
+    for (QChar ch : texte) {
+        if (c.place <= 0)
+            break;
+        const int code = int(quint8(data::encoder(QStringView(&ch, 1)).at(0)));
+        if (code < 32 || code == 127)
+            continue;
+        const EffetTouche e = toucheSolution(code, c, reserve);
+        if (e.code == 0)
+            continue;  // as a refused key, it leaves the selection in place
+        c.selectionTotale = false;
+        r.texte += texteDuCode(e.code);
+        r.afficherLibres |= e.afficherLibres;
+        --c.place;
+    }
+    return r;
 }
 
 }  // namespace entrainement
