@@ -96,7 +96,8 @@ Collage collerSolution(const QString& texte, ContexteTouche c, Reserve& reserve)
     for (QChar ch : texte) {
         if (c.place <= 0)
             break;
-        const int code = int(quint8(data::encoder(QStringView(&ch, 1)).at(0)));
+        const QByteArray b = data::encoder(QStringView(&ch, 1));
+        const int code = b.size() == 1 ? int(quint8(b[0])) : '?';
         if (code < 32 || code == 127)
             continue;
         const EffetTouche e = toucheSolution(code, c, reserve);
