@@ -11,6 +11,92 @@
 
 namespace entrainement {
 
+void Reserve::extrairelettres(const QString& texte)
+{
+    const QString tirage = texte;  // the caller may pass lettrestirage itself
+    static const QString decorations = QStringLiteral("+()12345678");
+    lettrestirage.clear();
+    bool tiret = false;
+    for (QChar c : tirage) {
+        if (c == QLatin1Char('-'))
+            tiret = true;
+        if (!decorations.contains(c))
+            lettrestirage.append(c);
+    }
+    if (tiret)
+        lettrestirage = tirage.left(tirage.indexOf(QLatin1Char('-')));
+    utilisees = QList<bool>(lettrestirage.size(), false);
+}
+
+bool Reserve::prendre(QChar c)
+{
+    for (qsizetype k = 0; k < lettrestirage.size(); ++k) {
+        if (!utilisees[k] && lettrestirage[k] == c) {
+            utilisees[k] = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+void Reserve::recalculer(const QString& reponse)
+{
+    extrairelettres(lettrestirage);
+    for (QChar c : reponse)
+        prendre(c);
+}
+
+QString Reserve::libres() const
+{
+    QString s;
+    for (qsizetype k = 0; k < lettrestirage.size(); ++k)
+        if (!utilisees[k])
+            s.append(lettrestirage[k]);
+    return s;
+}
+
+void Reserve::vider()
+{
+    lettrestirage.clear();
+    utilisees.clear();
+}
+
+EffetTouche toucheSolution(int code, const ContexteTouche& c, Reserve& reserve)
+{
+    EffetTouche e;
+    if (code >= 'a' && code <= 'z')
+        code -= 32;
+    if (code >= 32 && c.place <= 0)
+        return e;  // a full box takes nothing, nor does it use up a letter of the rack
+    const bool lettre = code >= 'A' && code <= 'Z';
+    if (!c.serieOuverte) {
+        e.code = lettre ? 0 : code;
+        return e;
+    }
+    if (!c.rallonge && !c.enPause) {
+        if (c.selectionTotale && lettre) {
+            if (c.tirageBase)
+                reserve.extrairelettres(*c.tirageBase);
+            else
+                reserve.vider();
+        }
+        if (reserve.prendre(QChar(code)))
+            e.afficherLibres = true;
+        else if (lettre)
+            code = 0;
+    }
+    if ((code >= 32 && code <= 64) || (code >= 91 && code <= 96) || code == 168 || code == 176
+        || (code >= 192 && code <= 255))
+        code = 0;
+    e.code = code;
+    return e;
+}
+
+int toucheRecherche(int code)
+{
+    return code >= 'a' && code <= 'z' ? code - 32 : code;
+}
+
 int codeVirtuel(const QKeyEvent* e)
 {
     const int k = e->key();
