@@ -35,9 +35,7 @@ private Q_SLOTS:
     void listeLaterale();
     void infoSouris_data();
     void infoSouris();
-    void anagrammes_data();
     void anagrammes();
-    void anagrammesACoteDeLaBase();
     void wave_data();
     void wave();
     void sonJouable();
@@ -217,67 +215,42 @@ void TestFormats::infoSouris()
     QTEST(data::InfoSouris::analyser(octets).notes(mot), "attendu");
 }
 
-void TestFormats::anagrammes_data()
-{
-    QTest::addColumn<QByteArray>("octets");
-    QTest::addColumn<QString>("mot");
-    QTest::addColumn<QString>("lettres");
-    QTest::addColumn<bool>("attendu");
-    const QByteArray f = "DEIRS;DIRES RIEDS\r\nEIRST;RITES  TIRES\nsans point-virgule\r\nAEFRT;AFTER ZZZZZ\r\n";
-    QTest::addRow("autre anagramme") << f << "DIRES" << "DEIRS" << true;
-    QTest::addRow("lettres dans un autre ordre") << f << "DIRES" << "SIRED" << true;
-    QTest::addRow("ligne LF, espaces doubles") << f << "TIRES" << "EIRST" << true;
-    QTest::addRow("pas ces lettres") << f << "DIRES" << "EIRST" << false;
-    QTest::addRow("mot absent") << f << "SIDER" << "DEIRS" << false;
-    QTest::addRow("mot sous d'autres lettres") << f << "ZZZZZ" << "ZZZZZ" << false;
-    QTest::addRow("casse") << f << "dires" << "deirs" << false;
-    QTest::addRow("vide") << QByteArray() << "DIRES" << "DEIRS" << false;
-}
-
 void TestFormats::anagrammes()
 {
-    QFETCH(QByteArray, octets);
-    QFETCH(QString, mot);
-    QFETCH(QString, lettres);
-    QTEST(data::Anagrammes::analyser(octets).estAnagramme(mot, lettres), "attendu");
-}
-
-void TestFormats::anagrammesACoteDeLaBase()
-{
+    // The fixture mixes CR LF and LF, holds a line without ';' and a word filed under other letters.
     const QString dossier = QStringLiteral(LEXIDOR_SOURCE_DIR "/tests/fixtures/anagrammes/");
-    QVERIFY(data::anagrammesPourBase(dossier + u"5L_multiples.txt"_qs).estAnagramme(u"CAPER"_qs, u"ACEPR"_qs));
+    const auto a = data::anagrammesPourBase(dossier + u"5L_multiples.txt"_qs);
+    QVERIFY(a.estAnagramme(u"CAPER"_qs, u"ACEPR"_qs) && a.estAnagramme(u"TIRES"_qs, u"RITES"_qs));
+    QVERIFY(!a.estAnagramme(u"ZZZZZ"_qs, u"ZZZZZ"_qs) && !a.estAnagramme(u"CAPER"_qs, u"ACEPS"_qs));
     QVERIFY(data::anagrammesPourBase(dossier + u"5L.txt"_qs).estVide());
     QVERIFY(data::anagrammesPourBase(dossier + u"absent/7L_multiples.txt"_qs).estVide());
 }
 
 namespace {
 
-QByteArray le32(quint32 v)
+QByteArray le(quint32 v, int octets)
 {
-    return QByteArray(1, char(v)) + char(v >> 8) + char(v >> 16) + char(v >> 24);
-}
-
-QByteArray le16(quint16 v)
-{
-    return QByteArray(1, char(v)) + char(v >> 8);
+    QByteArray b;
+    for (int i = 0; i < octets; ++i)
+        b += char(v >> (8 * i));
+    return b;
 }
 
 QByteArray fragment(const char* id, const QByteArray& contenu, qint64 taille = -1)
 {
-    QByteArray b = QByteArray(id, 4) + le32(quint32(taille < 0 ? contenu.size() : taille)) + contenu;
+    const QByteArray b = QByteArray(id, 4) + le(quint32(taille < 0 ? contenu.size() : taille), 4) + contenu;
     return contenu.size() % 2 ? b + '\0' : b;
 }
 
-QByteArray fmt(quint16 code, quint16 canaux, quint32 frequence, quint16 bits, qint64 debit = -1)
+QByteArray fmt(quint16 code, quint16 canaux, quint16 bits, quint32 debit = 44100)
 {
-    const quint16 bloc = quint16(canaux * bits / 8);
-    return le16(code) + le16(canaux) + le32(frequence) + le32(quint32(debit < 0 ? frequence * bloc : debit))
-         + le16(bloc) + le16(bits);
+    return fragment("fmt ", le(code, 2) + le(canaux, 2) + le(22050, 4) + le(debit, 4) + le(canaux * bits / 8, 2)
+                                + le(bits, 2));
 }
 
 QByteArray riff(const QByteArray& fragments, qint64 taille = -1)
 {
-    return "RIFF" + le32(quint32(taille < 0 ? fragments.size() + 4 : taille)) + "WAVE" + fragments;
+    return "RIFF" + le(quint32(taille < 0 ? fragments.size() + 4 : taille), 4) + "WAVE" + fragments;
 }
 
 }  // namespace
@@ -286,32 +259,18 @@ void TestFormats::wave_data()
 {
     QTest::addColumn<QByteArray>("octets");
     QTest::addColumn<bool>("jouable");
-    const QByteArray mono = fragment("fmt ", fmt(1, 1, 22050, 16));
-    const QByteArray son(400, '\x10');
-    const QByteArray extensible = fmt(0xFFFE, 2, 44100, 16) + le16(22) + le16(16) + le32(3)
-                                + le16(1) + QByteArray(14, '\x01');
-    QTest::addRow("PCM mono 16 bits") << riff(mono + fragment("data", son)) << true;
-    QTest::addRow("fragment impair avant") << riff(fragment("LIST", "abc") + mono + fragment("data", son)) << true;
-    QTest::addRow("PCM extensible") << riff(fragment("fmt ", extensible) + fragment("data", son)) << true;
-    QTest::addRow("octets après le RIFF") << riff(mono + fragment("data", son)) + "fin" << true;
-    QTest::addRow("corps tronqué") << riff(mono + fragment("data", son, 4000)) << false;
-    QTest::addRow("RIFF plus long que le fichier") << riff(mono + fragment("data", son), 9000) << false;
-    QTest::addRow("en-tête seul") << riff({}) << false;
-    QTest::addRow("sans fmt") << riff(fragment("data", son)) << false;
-    QTest::addRow("data avant fmt") << riff(fragment("data", son) + mono) << false;
-    QTest::addRow("sans data") << riff(mono) << false;
+    const QByteArray mono = fmt(1, 1, 16);
+    const QByteArray son = fragment("data", QByteArray(400, '\x10'));
+    QTest::addRow("PCM, fragment impair avant") << riff(fragment("LIST", "abc") + mono + son) << true;
+    QTest::addRow("corps tronqué") << riff(mono + fragment("data", "ab", 4000)) << false;
+    QTest::addRow("RIFF plus long que le fichier") << riff(mono + son, 9000) << false;
+    QTest::addRow("data avant fmt") << riff(son + mono) << false;
     QTest::addRow("data vide") << riff(mono + fragment("data", {})) << false;
-    QTest::addRow("trame incomplète") << riff(mono + fragment("data", son.left(399))) << false;
-    QTest::addRow("flottant") << riff(fragment("fmt ", fmt(3, 1, 22050, 32)) + fragment("data", son)) << false;
-    QTest::addRow("extensible flottant")
-        << riff(fragment("fmt ", QByteArray(extensible).replace(24, 2, le16(3))) + fragment("data", son)) << false;
-    QTest::addRow("débit incohérent") << riff(fragment("fmt ", fmt(1, 1, 22050, 16, 7)) + fragment("data", son))
-                                      << false;
-    QTest::addRow("zéro canal") << riff(fragment("fmt ", fmt(1, 0, 22050, 16)) + fragment("data", son)) << false;
-    QTest::addRow("fmt trop court") << riff(fragment("fmt ", fmt(1, 1, 22050, 16).left(12)) + fragment("data", son))
-                                    << false;
-    QTest::addRow("fragment géant") << riff(mono + fragment("JUNK", {}, 0xFFFFFFF0) + fragment("data", son)) << false;
-    QTest::addRow("pas un WAV") << QByteArray("ID3\x03 une chanson") << false;
+    QTest::addRow("trame incomplète") << riff(mono + fragment("data", "abc")) << false;
+    QTest::addRow("flottant") << riff(fmt(3, 1, 32, 88200) + son) << false;
+    QTest::addRow("débit incohérent") << riff(fmt(1, 1, 16, 7) + son) << false;
+    QTest::addRow("fmt trop court") << riff(fragment("fmt ", mono.mid(8, 12)) + son) << false;
+    QTest::addRow("en-tête seul") << riff({}) << false;
 }
 
 void TestFormats::wave()
@@ -325,8 +284,6 @@ void TestFormats::sonJouable()
     QVERIFY(data::sonJouable(QStringLiteral(LEXIDOR_RUNTIME_DIR "/APP05.WAV")));
     InstallationTest inst;
     QVERIFY(!data::sonJouable(QStringLiteral("APP05.WAV")));
-    inst.ecrire(QStringLiteral("APP05.WAV"), riff(fragment("fmt ", fmt(1, 1, 8000, 8)) + fragment("data", "ab")));
-    QVERIFY(data::sonJouable(QStringLiteral("APP05.WAV")));
     QVERIFY(!data::sonJouable(inst.chemin()));
     // Opening a named pipe would wait for a writer forever.
     QCOMPARE(::mkfifo(QFile::encodeName(inst.chemin(QStringLiteral("tube.wav"))).constData(), 0600), 0);

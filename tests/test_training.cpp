@@ -13,7 +13,6 @@
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QSet>
 #include <QTest>
 
@@ -175,21 +174,14 @@ void TestTraining::filtreDesTouches_data()
     const int sans = std::numeric_limits<int>::max();
     QTest::addRow("boîte pleine: rien, pas même une lettre du tirage")
         << "AEINRST" << true << false << false << "a" << "" << "AEINRST" << false << 0;
-    QTest::addRow("boîte pleine: série fermée") << "AEINRST" << false << false << false << "1" << "" << "AEINRST"
-                                                << false << 0;
     QTest::addRow("collé: capitales du tirage, sans saut de ligne")
-        << "AEINRST" << true << false << false << "ri\r\nz9 é-ant\tS" << "RIANTS" << "E" << true << sans;
-    QTest::addRow("collé: lettre double") << "AABEL" << true << false << false << "aaab" << "AAB" << "EL" << true << sans;
+        << "AEINRST" << true << false << false << u"ri\r\nz9 é-\u4E2Dant\tS"_qs << "RIANTS" << "E" << true << sans;
     QTest::addRow("collé: rallonges dans le désordre") << "?RAIS" << true << true << false << "fb ik\ntv"
                                                        << "FBIKTV" << "?RAIS" << true << sans;
-    QTest::addRow("collé: série fermée") << "AEINRST" << false << false << false << "AIR12" << "12" << "AEINRST"
-                                         << true << sans;
-    QTest::addRow("collé: limité à la place") << "?A" << true << true << false << QString(1 << 20, u'a')
-                                              << QString(32, u'A') << "?A" << true << 32;
+    QTest::addRow("collé: un mégaoctet") << "?A" << true << true << false << QString(1 << 20, u'a')
+                                         << QString(32, u'A') << "?A" << true << 32;
     QTest::addRow("collé: la place ne prend pas le tirage") << "AEINRST" << true << false << false << "SATIN"
                                                              << "SAT" << "EINR" << true << 3;
-    QTest::addRow("collé: hors Windows-1252") << "ABC" << true << false << false << u"A\u4E2D\U0001F600B"_qs << "AB"
-                                              << "C" << true << sans;
 }
 
 void TestTraining::filtreDesTouches()
@@ -229,18 +221,12 @@ void TestTraining::texteInsere()
 {
     QGuiApplication::clipboard()->setText(u"ab\r\n1"_qs);
     const QKeyEvent coller(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, u"\x16"_qs);
-    QCOMPARE(entrainement::texteInsere(&coller), std::optional<QString>(u"ab\r\n1"_qs));
     const QKeyEvent lettre(QEvent::KeyPress, Qt::Key_V, Qt::NoModifier, u"v"_qs);
-    QCOMPARE(entrainement::texteInsere(&lettre), std::nullopt);
-    QMimeData mime;
-    mime.setText(u"déposé"_qs);
-    const QDropEvent depot(QPointF(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCOMPARE(entrainement::texteInsere(&depot), std::optional<QString>(u"déposé"_qs));
-    QInputMethodEvent compose;
+    QInputMethodEvent compose;  // a dead key then a letter
     compose.setCommitString(u"é"_qs);
+    QCOMPARE(entrainement::texteInsere(&coller), std::optional<QString>(u"ab\r\n1"_qs));
+    QCOMPARE(entrainement::texteInsere(&lettre), std::nullopt);
     QCOMPARE(entrainement::texteInsere(&compose), std::optional<QString>(u"é"_qs));
-    const QInputMethodEvent enCours(u"^"_qs, {});
-    QCOMPARE(entrainement::texteInsere(&enCours), std::nullopt);
 }
 
 void TestTraining::durees_data()
@@ -499,18 +485,14 @@ void TestTraining::verdict_data()
     QTest::addColumn<QString>("explication");
     const QString rien;
     QTest::addRow("exacte") << "AEINRST" << "RIANTES" << false << "RIANTES" << true << "RIANTES" << rien;
-    QTest::addRow("autre ordre, base ordinaire") << "AEINRST" << "RIANTES" << false << "ENTRAIS" << false
-                                                 << "ENTRAIS" << rien;
     QTest::addRow("rallonges dans le désordre") << "?RAIS" << "BFIKTV" << true << "FBIKTV" << true << "BFIKTV" << rien;
     QTest::addRow("rallonges ES tapées SE") << "BALAD?" << "ES" << true << "SE" << true << "ES" << rien;
     QTest::addRow("rallonge en moins") << "?RAIS" << "BFIKTV" << true << "FBIKT" << false << "?RAIS" << rien;
     QTest::addRow("rallonge en double") << "BALAD?" << "ES" << true << "SSE" << false << "BALAD?" << rien;
-    QTest::addRow("rallonges, casse") << "BALAD?" << "ES" << true << "se" << false << "BALAD?" << rien;
     QTest::addRow("multiples: autre anagramme") << "DEIRS (+4)" << "RIEDS" << false << "DIRES" << false << "DIRES"
                                                 << "DIRES est un mot valide, mais le nouveau mot attendu était RIEDS.";
     QTest::addRow("multiples: forme listée") << "ACEPR - CAPER CRAPE" << "RECAP" << false << "CAPER" << false
                                              << "CAPER" << "CAPER est un mot valide, mais le nouveau mot attendu était RECAP.";
-    QTest::addRow("multiples: mot inconnu") << "DEIRS (+4)" << "RIEDS" << false << "DIERS" << false << "DIERS" << rien;
     QTest::addRow("multiples: pas ces lettres") << "DEIRS (+4)" << "RIEDS" << false << "TIRES" << false << "TIRES"
                                                 << rien;
 }
@@ -736,11 +718,7 @@ void TestTraining::tirageEntierDansSaBoite_data()
     QTest::addColumn<QString>("texte");
     QTest::addColumn<double>("designee");
     QTest::addColumn<bool>("reduite");
-    QTest::addRow("court") << "AEINRST" << 12.0 << false;
-    QTest::addRow("vide") << "" << 12.0 << false;
-    QTest::addRow("liste d'anagrammes") << "AEFRT - FARTE FRETA" << 12.0 << false;
     QTest::addRow("liste longue") << "AEINRST - NITRATES RETINAS" << 14.25 << true;
-    QTest::addRow("rallonge de 14 lettres") << "ENLAIDISSANT?" << 14.25 << false;
     QTest::addRow("au-delà de tout") << QString(200, u'W') << 12.0 << true;
 }
 
@@ -749,23 +727,19 @@ void TestTraining::tirageEntierDansSaBoite()
     QFETCH(QString, texte);
     QFETCH(double, designee);
     QLineEdit boite;
-    boite.setAlignment(Qt::AlignCenter);
     boite.setFont(ctl::police(QStringLiteral("Times New Roman"), designee));
     boite.resize(ctl::twips(2820), ctl::twips(555));
     boite.setText(texte);
     QTEST(ctl::ajusterAuTexte(&boite, designee), "reduite");
+    const auto largeur = [&](double points) {
+        QFont f = boite.font();
+        f.setPointSizeF(points);
+        return QFontMetricsF(f, &boite).horizontalAdvance(texte);
+    };
     const double t = boite.font().pointSizeF();
-    QVERIFY(t <= designee);
-    const qreal largeur = QFontMetricsF(boite.font(), &boite).horizontalAdvance(texte);
-    if (t > ctl::pointsMinimum)
-        QVERIFY2(largeur <= ctl::largeurUtile(&boite), qPrintable(QString::number(largeur)));
-    if (t < designee) {
-        QFont plus = boite.font();
-        plus.setPointSizeF(t + 0.25);
-        QVERIFY(QFontMetricsF(plus, &boite).horizontalAdvance(texte) > ctl::largeurUtile(&boite));
-    }
-    // Back to a text that fits: the designed size returns.
-    boite.setText(QStringLiteral("AEINRST"));
+    QVERIFY(t == ctl::pointsMinimum || largeur(t) <= ctl::largeurUtile(&boite));
+    QVERIFY(t == designee || largeur(t + 0.25) > ctl::largeurUtile(&boite));
+    boite.setText(QStringLiteral("AEINRST"));  // the designed size comes back
     QVERIFY(!ctl::ajusterAuTexte(&boite, designee));
     QCOMPARE(boite.font().pointSizeF(), designee);
 }
