@@ -34,20 +34,15 @@ bool formatPcm(QByteArrayView c, Format& f)
 {
     if (c.size() < 16)
         return false;
-    quint16 code = lu16(c, 0);
-    if (code == 0xFFFE) {
-        // The sub-format GUID begins with the plain format code.
-        if (c.size() < 40 || lu16(c, 16) < 22)
-            return false;
-        code = lu16(c, 24);
-    }
+    // The player's decoder reads plain integer PCM of 8, 16 or 32 bits, not the extensible form.
+    const quint16 code = lu16(c, 0);
     f.canaux = lu16(c, 2);
     f.frequence = lu32(c, 4);
     const quint32 octetsParSeconde = lu32(c, 8);
     f.bloc = lu16(c, 12);
     const quint16 bits = lu16(c, 14);
     return code == 1 && f.canaux >= 1 && f.canaux <= 8 && f.frequence >= 1000 && f.frequence <= 384000
-        && (bits == 8 || bits == 16 || bits == 24 || bits == 32) && f.bloc == f.canaux * (bits / 8)
+        && (bits == 8 || bits == 16 || bits == 32) && f.bloc == f.canaux * (bits / 8)
         && octetsParSeconde == f.frequence * f.bloc;
 }
 
