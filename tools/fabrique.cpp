@@ -68,9 +68,14 @@ struct Atelier {
             if (liste.size() > 1)
                 liste.sort();
         ajoutes.sort();
-        anciensParCle.reserve(ancien.mots.size());
+        // Sorting the letters of every older word again would double the cost: the older words
+        // are the newer ones it keeps plus the few it drops.
+        for (auto it = anagrammes.cbegin(); it != anagrammes.cend(); ++it)
+            if (std::any_of(it->cbegin(), it->cend(), [&](const QString& m) { return ancien.contient(m); }))
+                anciensParCle.insert(it.key());
         for (const QString& mot : ancien.mots)
-            anciensParCle.insert(lettresTriees(mot));
+            if (!nouveau.contient(mot))
+                anciensParCle.insert(lettresTriees(mot));
     }
 
     const QStringList& memesLettres(const QString& mot) const
