@@ -68,9 +68,14 @@ struct Atelier {
             if (liste.size() > 1)
                 liste.sort();
         ajoutes.sort();
-        anciensParCle.reserve(ancien.mots.size());
+        // Sorting the letters of every older word again would double the cost: the older words
+        // are the newer ones it keeps plus the few it drops.
+        for (auto it = anagrammes.cbegin(); it != anagrammes.cend(); ++it)
+            if (std::any_of(it->cbegin(), it->cend(), [&](const QString& m) { return ancien.contient(m); }))
+                anciensParCle.insert(it.key());
         for (const QString& mot : ancien.mots)
-            anciensParCle.insert(lettresTriees(mot));
+            if (!nouveau.contient(mot))
+                anciensParCle.insert(lettresTriees(mot));
     }
 
     const QStringList& memesLettres(const QString& mot) const
@@ -102,7 +107,7 @@ struct Atelier {
 
     QString ligneAnagramme(const QString& mot) const
     {
-        return tirageAvecAutres(mot, memesLettres(mot)) + u';' + mot;
+        return tirageAvecAutres(mot, memesLettres(mot), ancien) + u';' + mot;
     }
 
     void ecrire(const QString& nom, QStringList lignes)
@@ -310,25 +315,35 @@ double largeurTirage(QStringView texte)
     return milliemes / 1000.0 * taillePoliceTirage * 96.0 / 72.0;
 }
 
-QString tirageAvecAutres(const QString& mot, const QStringList& anagrammes)
+QString tirageAvecAutres(const QString& mot, const QStringList& anagrammes, const Lexique& ancien)
 {
-    QStringList autres;
-    for (const QString& a : anagrammes)
-        if (a != mot)
-            autres.append(a);
+    QStringList autres, nouveaux;
+    for (const QString& a : anagrammes) {
+        if (a == mot)
+            continue;
+        autres.append(a);
+        if (!ancien.contient(a))
+            nouveaux.append(a);
+    }
     autres.sort();
+    nouveaux.sort();
     const QString lettres = lettresTriees(mot);
     if (autres.isEmpty())
         return lettres;
     const QString liste = lettres + QStringLiteral(" - ") + autres.join(u' ');
     if (largeurTirage(liste) <= largeurTexteTirage)
         return liste;
+    // Other new words stay named: two new words with the same letters may be asked in one base,
+    // and the rack must say which one it wants. The older words are only counted.
+    const QString anciens = QString::number(autres.size() - nouveaux.size());
+    if (!nouveaux.isEmpty())
+        return lettres + QStringLiteral(" - ") + nouveaux.join(u' ')
+            + (anciens == u'0' ? QString() : QStringLiteral(" (+%1)").arg(anciens));
     // The letter filter ignores "(", ")", "+" and 1 to 8; 9 and 0 would count as rack letters
     // unless a " - " comes first.
-    const QString compte = QString::number(autres.size());
-    if (compte.contains(u'9') || compte.contains(u'0'))
-        return lettres + QStringLiteral(" - (+%1)").arg(compte);
-    return lettres + QStringLiteral(" (+%1)").arg(compte);
+    if (anciens.contains(u'9') || anciens.contains(u'0'))
+        return lettres + QStringLiteral(" - (+%1)").arg(anciens);
+    return lettres + QStringLiteral(" (+%1)").arg(anciens);
 }
 
 QStringList fichiersAttendus()

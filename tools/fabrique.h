@@ -24,13 +24,15 @@ struct Fabrication {
 
 // Rack of a base line: the letters in alphabetical order and, when they make other words of the
 // newer list, the other words after " - " (the letter filter stops there) when the whole text fits
-// the rack box, or else their number, "(+3)", a decoration the letter filter ignores.
-QString tirageAvecAutres(const QString& mot, const QStringList& anagrammes);
+// the rack box; or else the other new words named and the older ones counted, "(+3)", a decoration
+// the letter filter ignores.
+QString tirageAvecAutres(const QString& mot, const QStringList& anagrammes, const Lexique& ancien);
 // Width in pixels at 96 dpi of a rack text in the training window's font at its larger size.
 double largeurTirage(QStringView texte);
 constexpr double taillePoliceTirage = 20;
-// The rack box is 2775 twips wide; its frame and margins take 4 pixels on each side.
-constexpr double largeurTexteTirage = 2775 / 15.0 - 8;
+// The rack box is 2775 twips wide; its frame and margins take 4 pixels on each side, and hinting
+// a pixel more.
+constexpr double largeurTexteTirage = 2775 / 15.0 - 10;
 
 // The note shown for a word after a correction ("pl. de chat", "v. tr."), empty when the lexicon
 // says nothing usable.
