@@ -2,6 +2,7 @@
 #include "app/lexidor.h"
 
 #include "about/apropos.h"
+#include "menu/dialoglistes.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
 #include "options/reglages.h"
@@ -19,6 +20,7 @@ QPointer<MenuODS8> leMenu;
 QPointer<Form1> leForm1;
 QPointer<Dialog2> leDialog2;
 QPointer<Apropos> lApropos;
+QPointer<DialogListes> leDialogListes;
 
 // The run the menu asks for: the training window is created (its set-up runs) before the menu hides.
 void lancer(const entrainement::Lancement& l)
@@ -48,6 +50,12 @@ MenuODS8& menu()
         QObject::connect(leMenu, &MenuODS8::lancementDemande, &lancer);
         QObject::connect(leMenu, &MenuODS8::optionsDemandees, [] { dialog2().ouvrir(); });
         QObject::connect(leMenu, &MenuODS8::aproposDemande, [] { apropos().ouvrir(); });
+        QObject::connect(leMenu, &MenuODS8::mesListesDemandees, [] {
+            DialogListes& d = dialogListes();
+            d.show();
+            d.raise();
+            d.activateWindow();
+        });
         leMenu->charger();
     }
     return *leMenu;
@@ -74,6 +82,15 @@ Apropos& apropos()
     return *lApropos;
 }
 
+DialogListes& dialogListes()
+{
+    if (!leDialogListes) {
+        leDialogListes = new DialogListes;
+        QObject::connect(leDialogListes, &DialogListes::donneesChangees, [] { menu().suivreDonnees(); });
+    }
+    return *leDialogListes;
+}
+
 bool menuCharge() { return !leMenu.isNull(); }
 bool form1Charge() { return !leForm1.isNull(); }
 bool dialog2Charge() { return !leDialog2.isNull(); }
@@ -89,6 +106,8 @@ void terminer()
 
 void reinitialiser()
 {
+    // First: it waits for a build still running.
+    delete leDialogListes.data();
     delete lApropos.data();
     delete leDialog2.data();
     delete leForm1.data();

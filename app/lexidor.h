@@ -5,6 +5,7 @@ class MenuODS8;
 class Form1;
 class Dialog2;
 class Apropos;
+class DialogListes;
 namespace options {
 class Reglages;
 }
@@ -21,6 +22,8 @@ MenuODS8& menu();
 Form1& form1();
 Dialog2& dialog2();
 Apropos& apropos();
+// "Mes listes…": building the player's own data.
+DialogListes& dialogListes();
 
 // Whether a window has been created already, without creating it.
 bool menuCharge();

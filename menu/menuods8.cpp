@@ -11,6 +11,7 @@
 #include "training/partie.h"
 #include "menu/catalogue.h"
 #include "menu/demarrage.h"
+#include "menu/noms.h"
 #include "options/reglages.h"
 #include "options/regles.h"
 
@@ -30,22 +31,7 @@ constexpr int hauteurClient = 11370;
 constexpr int decalageCompteX = 300;
 constexpr int decalageCompteY = 160;
 
-// Designed names of the menu's own controls, by role; the launch buttons and the count labels take
-// theirs from the catalogue.
-namespace nom {
-const QString titre = QStringLiteral("Label1");
-const QString enteteGroupe = QStringLiteral("TitreU");  // indexed
-const QString enteteNombre = QStringLiteral("Label3");  // "Nombre" over the counts, indexes 2 and 3
-const QString tuiles[] = {QStringLiteral("Image1"), QStringLiteral("Image2")};
-const QString compteRallongesOds8 = QStringLiteral("Label7");  // index 3 of the count labels
-constexpr int indexRallongesOds8 = 3;
-const QString scoreTest = QStringLiteral("Label9");
-const QString ligneAide = QStringLiteral("Label2");
-const QString boutonOptions = QStringLiteral("Command12");
-const QString boutonApropos = QStringLiteral("Command2");
-const QString boutonMotsDisparus = QStringLiteral("Command9");
-const QString boutonQuitter = QStringLiteral("quitter");
-}  // namespace nom
+namespace nom = menu::nom;
 
 // The two pictures beside the first group: a letter tile each, for the verbs and the dear letters.
 QPixmap tuile(QChar lettre, int points)
@@ -169,6 +155,7 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
         ctl::placer(b, d.gauche, d.haut, 1215, 495);
         connect(b, &QPushButton::clicked, this, d.action);
     }
+    placerMesListes();
     nommerPourLecteur();
     ctl::defilerSiTropHaute(this);
     connect(&reglages, &options::Reglages::modifies, this, &MenuODS8::suivreReglages);
@@ -180,16 +167,16 @@ void MenuODS8::nommerPourLecteur()
         {nom::tuiles[0], QStringLiteral("Tuile V")},
         {nom::tuiles[1], QStringLiteral("Tuile K")},
         {ctl::nomControle(nom::compteRallongesOds8, nom::indexRallongesOds8),
-         QStringLiteral("Nombre de rallonges avant et arrière sur ODS 8"), true},
+         data::selonEditions(QStringLiteral("Nombre de rallonges avant et arrière sur ODS 8"), description), true},
         {nom::scoreTest, QStringLiteral("Score du dernier test"), true},
         {nom::ligneAide, QStringLiteral("Aide"), true},
     };
     QHash<QString, QString> titres;
     for (const auto& e : menu::catalogue()) {
-        titres.insert(e.fichier.section(QLatin1Char('\\'), -1), e.titre);
+        titres.insert(e.fichier.section(QLatin1Char('\\'), -1), data::selonEditions(e.titre, description));
         // "série 1" or "sur ods8" alone does not say which base the button launches.
         if (e.petitePolice)
-            roles.append({ctl::nomControle(e.bouton, e.index), e.titre});
+            roles.append({ctl::nomControle(e.bouton, e.index), data::selonEditions(e.titre, description)});
     }
     for (const auto& l : menu::labelsComptes())
         roles.append({ctl::nomControle(l.label, l.index),
@@ -212,25 +199,12 @@ void MenuODS8::charger()
         return;
     charge = true;
 
-    const menu::Comptes comptes = menu::compterBases();
-    const auto& labels = menu::labelsComptes();
-    for (qsizetype i = 0; i < labels.size(); ++i) {
-        auto* l = findChild<QLabel*>(ctl::nomControle(labels[i].label, labels[i].index));
-        l->setText(comptes.textes[i]);
-        l->adjustSize();
-    }
-    auto* rallonges = findChild<QLabel*>(ctl::nomControle(nom::compteRallongesOds8, nom::indexRallongesOds8));
-    rallonges->setText(comptes.texteRallongesOds8);
-    rallonges->adjustSize();
-    // Two five-digit counts run past the window's edge from the designed place.
-    if (rallonges->geometry().right() >= width())
-        rallonges->move(width() - rallonges->width(), rallonges->y());
-
+    const QString messageComptes = afficherDonnees();
     const QString messageReglages = reglages.charger();
     suivreReglages();
 
     // Shown once the event loop runs, so that the menu is already on screen behind them.
-    QStringList avis{comptes.message(), messageReglages};
+    QStringList avis{messageComptes, messageReglages};
     avis.removeAll(QString());
     if (!avis.isEmpty())
         QTimer::singleShot(0, this, [this, avis] {
@@ -247,7 +221,16 @@ void MenuODS8::suivreReglages()
     boutonTest->setText(menu::legendeTest(reglages.nbechantillon()));
 }
 
-void MenuODS8::lancer(const menu::EntreeCatalogue& e) { lancer(menu::lancement(e, reglages)); }
+void MenuODS8::lancer(const menu::EntreeCatalogue& e)
+{
+    entrainement::Lancement l = menu::lancement(e, reglages);
+    l.fichier = donnees.chemin(l.fichier);
+    l.dossierListes = donnees.chemin(l.dossierListes);
+    l.fichierNotes = donnees.chemin(l.fichierNotes);
+    l.titre = data::selonEditions(l.titre, description);
+    l.titreFenetre = data::selonEditions(l.titreFenetre, description);
+    lancer(l);
+}
 
 void MenuODS8::lancer(const entrainement::Lancement& l)
 {
@@ -279,11 +262,6 @@ void MenuODS8::afficherScore(double pourc)
         ctl::colorerTexte(scoreTest, apres);
 }
 
-void MenuODS8::montrerMotsDisparus()
-{
-    app::signaler(menu::texteMotsDisparus(), app::Icone::Information, this, true);
-}
-
 void MenuODS8::quitter() { app::terminer(); }
 
 void MenuODS8::closeEvent(QCloseEvent* e)
@@ -299,7 +277,7 @@ bool MenuODS8::eventFilter(QObject* objet, QEvent* e)
     if (e->type() == QEvent::MouseMove) {
         const auto* entree = entrees.value(objet);
         if (entree && entree->aide != menu::Aide::Aucune)
-            ligneAide->setText(menu::texteAide(entree->aide, reglages.nbechuni()));
+            ligneAide->setText(data::selonEditions(menu::texteAide(entree->aide, reglages.nbechuni()), description));
     }
     return QWidget::eventFilter(objet, e);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/emplacement.h"
 #include "training/lancement.h"
 
 #include <QHash>
@@ -27,6 +28,8 @@ public:
     QLabel* ligneAide = nullptr;  // help line, also the score of the last finished base
     QLabel* scoreTest = nullptr;  // score of the last random test
     QPushButton* boutonTest = nullptr;
+    QPushButton* boutonMesListes = nullptr;
+    QLabel* ligneDonnees = nullptr;  // whose lists are in use; hidden when the data does not say
 
     // Counts the bases, reads the settings and applies them. Run once, before the window is first shown.
     void charger();
@@ -46,12 +49,17 @@ public:
     void ouvrirOptions() { Q_EMIT optionsDemandees(); }
     void ouvrirApropos() { Q_EMIT aproposDemande(); }
     void montrerMotsDisparus();
+    void ouvrirMesListes() { Q_EMIT mesListesDemandees(); }
+    // Counts the bases again and follows the editions of the data in use: after the player built
+    // their lists or went back to the shipped ones.
+    void suivreDonnees();
     void quitter();
 
 Q_SIGNALS:
     void lancementDemande(const entrainement::Lancement& l);
     void optionsDemandees();
     void aproposDemande();
+    void mesListesDemandees();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
@@ -62,9 +70,14 @@ private:
     // Names for screen readers: the counts and the ambiguous short captions get their base.
     void nommerPourLecteur();
     void suivreReglages();
+    void placerMesListes();
+    // Counts, captions, titles and the data line from the data in use; the counts' message.
+    QString afficherDonnees();
 
     options::Reglages& reglages;
     QHash<const QObject*, const menu::EntreeCatalogue*> entrees;
     entrainement::Lancement dernier;
+    data::Emplacement donnees;
+    data::Description description;
     bool charge = false;
 };

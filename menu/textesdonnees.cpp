@@ -39,7 +39,7 @@ QString ligneDonnees(const data::Description& d)
     case data::Description::Source::Inconnue:
         return {};
     case data::Description::Source::Substitut:
-        return QStringLiteral("Listes d'essai, pas la liste officielle : entraînez-vous sur les vôtres avec « Mes listes… ».");
+        return QStringLiteral("Listes d'essai, pas la liste officielle : vos propres listes avec « Mes listes… ».");
     case data::Description::Source::Listes:
         break;
     }

@@ -43,6 +43,8 @@ void TestMenuEcran::init()
     inst->ecrireLignes(QStringLiteral("listes/8L.txt"), fixtures::lignesBase(QStringLiteral("8L.txt"), 15001));
     inst->ecrireLignes(QStringLiteral("listes/Rallonges_arriere_sur_ODS8.txt"),
                        fixtures::lignesBase(QStringLiteral("Rallonges_arriere_sur_ODS8.txt"), 1305));
+    // The stand-in's line under the last launch button of the right column.
+    inst->ecrire(QStringLiteral("description.txt"), "source=substitut\r\neditions=7,8\r\n");
     inst->ecrireLignes(QStringLiteral("listes/Rallonges_avant_sur_ODS8.txt"),
                        fixtures::lignesBase(QStringLiteral("Rallonges_avant_sur_ODS8.txt"), 812));
 }
@@ -71,7 +73,7 @@ void TestMenuEcran::boutonsDuMenu()
     m.show();
     m.ligneAide->setText(u"\r\nTravailler sur la base complète. Sinon utilisez les boutons \"série 1\" et \"série 2\""_qs);
     const auto boutons = m.findChildren<BoutonMultiligne*>();
-    QCOMPARE(boutons.size(), 32);
+    QCOMPARE(boutons.size(), 33);  // 28 bases, the four bottom buttons and "Mes listes…"
     for (auto* b : boutons) {
         QVERIFY2(m.rect().contains(b->geometry()), qPrintable(b->objectName()));
         // The designed places let some buttons overlap by about 20 twips; more would hide a caption.
@@ -104,7 +106,12 @@ void TestMenuEcran::etiquettesDuMenu()
     for (auto* l : m.findChildren<QLabel*>()) {
         if (l == m.ligneAide || l == m.scoreTest)
             continue;
-        const QRect texte(l->pos(), QSize(l->fontMetrics().horizontalAdvance(l->text()), l->fontMetrics().height()));
+        const QRect texte = l->wordWrap()
+                                ? l->fontMetrics().boundingRect(QRect(l->pos(), QSize(l->width(), 10000)),
+                                                                Qt::TextWordWrap, l->text())
+                                : QRect(l->pos(), QSize(l->fontMetrics().horizontalAdvance(l->text()),
+                                                        l->fontMetrics().height()));
+        QVERIFY2(texte.height() <= std::max(l->height(), l->fontMetrics().height()), qPrintable(l->objectName()));
         QVERIFY2(m.rect().contains(texte), qPrintable(l->objectName()));
         for (auto* b : boutons)
             QVERIFY2(!texte.intersects(b->geometry()), qPrintable(l->objectName() + QLatin1Char('/') + b->objectName()));

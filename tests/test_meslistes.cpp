@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/controles.h"
+#include "app/lexidor.h"
 #include "app/messages.h"
+#include "fixtures/menu/installation_menu.h"
 #include "data/emplacement.h"
 #include "menu/dialoglistes.h"
+#include "menu/menuods8.h"
+#include "training/form1.h"
 #include "menu/textesdonnees.h"
 #include "support/installation.h"
 
@@ -178,8 +183,8 @@ private Q_SLOTS:
         QTest::addRow("éditions inversées") << QByteArray("source=listes\r\neditions=9,8\r\n") << multiples << multiples;
         QTest::addRow("éditions illisibles") << QByteArray("source=listes\r\neditions=huit\r\n") << multiples << multiples;
         QTest::addRow("ligne du substitut") << QByteArray("source=substitut\r\n") << QString()
-                                            << QStringLiteral("Listes d'essai, pas la liste officielle : entraînez-vous "
-                                                              "sur les vôtres avec « Mes listes… ».");
+                                            << QStringLiteral("Listes d'essai, pas la liste officielle : vos propres "
+                                                              "listes avec « Mes listes… ».");
         QTest::addRow("ligne de vos listes") << huitNeuf << QString()
                                              << QStringLiteral("Vos listes : ODS 8 et ODS 9, construites le 08/12/2026.");
         QTest::addRow("pas de ligne sans description") << QByteArray("\xff\xfe\x00") << QString() << QString();
@@ -309,6 +314,52 @@ private Q_SLOTS:
         QCOMPARE(dossiersJoueur(*inst), QStringList{QStringLiteral("mes-listes-a")});
         QVERIFY2(d.rapport().contains(QStringLiteral("Les listes en usage n'ont pas changé.")), qPrintable(d.rapport()));
         QCOMPARE(messages.size(), fin == QLatin1String("echec") || fin == QLatin1String("refus") ? 1 : 0);
+    }
+
+    // The menu counts, names the editions of, launches and tells about the data in use, at once
+    // after the player's lists are switched in and after the return to the shipped ones.
+    void menuSuitLesDonnees()
+    {
+        fixtures::installerBases(*inst, 3);
+        inst->ecrire(data::fichierDescription, "source=substitut\r\neditions=7,8\r\n");
+        const QString joueur = QStringLiteral("mes-listes-x/");
+        for (const QString& f : fixtures::fichiersBases())
+            inst->ecrireLignes(joueur + QStringLiteral("listes/") + f, fixtures::lignesBase(f, 7));
+        for (const char* f : {"listes/vbi_gd.txt", "listes/vbt_gd.txt", "listes/inv.txt", "infosouris-ods8.txt"})
+            inst->ecrire(joueur + QLatin1String(f), inst->lire(QLatin1String(f)));
+        inst->ecrire(joueur + data::fichierDescription, "source=listes\r\neditions=8,9\r\ndate=2026-12-08\r\n");
+        inst->ecrire(joueur + data::fichierMotsDisparus, "ZEN\r\n");
+
+        MenuODS8& m = app::menu();
+        m.show();
+        const auto texte = [&m](const QString& nom, int index = -1) {
+            auto* w = m.findChild<QWidget*>(ctl::nomControle(nom, index));
+            return w ? ctl::legende(w) : QStringLiteral("(absent)");
+        };
+        QCOMPARE(texte(QStringLiteral("Label4"), 4), QStringLiteral("3"));
+        QVERIFY(texte(QStringLiteral("ligneDonnees")).startsWith(QStringLiteral("Listes d'essai")));
+        m.findChild<QPushButton*>(QStringLiteral("mesListes"))->click();
+        QVERIFY(app::dialogListes().isVisible());
+
+        QCOMPARE(data::basculer(inst->chemin(QStringLiteral("mes-listes-x"))), QString());
+        Q_EMIT app::dialogListes().donneesChangees();
+        QCOMPARE(texte(QStringLiteral("Label4"), 4), QStringLiteral("7"));
+        QCOMPARE(texte(QStringLiteral("Label1")), QStringLiteral("REVI RADIDUZE VUV 9"));
+        QCOMPARE(texte(QStringLiteral("Command1"), 4), QStringLiteral("ARRIERE sur ods9"));
+        QCOMPARE(texte(QStringLiteral("ligneDonnees")), QStringLiteral("Vos listes : ODS 8 et ODS 9, construites le 08/12/2026."));
+        m.montrerMotsDisparus();
+        QCOMPARE(messages, QStringList{u"Mots ODS 8 à ne plus jouer : \r\nZEN"_qs});
+        m.findChild<QPushButton*>(ctl::nomControle(QStringLiteral("Command1"), 3))->click();
+        QCOMPARE(m.dernierLancement().fichier, QStringLiteral("mes-listes-x\\listes\\Rallonges_avant_sur_ODS8.txt"));
+        QCOMPARE(m.dernierLancement().titre, QStringLiteral("RALLONGES AVANT SUR ODS 9"));
+        QCOMPARE(app::form1().windowTitle(), QStringLiteral("LEXIDOR ODS 9 - ENTRAINEMENT AU SCRABBLE "));
+        QCOMPARE(app::form1().fich, m.dernierLancement().fichier);
+
+        app::dialogListes().revenirAuxListesFournies();
+        QCOMPARE(texte(QStringLiteral("Label4"), 4), QStringLiteral("3"));
+        QCOMPARE(texte(QStringLiteral("Command1"), 4), QStringLiteral("ARRIERE sur ods8"));
+        QCOMPARE(messages.size(), 1);
+        app::reinitialiser();
     }
 
 private:

@@ -79,6 +79,7 @@ QString Form1::CalcDuree(qint16 TpsSec) const
 void Form1::commencer(const entrainement::Lancement& l)
 {
     lancement = l;
+    setWindowTitle(l.titreFenetre);
     colorerFenetre(l.fond);
     ctl::colorerFond(quitter, ctl::versBGR(QApplication::palette().color(QPalette::Button)));
     afficherTexte(titreBase, l.titre);

@@ -52,7 +52,7 @@ void Form1::tracerCadre(const std::array<QFrame*, 4>& cadre, int x1, int y1, int
 
 void Form1::construire()
 {
-    setWindowTitle(QStringLiteral("LEXIDOR ODS 8 - ENTRAINEMENT AU SCRABBLE "));
+    setWindowTitle(entrainement::Lancement().titreFenetre);
     ctl::colorerFond(this, 0xC0E0FF);
     resize(ctl::twips(20760), ctl::twips(11160));
 

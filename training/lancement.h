@@ -18,6 +18,8 @@ struct Lancement {
     quint32 fond = 0xC0E0FF;  // background colour, 0x00BBGGRR
     QString dossierListes = QStringLiteral("listes");  // the three side lists
     QString fichierNotes = QStringLiteral("infosouris-ods8.txt");
+    // Names the edition of the data in use.
+    QString titreFenetre = QStringLiteral("LEXIDOR ODS 8 - ENTRAINEMENT AU SCRABBLE ");
 };
 
 }  // namespace entrainement

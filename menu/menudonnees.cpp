@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The menu and the data in use: the player's own lists or the shipped ones.
+#include "menu/menuods8.h"
+
+#include "app/bouton.h"
+#include "app/controles.h"
+#include "app/messages.h"
+#include "data/motsdisparus.h"
+#include "menu/catalogue.h"
+#include "menu/demarrage.h"
+#include "menu/noms.h"
+#include "menu/textesdonnees.h"
+
+#include <QLabel>
+
+void MenuODS8::placerMesListes()
+{
+    // In the free room of the right column, between the last launch button and the bottom buttons:
+    // no designed control moves.
+    ligneDonnees = new QLabel(this);
+    ctl::nommer(ligneDonnees, menu::nom::ligneDonnees);
+    ligneDonnees->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25, false, true));
+    ligneDonnees->setWordWrap(true);
+    ligneDonnees->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ctl::placer(ligneDonnees, 4600, 8720, 3900, 520);
+    ligneDonnees->hide();
+
+    boutonMesListes = new BoutonMultiligne(QStringLiteral("Mes listes…"), this);
+    ctl::nommer(boutonMesListes, menu::nom::mesListes);
+    ctl::placer(boutonMesListes, 5760, 9680, 2415, 460);
+    boutonMesListes->setToolTip(QStringLiteral("Construire les bases à partir de vos propres listes de mots"));
+    connect(boutonMesListes, &QPushButton::clicked, this, &MenuODS8::ouvrirMesListes);
+}
+
+QString MenuODS8::afficherDonnees()
+{
+    donnees = data::Emplacement::courant();
+    description = donnees.description();
+
+    const menu::Comptes comptes = menu::compterBases(donnees);
+    const auto& labels = menu::labelsComptes();
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        auto* l = findChild<QLabel*>(ctl::nomControle(labels[i].label, labels[i].index));
+        l->setText(comptes.textes[i]);
+        l->adjustSize();
+    }
+    auto* rallonges = findChild<QLabel*>(ctl::nomControle(menu::nom::compteRallongesOds8, menu::nom::indexRallongesOds8));
+    rallonges->setText(comptes.texteRallongesOds8);
+    rallonges->adjustSize();
+    // Two five-digit counts run past the window's edge from the designed place.
+    if (rallonges->geometry().right() >= width())
+        rallonges->move(width() - rallonges->width(), rallonges->y());
+
+    findChild<QLabel*>(menu::nom::titre)->setText(data::selonEditions(QStringLiteral("REVI RADIDUZE VUV 8"), description));
+    for (auto it = entrees.cbegin(); it != entrees.cend(); ++it)
+        if (it.value()->toue != QLatin1String("E"))
+            static_cast<QPushButton*>(const_cast<QObject*>(it.key()))
+                ->setText(data::selonEditions(it.value()->legende, description));
+
+    const QString ligne = menu::ligneDonnees(description);
+    ligneDonnees->setText(ligne);
+    ligneDonnees->setVisible(!ligne.isEmpty());
+    nommerPourLecteur();
+    return comptes.message();
+}
+
+void MenuODS8::suivreDonnees()
+{
+    if (const QString message = afficherDonnees(); !message.isEmpty())
+        app::signaler(message, app::Icone::Avertissement, this);
+}
+
+void MenuODS8::montrerMotsDisparus()
+{
+    const QString chemin = donnees.chemin(data::fichierMotsDisparus);
+    const data::MotsDisparus mots = data::lireMotsDisparus(chemin, menu::motsDisparusAffiches);
+    app::signaler(menu::avisMotsDisparus(mots, description, chemin), app::Icone::Information, this, true);
+}
