@@ -167,7 +167,9 @@ int main(int argc, char** argv)
     fab.fichiers.insert(QStringLiteral("description.txt"), builder::description(d));
     if (options.isSet(exporter)) {
         QDir().mkpath(racine);
-        for (const auto& [nom, lexique] : {std::pair{"ancienne.txt", &ancien}, {"recente.txt", &nouveau}}) {
+        builder::Lexique ancienAccorde = ancien, nouveauAccorde = nouveau;
+        builder::accorderEditions(ancienAccorde, nouveauAccorde);
+        for (const auto& [nom, lexique] : {std::pair{"ancienne.txt", &ancienAccorde}, {"recente.txt", &nouveauAccorde}}) {
             QStringList mots(lexique->mots.cbegin(), lexique->mots.cend());
             mots.sort();
             data::ecrireFichier(racine + u'/' + QLatin1String(nom), mots);

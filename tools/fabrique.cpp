@@ -394,6 +394,17 @@ QStringList description(const Description& d)
     };
 }
 
+void accorderEditions(Lexique& ancien, Lexique& nouveau)
+{
+    // A word that the newer release only makes from names or symbols is no word of the older one
+    // either: the older release has no tags to tell. Titles and pieces of set phrases that the older
+    // release lists as words stay words ("messire", "parce").
+    ancien.mots.subtract(nouveau.refuses);
+    for (const QString& mot : std::as_const(nouveau.reserves))
+        if (ancien.contient(mot))
+            nouveau.mots.insert(mot);
+}
+
 Fabrication fabriquer(const Lexique& ancienBrut, const Lexique& nouveauBrut, const std::function<void(int)>& progres,
                       const std::atomic<bool>* annuler)
 {
@@ -406,15 +417,9 @@ Fabrication fabriquer(const Lexique& ancienBrut, const Lexique& nouveauBrut, con
         sortie.annule = sortie.annule || (annuler && annuler->load());
         return sortie.annule;
     };
-    // A word that the newer release only makes from names or symbols is no word of the older one
-    // either: the older release has no tags to tell. Titles and pieces of set phrases that the older
-    // release lists as words stay words ("messire", "parce").
     Lexique ancien = ancienBrut;
-    ancien.mots.subtract(nouveauBrut.refuses);
     Lexique nouveau = nouveauBrut;
-    for (const QString& mot : nouveauBrut.reserves)
-        if (ancien.contient(mot))
-            nouveau.mots.insert(mot);
+    accorderEditions(ancien, nouveau);
     const std::unique_ptr<Grammaire> g = nouveau.etiquete ? grammaireEtiquetee(ancien, nouveau)
                                                           : grammaireDeduite(ancien, nouveau, annuler);
     if (!g || arrete())
