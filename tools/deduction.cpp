@@ -118,7 +118,7 @@ public:
         for (const QString& mot : nouveau.mots) {
             if (annuler && (++n & 0x3FFF) == 0 && annuler->load())
                 return false;
-            if (mot.size() >= 4 && (mot.endsWith(u'R') || mot.endsWith(QLatin1String("RE"))))
+            if (mot.size() >= 4 && (mot.endsWith(QLatin1String("ER")) || mot.endsWith(QLatin1String("IR")) || mot.endsWith(QLatin1String("RE"))))
                 examinerVerbe(mot);
         }
         return true;
@@ -161,7 +161,7 @@ public:
             return mot.endsWith(QLatin1String(fin)) && contient(gauche(mot, retire) + QLatin1String(pluriel));
         };
         return nouveau.contient(mot) && !infinitif(mot) && !formeConjuguee(mot)
-            && !nouveau.contient(mot + u'S') && !nouveau.contient(mot + u'X') && !nouveau.contient(mot + u'E')
+            && !nouveau.contient(mot + u'S') && !nouveau.contient(mot + u'X')
             && !en("AL", 2, "AUX") && !en("AIL", 3, "AUX") && lemmes(mot).isEmpty();
     }
     QString note(const QString& mot) const override;
@@ -257,7 +257,7 @@ private:
     {
         QStringList candidats;
         if (v.endsWith(QLatin1String("IR")) && !v.endsWith(QLatin1String("OIR")))
-            candidats << v.chopped(1) << gauche(v, 2) + u'U' << gauche(v, 4) + QStringLiteral("ERT")
+            candidats << v.chopped(1) << gauche(v, 2) + u'U' << gauche(v, 3) + QStringLiteral("ERT")
                       << gauche(v, 4) + QStringLiteral("IS");
         else if (v.endsWith(QLatin1String("OIR")))
             candidats << gauche(v, 3) + u'U' << gauche(v, 5) + u'U' << gauche(v, 5) + QStringLiteral("IS")
@@ -292,7 +292,10 @@ private:
         // French verb ends in -ERE either (PALLIERE: "palliera" is of PALLIER).
         if (v.endsWith(QLatin1String("RE")) && (contient(v + u'R') || v.endsWith(QLatin1String("ERE"))))
             return;
-        if (v.endsWith(QLatin1String("OIR")) && contient(gauche(v, 3) + QStringLiteral("RE")))
+        // BOUGEOIR, CUIR: "bougera" and "cuira" are of BOUGER and CUIRE.
+        if (v.endsWith(QLatin1String("OIR")) && (contient(gauche(v, 3) + QStringLiteral("RE")) || contient(gauche(v, 3) + QStringLiteral("ER"))))
+            return;
+        if (v.endsWith(QLatin1String("IR")) && contient(v + u'E'))
             return;
         const bool er = v.endsWith(QLatin1String("ER"));
         const QString radical = gauche(v, 2);
@@ -305,14 +308,19 @@ private:
         }
         // A verb of 14 or 15 letters has no future short enough: its present shows it.
         const bool long_ = er && v.size() >= 14 && contient(radical + u'E') && contient(radical + QStringLiteral("EZ"));
-        if (futur.isEmpty() && !long_)
+        // Some lists hold only the infinitive of a rare verb (ABADER, ABRILLER): an -ER word with no
+        // plural, feminine, present or past of its own is read as one.
+        const bool seul = er && v.size() >= 5 && !v.endsWith(QLatin1String("IER")) && !v.endsWith(QLatin1String("SHER"))
+            && !contient(v + u'S') && !contient(radical + u'E') && !contient(radical + QStringLiteral("ERE"))
+            && !contient(radical + u'A');
+        if (futur.isEmpty() && !long_ && !seul)
             return;
         const bool deuxiemeGroupe = v.endsWith(QLatin1String("IR"))
             && (contient(radical + QStringLiteral("ISSANT")) || contient(radical + QStringLiteral("ISSONS")));
         QString pp;
         if (er && (contient(radical + u'E') || contient(radical + QStringLiteral("ANT")) || contient(radical + QStringLiteral("EANT"))))
             pp = contient(radical + u'E') ? radical + u'E' : QString();
-        else if (er)
+        else if (er && !seul)
             return;  // FER: "fera" is the future of FAIRE, but no participle of a FER verb exists
         else if (deuxiemeGroupe)
             pp = contient(radical + u'I') ? radical + u'I' : QString();
@@ -374,6 +382,9 @@ private:
             conjuguer(gauche(v, 3), presentCourt, i);
             conjuguer(gauche(v, 2), presentCourt, i);
         }
+        if (v.endsWith(QLatin1String("VOULOIR")))
+            for (const char* f : {"VEUX", "VEUT", "VEULENT"})
+                ajouter(gauche(v, 7) + QLatin1String(f), i, bit(Present));
         if (v.endsWith(QLatin1String("FAIRE"))) {
             conjuguer(gauche(v, 4), faire, i);
             conjuguer(gauche(v, 4), passeI, i);
@@ -403,7 +414,7 @@ private:
             static const struct { const char* fin; int retire; const char* ajoute; } regles[] = {
                 {"ENNE", 2, ""}, {"ONNE", 2, ""}, {"ETTE", 2, ""}, {"ELLE", 2, ""}, {"OTTE", 2, ""},
                 {"ILLE", 2, ""}, {"ASSE", 2, ""}, {"EUSE", 2, "R"}, {"EUSE", 2, "X"}, {"RICE", 4, "EUR"},
-                {"IVE", 2, "F"}, {"ERE", 3, "ER"}, {"OUCE", 2, "X"}, {"ECHE", 3, "C"},
+                {"IVE", 2, "F"}, {"ERE", 3, "ER"}, {"ESSE", 3, ""}, {"OUCE", 2, "X"}, {"ECHE", 3, "C"},
             };
             for (const auto& r : regles)
                 if (f.endsWith(QLatin1String(r.fin)))
