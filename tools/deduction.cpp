@@ -110,7 +110,7 @@ QString gauche(const QString& mot, qsizetype enMoins)
 
 class GrammaireDeduite final : public Grammaire {
 public:
-    GrammaireDeduite(const Lexique& a, const Lexique& n) : ancien(a), nouveau(n) {}
+    GrammaireDeduite(const Lexique& a, const Lexique& n, const QHash<QString, char>* u) : ancien(a), nouveau(n), usages(u) {}
 
     bool construire(const std::atomic<bool>* annuler)
     {
@@ -126,11 +126,22 @@ public:
 
     QStringList infinitifs() const override
     {
-        QStringList liste = verbes;
+        QStringList liste;
+        for (const QString& v : verbes)
+            if (usage(v) != 'n')
+                liste.append(v);
+        if (usages)
+            for (auto it = usages->cbegin(); it != usages->cend(); ++it)
+                if (it.value() != 'n' && !participes.contains(it.key()) && nouveau.contient(it.key()))
+                    liste.append(it.key());
         liste.sort();
         return liste;
     }
-    bool infinitif(const QString& mot) const override { return participes.contains(mot); }
+    bool infinitif(const QString& mot) const override
+    {
+        const char u = usage(mot);
+        return u ? u != 'n' && nouveau.contient(mot) : participes.contains(mot);
+    }
     bool formeConjuguee(const QString& mot) const override { return formes.contains(mot); }
     bool nouvelleForme(const QString& mot) const override
     {
@@ -147,11 +158,15 @@ public:
     }
     bool transitif(const QString& verbe) const override
     {
+        if (const char u = usage(verbe))
+            return u == 't' && nouveau.contient(verbe);
         const QString pp = participes.value(verbe);
         return !pp.isEmpty() && nouveau.contient(feminin(pp));
     }
     bool participeInvariable(const QString& verbe) const override
     {
+        if (const char u = usage(verbe))
+            return u == 'i' && nouveau.contient(verbe);
         const QString pp = participes.value(verbe);
         return !pp.isEmpty() && !nouveau.contient(feminin(pp));
     }
@@ -167,9 +182,12 @@ public:
     QString note(const QString& mot) const override;
     QStringList indecis() const override
     {
-        if (sansParticipe.isEmpty())
+        QStringList liste;
+        for (const QString& v : sansParticipe)
+            if (!usage(v))
+                liste.append(v);
+        if (liste.isEmpty())
             return {};
-        QStringList liste = sansParticipe;
         liste.sort();
         return {QStringLiteral("%1 verbe(s) dont le participe passé n'est pas dans la liste, ni transitifs ni à "
                                "participe invariable : %2")
@@ -178,6 +196,8 @@ public:
     }
 
 private:
+    char usage(const QString& verbe) const { return usages ? usages->value(verbe, 0) : 0; }
+
     static QString feminin(const QString& pp) { return pp + u'E'; }
 
     bool contient(const QString& mot) const { return !mot.isEmpty() && nouveau.contient(mot); }
@@ -443,6 +463,7 @@ private:
     QHash<QString, QString> participes;  // infinitive -> masculine past participle, empty when not found
     QHash<QString, QList<QPair<int, Masque>>> formes;  // conjugated form -> verbs and tenses
     QStringList sansParticipe;
+    const QHash<QString, char>* usages;
 };
 
 QString GrammaireDeduite::note(const QString& mot) const
@@ -479,9 +500,9 @@ QString GrammaireDeduite::note(const QString& mot) const
 }  // namespace
 
 std::unique_ptr<Grammaire> grammaireDeduite(const Lexique& ancien, const Lexique& nouveau,
-                                            const std::atomic<bool>* annuler)
+                                            const std::atomic<bool>* annuler, bool avecUsages)
 {
-    auto g = std::make_unique<GrammaireDeduite>(ancien, nouveau);
+    auto g = std::make_unique<GrammaireDeduite>(ancien, nouveau, avecUsages ? &usagesVerbes() : nullptr);
     if (!g->construire(annuler))
         return nullptr;
     return g;
