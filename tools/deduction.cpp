@@ -219,10 +219,10 @@ private:
     template <size_t N>
     void conjuguer(const QString& radical, const Terminaison (&table)[N], int verbe, bool geAvantAO = false)
     {
+        const QString radicalE = geAvantAO ? radical + u'E' : radical;
         for (const Terminaison& t : table) {
-            const QString fin = QString::fromLatin1(t.fin);
-            const bool ao = fin.startsWith(u'A') || fin.startsWith(u'O');
-            ajouter((geAvantAO && ao ? radical + u'E' : radical) + fin, verbe, t.temps);
+            const bool ao = t.fin[0] == 'A' || t.fin[0] == 'O';
+            ajouter((ao ? radicalE : radical) + QLatin1String(t.fin), verbe, t.temps);
         }
     }
 
