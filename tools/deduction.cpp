@@ -114,12 +114,18 @@ public:
 
     bool construire(const std::atomic<bool>* annuler)
     {
-        qsizetype n = 0;
-        for (const QString& mot : nouveau.mots) {
-            if (annuler && (++n & 0x3FFF) == 0 && annuler->load())
-                return false;
+        // In alphabetical order, not the set's: a form of two verbs names them in the same order
+        // from one build to the next.
+        QStringList candidats;
+        for (const QString& mot : nouveau.mots)
             if (mot.size() >= 4 && (mot.endsWith(QLatin1String("ER")) || mot.endsWith(QLatin1String("IR")) || mot.endsWith(QLatin1String("RE"))))
-                examinerVerbe(mot);
+                candidats.append(mot);
+        candidats.sort();
+        qsizetype n = 0;
+        for (const QString& mot : std::as_const(candidats)) {
+            if (annuler && (++n & 0x3FF) == 0 && annuler->load())
+                return false;
+            examinerVerbe(mot);
         }
         return true;
     }

@@ -41,6 +41,16 @@ QStringList trie(const QSet<QString>& ensemble)
     return trie(QStringList(ensemble.cbegin(), ensemble.cend()));
 }
 
+// The same for any order of the same letters, and cheaper than sorting them: the letters of a
+// word are sorted only when some new word may have them.
+quint64 signature(const QString& mot)
+{
+    quint64 somme = quint64(mot.size()) << 58;
+    for (QChar c : mot)
+        somme += (quint64(c.unicode()) * 0x9E3779B97F4A7C15ULL) ^ (quint64(c.unicode()) << 29);
+    return somme;
+}
+
 QString chemin(const QString& nom)
 {
     return QStringLiteral("listes/") + nom;
@@ -69,16 +79,16 @@ struct Atelier {
         disparus.sort();
         // Only the racks of new words are ever shown: the anagrams of the other 400,000 words are
         // not kept, which halves the time and the memory of the whole build.
-        QSet<QString> cles;
-        cles.reserve(ajoutes.size());
+        QSet<quint64> signatures;
+        signatures.reserve(ajoutes.size());
         for (const QString& mot : std::as_const(ajoutes))
-            cles.insert(lettresTriees(mot));
-        anagrammes.reserve(cles.size());
-        for (const QString& mot : nouveau.mots) {
-            QString cle = lettresTriees(mot);
-            if (cles.contains(cle))
-                anagrammes[std::move(cle)].append(mot);
-        }
+            signatures.insert(signature(mot));
+        anagrammes.reserve(signatures.size());
+        for (const QString& mot : nouveau.mots)
+            if (signatures.contains(signature(mot)))
+                anagrammes[lettresTriees(mot)].append(mot);
+        for (const QString& mot : std::as_const(ajoutes))
+            anagrammes[lettresTriees(mot)];
         for (auto it = anagrammes.begin(); it != anagrammes.end(); ++it) {
             if (it->size() > 1)
                 it->sort();
