@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "construction.h"
 #include "fabrique.h"
+#include "grammaire.h"
 #include "lexique.h"
 #include "ressources.h"
 
@@ -109,9 +110,12 @@ int main(int argc, char** argv)
         QStringLiteral("ancienne"));
     const QCommandLineOption exporter(QStringLiteral("exporter-listes"),
         QStringLiteral("Avec --hunspell : écrit aussi les mots jouables des deux éditions (ancienne.txt, recente.txt)."));
+    const QCommandLineOption usages(QStringLiteral("exporter-usages"),
+        QStringLiteral("Avec --hunspell : écrit la source C++ des verbes dont les formes ne disent pas l'emploi."),
+        QStringLiteral("fichier"));
     const QCommandLineOption date(QStringLiteral("date"),
         QStringLiteral("Avec --hunspell : date inscrite dans description.txt (AAAA-MM-JJ)."), QStringLiteral("date"));
-    options.addOptions({hunspell, listes, ressourcesOpt, dossier, exclusions, editions, exporter, date});
+    options.addOptions({hunspell, listes, ressourcesOpt, dossier, exclusions, editions, exporter, usages, date});
     options.addPositionalArgument(QStringLiteral("fichiers"), QStringLiteral("Les lexiques, dans l'ordre ci-dessus."));
     options.process(app);
 
@@ -167,13 +171,24 @@ int main(int argc, char** argv)
     fab.fichiers.insert(QStringLiteral("description.txt"), builder::description(d));
     if (options.isSet(exporter)) {
         QDir().mkpath(racine);
-        for (const auto& [nom, lexique] : {std::pair{"ancienne.txt", &ancien}, {"recente.txt", &nouveau}}) {
+        builder::Lexique ancienAccorde = ancien, nouveauAccorde = nouveau;
+        builder::accorderEditions(ancienAccorde, nouveauAccorde);
+        for (const auto& [nom, lexique] : {std::pair{"ancienne.txt", &ancienAccorde}, {"recente.txt", &nouveauAccorde}}) {
             QStringList mots(lexique->mots.cbegin(), lexique->mots.cend());
             mots.sort();
             data::ecrireFichier(racine + u'/' + QLatin1String(nom), mots);
         }
     }
     bool ok = true;
+    if (options.isSet(usages)) {
+        builder::Lexique ancienAccorde = ancien, nouveauAccorde = nouveau;
+        builder::accorderEditions(ancienAccorde, nouveauAccorde);
+        nouveauAccorde.analyses.clear();
+        nouveauAccorde.etiquete = false;
+        const auto etiquetee = builder::grammaireEtiquetee(ancienAccorde, nouveau);
+        const auto deduite = builder::grammaireDeduite(ancienAccorde, nouveauAccorde, nullptr, false);
+        ok = ecrireOctets(options.value(usages), builder::sourceUsagesVerbes(*etiquetee, *deduite));
+    }
     for (auto it = fab.fichiers.cbegin(); it != fab.fichiers.cend(); ++it) {
         const QString chemin = racine + u'/' + it.key();
         QDir().mkpath(QFileInfo(chemin).absolutePath());

@@ -73,6 +73,36 @@ const Terminaison troisieme[] = {
     {"AIENT", bit(Imparfait)}, {"ANT", bit(PartPresent)},
 };
 
+// The third group's passé simple and imperfect subjunctive, after "PR-" (prendre) or "VOUL-" (vouloir).
+const Terminaison passeI[] = {
+    {"IS", bit(PasseSimple)}, {"IT", bit(PasseSimple) | bit(SubjImparfait)}, {"IMES", bit(PasseSimple)},
+    {"ITES", bit(PasseSimple)}, {"IRENT", bit(PasseSimple)}, {"ISSE", bit(SubjImparfait)},
+    {"ISSES", bit(SubjImparfait)}, {"ISSENT", bit(SubjImparfait)}, {"ISSIONS", bit(SubjImparfait)},
+    {"ISSIEZ", bit(SubjImparfait)},
+};
+const Terminaison passeU[] = {
+    {"US", bit(PasseSimple)}, {"UT", bit(PasseSimple) | bit(SubjImparfait)}, {"UMES", bit(PasseSimple)},
+    {"UTES", bit(PasseSimple)}, {"URENT", bit(PasseSimple)}, {"USSE", bit(SubjImparfait)},
+    {"USSES", bit(SubjImparfait)}, {"USSENT", bit(SubjImparfait)}, {"USSIONS", bit(SubjImparfait)},
+    {"USSIEZ", bit(SubjImparfait)},
+};
+// Singular of the present after the infinitive's stem ("VEND-", "DOR-"), subjunctive after the
+// present participle's ("VEND-", "DORM-").
+const Terminaison presentCourt[] = {
+    {"S", bit(Present) | bit(Imperatif)}, {"T", bit(Present)}, {"", bit(Present)},
+};
+const Terminaison subjonctif[] = {
+    {"E", bit(SubjPresent)}, {"ES", bit(SubjPresent)},
+};
+// FAIRE and its compounds: "MALF-ONT", "MALFA-SSE".
+const Terminaison faire[] = {
+    {"ONT", bit(Present)},
+};
+const Terminaison fasse[] = {
+    {"SSE", bit(SubjPresent)}, {"SSES", bit(SubjPresent)}, {"SSENT", bit(SubjPresent)},
+    {"SSIONS", bit(SubjPresent)}, {"SSIEZ", bit(SubjPresent)},
+};
+
 QString gauche(const QString& mot, qsizetype enMoins)
 {
     return enMoins >= mot.size() ? QString() : mot.left(mot.size() - enMoins);
@@ -80,32 +110,53 @@ QString gauche(const QString& mot, qsizetype enMoins)
 
 class GrammaireDeduite final : public Grammaire {
 public:
-    GrammaireDeduite(const Lexique& a, const Lexique& n) : ancien(a), nouveau(n) {}
+    GrammaireDeduite(const Lexique& a, const Lexique& n, const QHash<QString, char>* u) : ancien(a), nouveau(n), usages(u) {}
 
     bool construire(const std::atomic<bool>* annuler)
     {
+        // In alphabetical order, not the set's: a form of two verbs names them in the same order
+        // from one build to the next.
+        QStringList candidats;
+        for (const QString& mot : nouveau.mots)
+            if (mot.size() >= 4 && (mot.endsWith(QLatin1String("ER")) || mot.endsWith(QLatin1String("IR")) || mot.endsWith(QLatin1String("RE"))))
+                candidats.append(mot);
+        candidats.sort();
         qsizetype n = 0;
-        for (const QString& mot : nouveau.mots) {
-            if (annuler && (++n & 0x3FFF) == 0 && annuler->load())
+        for (const QString& mot : std::as_const(candidats)) {
+            if (annuler && (++n & 0x3FF) == 0 && annuler->load())
                 return false;
-            if (mot.size() >= 4 && (mot.endsWith(u'R') || mot.endsWith(QLatin1String("RE"))))
-                examinerVerbe(mot);
+            examinerVerbe(mot);
         }
         return true;
     }
 
     QStringList infinitifs() const override
     {
-        QStringList liste = verbes;
+        QStringList liste;
+        for (const QString& v : verbes)
+            if (usage(v) != 'n')
+                liste.append(v);
+        if (usages)
+            for (auto it = usages->cbegin(); it != usages->cend(); ++it)
+                if (it.value() != 'n' && !participes.contains(it.key()) && nouveau.contient(it.key()))
+                    liste.append(it.key());
         liste.sort();
         return liste;
     }
-    bool infinitif(const QString& mot) const override { return participes.contains(mot); }
+    bool infinitif(const QString& mot) const override
+    {
+        const char u = usage(mot);
+        return u ? u != 'n' && nouveau.contient(mot) : participes.contains(mot);
+    }
     bool formeConjuguee(const QString& mot) const override { return formes.contains(mot); }
     bool nouvelleForme(const QString& mot) const override
     {
         if (infinitif(mot))
             return false;
+        // GEEKE is the participle of the new GEEKER before it is a feminine of GEEK.
+        const auto it = formes.constFind(mot);
+        if (it != formes.cend())
+            return std::any_of(it->cbegin(), it->cend(), [&](const auto& vt) { return ancien.contient(verbes[vt.first]); });
         for (const auto& [lemme, nature] : lemmes(mot))
             if (ancien.contient(lemme))
                 return true;
@@ -113,25 +164,36 @@ public:
     }
     bool transitif(const QString& verbe) const override
     {
+        if (const char u = usage(verbe))
+            return u == 't' && nouveau.contient(verbe);
         const QString pp = participes.value(verbe);
         return !pp.isEmpty() && nouveau.contient(feminin(pp));
     }
     bool participeInvariable(const QString& verbe) const override
     {
+        if (const char u = usage(verbe))
+            return u == 'i' && nouveau.contient(verbe);
         const QString pp = participes.value(verbe);
         return !pp.isEmpty() && !nouveau.contient(feminin(pp));
     }
     bool invariable(const QString& mot) const override
     {
+        const auto en = [&](const char* fin, qsizetype retire, const char* pluriel) {
+            return mot.endsWith(QLatin1String(fin)) && contient(gauche(mot, retire) + QLatin1String(pluriel));
+        };
         return nouveau.contient(mot) && !infinitif(mot) && !formeConjuguee(mot)
-            && !nouveau.contient(mot + u'S') && !nouveau.contient(mot + u'X') && lemmes(mot).isEmpty();
+            && !nouveau.contient(mot + u'S') && !nouveau.contient(mot + u'X')
+            && !en("AL", 2, "AUX") && !en("AIL", 3, "AUX") && lemmes(mot).isEmpty();
     }
     QString note(const QString& mot) const override;
     QStringList indecis() const override
     {
-        if (sansParticipe.isEmpty())
+        QStringList liste;
+        for (const QString& v : sansParticipe)
+            if (!usage(v))
+                liste.append(v);
+        if (liste.isEmpty())
             return {};
-        QStringList liste = sansParticipe;
         liste.sort();
         return {QStringLiteral("%1 verbe(s) dont le participe passé n'est pas dans la liste, ni transitifs ni à "
                                "participe invariable : %2")
@@ -140,6 +202,8 @@ public:
     }
 
 private:
+    char usage(const QString& verbe) const { return usages ? usages->value(verbe, 0) : 0; }
+
     static QString feminin(const QString& pp) { return pp + u'E'; }
 
     bool contient(const QString& mot) const { return !mot.isEmpty() && nouveau.contient(mot); }
@@ -161,59 +225,106 @@ private:
     template <size_t N>
     void conjuguer(const QString& radical, const Terminaison (&table)[N], int verbe, bool geAvantAO = false)
     {
+        const QString radicalE = geAvantAO ? radical + u'E' : radical;
         for (const Terminaison& t : table) {
-            const QString fin = QString::fromLatin1(t.fin);
-            const bool ao = fin.startsWith(u'A') || fin.startsWith(u'O');
-            ajouter((geAvantAO && ao ? radical + u'E' : radical) + fin, verbe, t.temps);
+            const bool ao = t.fin[0] == 'A' || t.fin[0] == 'O';
+            ajouter((ao ? radicalE : radical) + QLatin1String(t.fin), verbe, t.temps);
         }
     }
 
-    // Stems of the future: "MANGER", "PRENDR", "VIENDR", "DEVR", "COURR", "APPELLER", "PAIER".
+    // Stems of the future: "MANGER", "PRENDR", "VIENDR", "DEVR", "COURR", "APPELLER", "PAIER", and
+    // the irregular ones that compounds share ("MALFER", "REVOUDR", "PREVAUDR", "ENVERR").
     QStringList radicauxFuturs(const QString& v) const
     {
         QStringList r;
-        if (v.endsWith(QLatin1String("RE"))) {
+        const auto fin = [&](const char* f) { return v.endsWith(QLatin1String(f)); };
+        if (fin("RE")) {
             r << v.chopped(1);
+            if (fin("FAIRE"))
+                r << gauche(v, 5) + QStringLiteral("FER");
+            if (fin("ETRE"))
+                r << gauche(v, 4) + QStringLiteral("SER");
         } else {
             r << v;
-            if (v.endsWith(QLatin1String("IR")))
+            if (fin("IR"))
                 r << gauche(v, 2) + u'R';
-            if (v.endsWith(QLatin1String("ENIR")))
+            if (fin("ENIR"))
                 r << gauche(v, 4) + QStringLiteral("IENDR");
-            if (v.endsWith(QLatin1String("OIR")))
+            if (fin("OIR")) {
                 r << gauche(v, 3) + u'R';
-            if (v.endsWith(QLatin1String("YER")))
+                if (fin("VOULOIR"))
+                    r << gauche(v, 4) + QStringLiteral("DR");
+                if (fin("VALOIR"))
+                    r << gauche(v, 5) + QStringLiteral("AUDR");
+                if (fin("VOIR"))
+                    r << gauche(v, 3) + QStringLiteral("ERR");
+                if (fin("POUVOIR"))
+                    r << gauche(v, 4) + QStringLiteral("RR");
+                if (fin("AVOIR"))
+                    r << gauche(v, 4) + QStringLiteral("UR");
+                if (fin("SEOIR"))
+                    r << gauche(v, 4) + QStringLiteral("IER") << gauche(v, 4) + QStringLiteral("OIR");
+            }
+            if (fin("YER"))
                 r << gauche(v, 3) + QStringLiteral("IER");
-            if (v.endsWith(QLatin1String("ELER")) || v.endsWith(QLatin1String("ETER")))
+            if (fin("VOYER"))
+                r << gauche(v, 4) + QStringLiteral("ERR");
+            if (fin("ELER") || fin("ETER"))
                 r << gauche(v, 2) + v[v.size() - 3] + QStringLiteral("ER");
-            if (v.endsWith(QLatin1String("IR")))
+            if (fin("IR"))
                 r << gauche(v, 2) + QStringLiteral("ER");
         }
         return r;
     }
 
+    // The masculine past participle among the forms a verb's ending allows: the first one whose
+    // feminine or plural is also a word ("CRU" rather than "CROIT" for CROIRE), or else the first.
     QString participe(const QString& v) const
     {
         QStringList candidats;
         if (v.endsWith(QLatin1String("IR")) && !v.endsWith(QLatin1String("OIR")))
-            candidats << v.chopped(1) << gauche(v, 2) + u'U' << gauche(v, 4) + QStringLiteral("ERT");
+            candidats << v.chopped(1) << gauche(v, 2) + u'U' << gauche(v, 3) + QStringLiteral("ERT")
+                      << gauche(v, 4) + QStringLiteral("IS");
         else if (v.endsWith(QLatin1String("OIR")))
-            candidats << gauche(v, 3) + u'U' << gauche(v, 5) + u'U' << gauche(v, 4) + QStringLiteral("IS");
+            candidats << gauche(v, 3) + u'U' << gauche(v, 5) + u'U' << gauche(v, 5) + QStringLiteral("IS")
+                      << gauche(v, 4) + u'U' << gauche(v, 6) + u'U';
         else if (v.endsWith(QLatin1String("RE"))) {
             const QString base = gauche(v, 2);
+            candidats << base + u'U';
             if (base.endsWith(u'I'))
                 candidats << base << base + u'T';
-            candidats << gauche(v, 3) + u'U' << gauche(v, 5) + QStringLiteral("IS") << gauche(v, 3) + u'T'
-                      << gauche(v, 4) + u'U' << gauche(v, 5) + u'U';
+            if (base.endsWith(u'U'))
+                candidats << base << base + u'S';
+            candidats << base + u'S' << gauche(v, 3) + u'U' << gauche(v, 5) + QStringLiteral("IS")
+                      << gauche(v, 3) + u'T' << gauche(v, 4) + u'U' << gauche(v, 5) + u'U'
+                      << gauche(v, 3) + QStringLiteral("SU") << gauche(v, 3) + QStringLiteral("LU")
+                      << gauche(v, 4) + QStringLiteral("LU") << gauche(v, 5) + u'E';
         }
-        for (const QString& c : candidats)
-            if (c.size() >= 2 && contient(c))
+        QString premier;
+        for (const QString& c : candidats) {
+            if (c.size() < 2 || !contient(c))
+                continue;
+            if (contient(c + u'E') || (!c.endsWith(u'S') && contient(c + u'S')))
                 return c;
-        return {};
+            if (premier.isEmpty())
+                premier = c;
+        }
+        return premier;
     }
 
     void examinerVerbe(const QString& v)
     {
+        // ADMIRE and ABATTOIR are no verbs: "admira" and "abattra" belong to ADMIRER and ABATTRE. No
+        // French verb ends in -ERE either (PALLIERE: "palliera" is of PALLIER).
+        if (v.endsWith(QLatin1String("RE")) && (contient(v + u'R') || v.endsWith(QLatin1String("ERE"))))
+            return;
+        // BOUGEOIR, CUIR: "bougera" and "cuira" are of BOUGER and CUIRE.
+        if (v.endsWith(QLatin1String("OIR")) && (contient(gauche(v, 3) + QStringLiteral("RE")) || contient(gauche(v, 3) + QStringLiteral("ER"))))
+            return;
+        if (v.endsWith(QLatin1String("IR")) && contient(v + u'E'))
+            return;
+        const bool er = v.endsWith(QLatin1String("ER"));
+        const QString radical = gauche(v, 2);
         QString futur;
         for (const QString& f : radicauxFuturs(v)) {
             if (contient(f + u'A') && contient(f + QStringLiteral("AIT"))) {
@@ -221,16 +332,21 @@ private:
                 break;
             }
         }
-        if (futur.isEmpty())
+        // A verb of 14 or 15 letters has no future short enough: its present shows it.
+        const bool long_ = er && v.size() >= 14 && contient(radical + u'E') && contient(radical + QStringLiteral("EZ"));
+        // Some lists hold only the infinitive of a rare verb (ABADER, ABRILLER): an -ER word with no
+        // plural, feminine, present or past of its own is read as one.
+        const bool seul = er && v.size() >= 5 && !v.endsWith(QLatin1String("IER")) && !v.endsWith(QLatin1String("SHER"))
+            && !contient(v + u'S') && !contient(radical + u'E') && !contient(radical + QStringLiteral("ERE"))
+            && !contient(radical + u'A');
+        if (futur.isEmpty() && !long_ && !seul)
             return;
-        const bool er = v.endsWith(QLatin1String("ER"));
-        const QString radical = gauche(v, 2);
         const bool deuxiemeGroupe = v.endsWith(QLatin1String("IR"))
             && (contient(radical + QStringLiteral("ISSANT")) || contient(radical + QStringLiteral("ISSONS")));
         QString pp;
         if (er && (contient(radical + u'E') || contient(radical + QStringLiteral("ANT")) || contient(radical + QStringLiteral("EANT"))))
             pp = contient(radical + u'E') ? radical + u'E' : QString();
-        else if (er)
+        else if (er && !seul)
             return;  // FER: "fera" is the future of FAIRE, but no participle of a FER verb exists
         else if (deuxiemeGroupe)
             pp = contient(radical + u'I') ? radical + u'I' : QString();
@@ -264,10 +380,11 @@ private:
                 conjuguer(radical.chopped(1) + u'I', premier, i);
         } else if (deuxiemeGroupe) {
             conjuguer(radical, deuxieme, i);
-        } else if (!ppr.isEmpty()) {
-            conjuguer(ppr.chopped(3), troisieme, i);
+        } else {
+            troisiemeGroupe(v, pp, ppr, i);
         }
-        conjuguer(futur, futurs, i);
+        if (!futur.isEmpty())
+            conjuguer(futur, futurs, i);
         if (!pp.isEmpty()) {
             ajouter(pp, i, bit(PartPasse));
             ajouter(pp + u'E', i, bit(PartPasseFem));
@@ -275,6 +392,37 @@ private:
                 ajouter(pp + u'S', i, bit(PartPassePl));
             ajouter(pp + QStringLiteral("ES"), i, bit(PartPasseFemPl));
         }
+    }
+
+    void troisiemeGroupe(const QString& v, const QString& pp, const QString& ppr, int i)
+    {
+        if (!ppr.isEmpty()) {
+            const QString radical = ppr.chopped(3);
+            conjuguer(radical, troisieme, i);
+            conjuguer(radical, subjonctif, i);
+            conjuguer(radical, passeI, i);
+        }
+        if (v.endsWith(QLatin1String("RE"))) {
+            conjuguer(gauche(v, 2), presentCourt, i);
+        } else if (v.endsWith(QLatin1String("IR")) && !v.endsWith(QLatin1String("OIR"))) {
+            conjuguer(gauche(v, 3), presentCourt, i);
+            conjuguer(gauche(v, 2), presentCourt, i);
+        }
+        if (v.endsWith(QLatin1String("VOULOIR")))
+            for (const char* f : {"VEUX", "VEUT", "VEULENT"})
+                ajouter(gauche(v, 7) + QLatin1String(f), i, bit(Present));
+        if (v.endsWith(QLatin1String("FAIRE"))) {
+            conjuguer(gauche(v, 4), faire, i);
+            conjuguer(gauche(v, 4), passeI, i);
+            conjuguer(gauche(v, 3), fasse, i);
+            ajouter(gauche(v, 2) + QStringLiteral("TES"), i, bit(Present) | bit(Imperatif));
+        }
+        if (pp.endsWith(QLatin1String("IS")) || pp.endsWith(u'I'))
+            conjuguer(pp.left(pp.lastIndexOf(u'I')), passeI, i);
+        // VENDUS is only a plural participle: -DRE, -TTRE, -MPRE and -CRE verbs take "-IS".
+        static const char* const enI[] = {"DRE", "TTRE", "MPRE", "CRE"};
+        if (pp.endsWith(u'U') && std::none_of(std::begin(enI), std::end(enI), [&](const char* f) { return v.endsWith(QLatin1String(f)); }))
+            conjuguer(pp.chopped(1), passeU, i);
     }
 
     // Plurals and feminines: the headword each rule points to, when the list has it.
@@ -292,7 +440,7 @@ private:
             static const struct { const char* fin; int retire; const char* ajoute; } regles[] = {
                 {"ENNE", 2, ""}, {"ONNE", 2, ""}, {"ETTE", 2, ""}, {"ELLE", 2, ""}, {"OTTE", 2, ""},
                 {"ILLE", 2, ""}, {"ASSE", 2, ""}, {"EUSE", 2, "R"}, {"EUSE", 2, "X"}, {"RICE", 4, "EUR"},
-                {"IVE", 2, "F"}, {"ERE", 3, "ER"}, {"OUCE", 2, "X"}, {"ECHE", 3, "C"},
+                {"IVE", 2, "F"}, {"ERE", 3, "ER"}, {"ESSE", 3, ""}, {"OUCE", 2, "X"}, {"ECHE", 3, "C"},
             };
             for (const auto& r : regles)
                 if (f.endsWith(QLatin1String(r.fin)))
@@ -321,6 +469,7 @@ private:
     QHash<QString, QString> participes;  // infinitive -> masculine past participle, empty when not found
     QHash<QString, QList<QPair<int, Masque>>> formes;  // conjugated form -> verbs and tenses
     QStringList sansParticipe;
+    const QHash<QString, char>* usages;
 };
 
 QString GrammaireDeduite::note(const QString& mot) const
@@ -357,9 +506,9 @@ QString GrammaireDeduite::note(const QString& mot) const
 }  // namespace
 
 std::unique_ptr<Grammaire> grammaireDeduite(const Lexique& ancien, const Lexique& nouveau,
-                                            const std::atomic<bool>* annuler)
+                                            const std::atomic<bool>* annuler, bool avecUsages)
 {
-    auto g = std::make_unique<GrammaireDeduite>(ancien, nouveau);
+    auto g = std::make_unique<GrammaireDeduite>(ancien, nouveau, avecUsages ? &usagesVerbes() : nullptr);
     if (!g->construire(annuler))
         return nullptr;
     return g;

@@ -38,6 +38,10 @@ constexpr double largeurTexteTirage = 2775 / 15.0 - 10;
 // says nothing usable.
 QString noteGrammaticale(const QString& mot, const QList<Analyse>& analyses);
 
+// The words of each release as the bases count them, once the tags of the newer one have told
+// names and set phrases apart: what `--exporter-listes` writes, and what `fabriquer` starts from.
+void accorderEditions(Lexique& ancien, Lexique& nouveau);
+
 // Makes every file: from the tags of a tagged newer lexicon, or else from the forms of the lists.
 // `progres` gets 0..80 as it goes; with `annuler` set it stops early with `annule`.
 Fabrication fabriquer(const Lexique& ancien, const Lexique& nouveau, const std::function<void(int)>& progres = {},

@@ -3,6 +3,8 @@
 
 #include "lexique.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -34,9 +36,18 @@ public:
 };
 
 std::unique_ptr<Grammaire> grammaireEtiquetee(const Lexique& ancien, const Lexique& nouveau);
-// Returns null when `annuler` was set while it was working.
+// Returns null when `annuler` was set while it was working. Without `avecUsages` the forms alone
+// decide every verb.
 std::unique_ptr<Grammaire> grammaireDeduite(const Lexique& ancien, const Lexique& nouveau,
-                                            const std::atomic<bool>* annuler = nullptr);
+                                            const std::atomic<bool>* annuler = nullptr, bool avecUsages = true);
+
+// The verbs whose use the forms of a list do not tell, as the tags of the bundled free lexicon give
+// them: 't' transitive, 'i' past participle that never agrees, '-' neither, 'n' no verb at all.
+// They are the verbs on which the two grammars above disagree for the stand-in's two releases
+// (an intransitive verb whose feminine participle the lexicon still lists, a verb given by its
+// infinitive alone); `sourceUsagesVerbes` writes them as the C++ source of usages-verbes.cpp.
+const QHash<QString, char>& usagesVerbes();
+QByteArray sourceUsagesVerbes(const Grammaire& etiquetee, const Grammaire& deduite);
 
 // " de manger", " d'aboyer": "de" elides before a vowel.
 QString deLemme(const QString& lemme);

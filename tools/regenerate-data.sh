@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Rebuilds the shipped word data (runtime/listes, runtime/infosouris-ods8.txt), the marker pictures
-# and the end chime from the two pinned releases of the French hunspell lexicon.
+# Rebuilds the shipped word data (runtime/listes, runtime/infosouris-ods8.txt, tools/usages-verbes.cpp),
+# the marker pictures and the end chime from the two pinned releases of the French hunspell lexicon.
 #   tools/regenerate-data.sh           regenerate into runtime/
 #   tools/regenerate-data.sh --check   regenerate into a temporary folder and compare byte for byte
 # LEXIDOR_BUILD_DIR chooses where the builder is compiled (default: build/builder); LEXIDOR_BUILDER
@@ -64,21 +64,29 @@ cp "$travail/ancien/package/index.dic" "$travail/dictionary-fr-2.2.0.dic"
 cp "$travail/recent/usr/share/hunspell/fr.aff" "$travail/hunspell-fr-classical-7.0.aff"
 cp "$travail/recent/usr/share/hunspell/fr.dic" "$travail/hunspell-fr-classical-7.0.dic"
 
+# The verbs whose use plain lists cannot tell are compiled into the program (tools/usages-verbes.cpp).
 if [ "$verifier" = 1 ]; then
     sortie="$travail/sortie"
+    usages="$travail/usages-verbes.cpp"
 else
     sortie="$racine/runtime"
+    usages="$racine/tools/usages-verbes.cpp"
 fi
 mkdir -p "$sortie"
 
 "$fabricant" --hunspell \
     "$travail/dictionary-fr-2.2.0.aff" "$travail/dictionary-fr-2.2.0.dic" \
     "$travail/hunspell-fr-classical-7.0.aff" "$travail/hunspell-fr-classical-7.0.dic" \
-    --exclusions "$racine/tools/exclusions.txt" --date 2026-12-08 --sortie "$sortie" >/dev/null
+    --exclusions "$racine/tools/exclusions.txt" --date 2026-12-08 --exporter-usages "$usages" \
+    --sortie "$sortie" >/dev/null
 "$fabricant" --ressources --sortie "$sortie"
 
 if [ "$verifier" = 1 ]; then
     ecarts=0
+    if ! cmp -s "$usages" "$racine/tools/usages-verbes.cpp"; then
+        echo "DIFFÉRENT : tools/usages-verbes.cpp"
+        ecarts=1
+    fi
     while IFS= read -r fichier; do
         relatif="${fichier#"$sortie"/}"
         if ! cmp -s "$fichier" "$racine/runtime/$relatif"; then
