@@ -265,6 +265,7 @@ void DialogListes::terminer()
     else
         r.erreur = QStringLiteral("La construction s'est arrêtée sans rendre compte de son travail.");
     const QString inchange = QStringLiteral("Les listes en usage n'ont pas changé.");
+    bool reussi = false;
     if (r.annule || annulation) {
         data::abandonnerConstruction(sortie);
         ecrireRapport(QStringLiteral("Construction annulée. ") + inchange);
@@ -276,6 +277,7 @@ void DialogListes::terminer()
         ecrireRapport(e + QLatin1Char('\n') + inchange);
         app::signaler(e + QLatin1Char('\n') + inchange, app::Icone::Avertissement, this);
     } else {
+        reussi = true;
         progression->setValue(100);
         QStringList l{QStringLiteral("Vos listes sont en usage : %1 fichiers construits.").arg(r.fichiers.size())};
         l << r.fichiers;
@@ -287,6 +289,8 @@ void DialogListes::terminer()
         ecrireRapport(l.join(QLatin1Char('\n')));
         Q_EMIT donneesChangees();
     }
+    if (!reussi)
+        progression->setValue(0);
     sortie.clear();
     mettreAJour();
     Q_EMIT constructionTerminee();

@@ -313,6 +313,7 @@ private Q_SLOTS:
         QCOMPARE(data::Emplacement::courant().dossier(), QStringLiteral("mes-listes-a"));
         QCOMPARE(dossiersJoueur(*inst), QStringList{QStringLiteral("mes-listes-a")});
         QVERIFY2(d.rapport().contains(QStringLiteral("Les listes en usage n'ont pas changé.")), qPrintable(d.rapport()));
+        QCOMPARE(barre->value(), 0);
         QCOMPARE(messages.size(), fin == QLatin1String("echec") || fin == QLatin1String("refus") ? 1 : 0);
     }
 
