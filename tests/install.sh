@@ -19,7 +19,9 @@ if [ "$rc" -ne 124 ]; then
     echo "le programme installé s'est arrêté (code $rc) :"; cat "$tmp/log"; exit 1
 fi
 work="$tmp/home/.local/share/lexidor"
-[ -e "$work/listes/7L.txt" ] || { echo "dossier de travail non préparé"; exit 1; }
+for f in listes/7L.txt description.txt mots-disparus.txt; do
+    [ -e "$work/$f" ] || { echo "dossier de travail non préparé : $f"; exit 1; }
+done
 touch "$work/settings.dat"
 if touch "$work/listes/essai" 2>/dev/null && [ "$(id -u)" -ne 0 ]; then
     echo "les données installées sont modifiables"; exit 1
