@@ -52,10 +52,10 @@ QString MenuODS8::afficherDonnees()
         rallonges->move(width() - rallonges->width(), rallonges->y());
 
     findChild<QLabel*>(menu::nom::titre)->setText(data::selonEditions(QStringLiteral("REVI RADIDUZE VUV 8"), description));
-    for (auto it = entrees.cbegin(); it != entrees.cend(); ++it)
-        if (it.value()->toue != QLatin1String("E"))
-            static_cast<QPushButton*>(const_cast<QObject*>(it.key()))
-                ->setText(data::selonEditions(it.value()->legende, description));
+    // The test button's caption follows the sample size instead.
+    for (const auto& e : menu::catalogue())
+        if (e.toue != QLatin1String("E"))
+            findChild<QPushButton*>(ctl::nomControle(e.bouton, e.index))->setText(data::selonEditions(e.legende, description));
 
     const QString ligne = menu::ligneDonnees(description);
     ligneDonnees->setText(ligne);
