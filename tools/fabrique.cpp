@@ -7,6 +7,8 @@
 #include "data/listes.h"
 
 #include <QHash>
+#include <QScopeGuard>
+#include <QThreadPool>
 #include <QSet>
 
 #include <algorithm>
@@ -65,17 +67,28 @@ struct Atelier {
     QStringList disparus;                    // older words that the newer list drops
     QHash<QString, QStringList> anagrammes;  // words of the newer list by sorted letters, for new words' letters
     QSet<QString> anciensParCle;             // such sorted letters that make some older word
+    const std::atomic<bool>* annuler;
 
-    Atelier(const Lexique& a, const Lexique& n, const Grammaire& gr, Fabrication& f)
-        : ancien(a), nouveau(n), g(gr), sortie(f)
+    // Polled every few thousand words: a cancelled build stops within a few milliseconds.
+    bool arrete(qsizetype i) const { return annuler && (i & 0x7FF) == 0 && annuler->load(); }
+
+    Atelier(const Lexique& a, const Lexique& n, const Grammaire& gr, Fabrication& f, const std::atomic<bool>* an)
+        : ancien(a), nouveau(n), g(gr), sortie(f), annuler(an)
     {
-        for (const QString& mot : nouveau.mots)
+        qsizetype i = 0;
+        for (const QString& mot : nouveau.mots) {
+            if (arrete(++i))
+                return;
             if (!ancien.contient(mot))
                 ajoutes.append(mot);
+        }
         ajoutes.sort();
-        for (const QString& mot : ancien.mots)
+        for (const QString& mot : ancien.mots) {
+            if (arrete(++i))
+                return;
             if (!nouveau.contient(mot))
                 disparus.append(mot);
+        }
         disparus.sort();
         // Only the racks of new words are ever shown: the anagrams of the other 400,000 words are
         // not kept, which halves the time and the memory of the whole build.
@@ -84,11 +97,12 @@ struct Atelier {
         for (const QString& mot : std::as_const(ajoutes))
             signatures.insert(signature(mot));
         anagrammes.reserve(signatures.size());
-        for (const QString& mot : nouveau.mots)
+        for (const QString& mot : nouveau.mots) {
+            if (arrete(++i))
+                return;
             if (signatures.contains(signature(mot)))
                 anagrammes[lettresTriees(mot)].append(mot);
-        for (const QString& mot : std::as_const(ajoutes))
-            anagrammes[lettresTriees(mot)];
+        }
         for (auto it = anagrammes.begin(); it != anagrammes.end(); ++it) {
             if (it->size() > 1)
                 it->sort();
@@ -160,9 +174,12 @@ struct Atelier {
 
 void Atelier::bases()
 {
+    qsizetype i = 0;
     QStringList verbes;
     QStringList formes;
     for (const QString& mot : ajoutes) {
+        if (arrete(i += 64))
+            return;
         if (mot.size() >= 5 && mot.size() <= 9 && g.infinitif(mot))
             verbes.append(ligneAnagramme(mot));
         if (mot.size() >= 5 && mot.size() <= 8 && g.nouvelleForme(mot))
@@ -173,6 +190,8 @@ void Atelier::bases()
 
     QStringList cheres26, cheres78;
     for (const QString& mot : ajoutes) {
+        if (arrete(i += 64))
+            return;
         if (!contientLettreChere(mot))
             continue;
         if (mot.size() <= 6)
@@ -187,6 +206,8 @@ void Atelier::bases()
     QMap<int, QStringList> multiples;
     QStringList tirage28;
     for (const QString& mot : ajoutes) {
+        if (arrete(i += 64))
+            return;
         const int n = int(mot.size());
         const QString ligne = lettresTriees(mot) + u';' + mot;
         if (solutionUnique(mot)) {
@@ -213,6 +234,8 @@ void Atelier::bases()
     QStringList nouvAvant, nouvArriere, nouvConj, surAvant, surArriere;
     QSet<QString> vus;
     for (const QString& ajoute : ajoutes) {
+        if (arrete(i += 64))
+            return;
         const QString avant = ajoute.mid(1);
         const QString arriere = ajoute.left(ajoute.size() - 1);
         // A new hook is one an older word gains; hooks of new words have the "sur ODS8" bases.
@@ -437,12 +460,14 @@ Fabrication fabriquer(const Lexique& ancienBrut, const Lexique& nouveauBrut, con
     Lexique ancien = ancienBrut;
     Lexique nouveau = nouveauBrut;
     accorderEditions(ancien, nouveau);
-    const std::unique_ptr<Grammaire> g = nouveau.etiquete ? grammaireEtiquetee(ancien, nouveau)
+    std::unique_ptr<Grammaire> g = nouveau.etiquete ? grammaireEtiquetee(ancien, nouveau)
                                                           : grammaireDeduite(ancien, nouveau, annuler);
     if (!g || arrete())
         return sortie;
+    // The grammar's tables of forms are freed by a pool thread once the files are made.
+    const auto liberer = qScopeGuard([&] { QThreadPool::globalInstance()->start([g = std::shared_ptr<Grammaire>(std::move(g))] {}); });
     signaler(40);
-    Atelier atelier(ancien, nouveau, *g, sortie);
+    Atelier atelier(ancien, nouveau, *g, sortie, annuler);
     if (arrete())
         return sortie;
     signaler(60);
