@@ -4,11 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <time.h>
 
 namespace {
 
@@ -85,5 +87,46 @@ void BM_ConstruireDepuisListes(benchmark::State& state)
     state.counters["pic_Mo"] = double(usage.ru_maxrss) / 1024.0;
 }
 BENCHMARK(BM_ConstruireDepuisListes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// CPU time of the calling thread, in milliseconds: other work on the machine stretches wall times.
+double tempsFil()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// Time from "Annuler" to the build's return, the flag raised once the progress reaches the
+// argument: 5 reading the lists, 25 the grammar, 50 the anagrams, 65 the bases.
+void BM_AnnulerConstruction(benchmark::State& state)
+{
+    static const Paire paire;
+    QTemporaryDir sortie;
+    int n = 0;
+    double pire = 0, pireCpu = 0;
+    for (auto _ : state) {
+        builder::DemandeListes d;
+        d.ancienne = paire.ancienne;
+        d.nouvelle = paire.nouvelle;
+        d.sortie = sortie.filePath(QString::number(n++));
+        std::atomic<bool> annuler = false;
+        QElapsedTimer depuis;
+        double cpu = 0;
+        const auto r = builder::construireDepuisListes(d, [&](int p) {
+            if (p >= state.range(0) && !annuler) {
+                annuler = true;
+                depuis.start();
+                cpu = tempsFil();
+            }
+        }, &annuler);
+        pire = std::max(pire, depuis.isValid() ? double(depuis.nsecsElapsed()) / 1e6 : -1);
+        pireCpu = std::max(pireCpu, tempsFil() - cpu);
+        if (!r.annule)
+            state.SkipWithError("pas annulée");
+    }
+    state.counters["delai_ms"] = pire;
+    state.counters["delai_cpu_ms"] = pireCpu;
+}
+BENCHMARK(BM_AnnulerConstruction)->Unit(benchmark::kMillisecond)->Iterations(2)->Arg(5)->Arg(25)->Arg(50)->Arg(65);
 
 }  // namespace

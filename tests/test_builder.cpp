@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/expansion.h"
 #include "tools/fabrique.h"
+#include "tools/grammaire.h"
 #include "tools/lexique.h"
 #include "tools/construction.h"
 #include "tools/liste.h"
@@ -232,6 +233,7 @@ private Q_SLOTS:
         // A file where the folder should go fails as a read-only or full disk does: at the first write.
         QTest::addRow("construit") << base << base + QStringList{"kiwi", "kiwis"} << QString();
         QTest::addRow("annulé") << base << base + QStringList{"kiwi", "kiwis"} << QStringLiteral("annulé");
+        QTest::addRow("annulé pendant les bases") << base << base + QStringList{"kiwi", "kiwis"} << QStringLiteral("annulé");
         QTest::addRow("dossier impossible") << base << base + QStringList{"kiwi"} << QStringLiteral("ne peut pas être créé");
     }
     void refus()
@@ -255,8 +257,15 @@ private Q_SLOTS:
         d.nouvelle = dossier.filePath(QStringLiteral("n.txt"));
         d.sortie = dossier.filePath(impossible ? QStringLiteral("ro/fichier/donnees") : QStringLiteral("ro/donnees"));
         int dernier = -1;
-        std::atomic<bool> annuler = message == u"annulé";
-        const RapportListes r = construireDepuisListes(d, [&](int p) { dernier = p; }, &annuler);
+        // Cancelled before the start, or once the grammar is read and the bases begin.
+        const bool enCours = QString::fromLatin1(QTest::currentDataTag()).contains(QLatin1String("pendant"));
+        std::atomic<bool> annuler = message == u"annulé" && !enCours;
+        const RapportListes r = construireDepuisListes(d, [&](int p) {
+            dernier = p;
+            if (enCours && p >= 50)
+                annuler = true;
+        }, &annuler);
+        QVERIFY(!enCours || dernier < 70);
         if (message.isEmpty()) {
             QVERIFY2(r.erreur.isEmpty(), qPrintable(r.erreur));
             QCOMPARE(dernier, 100);
@@ -301,6 +310,50 @@ private Q_SLOTS:
         // Plain lists give every file too.
         for (const QString& attendu : fichiersAttendus())
             QVERIFY2(f.fichiers.contains(attendu), qPrintable(attendu));
+    }
+
+    // What the forms of a plain list say of one word: "v" verb, "t" transitive, "i" participle
+    // that never agrees, "f" new form of an older word.
+    void grammaireDeduite_data()
+    {
+        QTest::addColumn<QStringList>("ancienne");
+        QTest::addColumn<QStringList>("nouvelle");
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<QString>("attendu");
+        const QStringList vendre = {"VENDRE", "VENDRA", "VENDRAIT", "VENDANT", "VENDU", "VENDUE", "VENDUS", "VENDS", "VENDIT"};
+        QTest::addRow("participe en -U") << QStringList{} << vendre << QStringLiteral("VENDRE") << QStringLiteral("vt");
+        QTest::addRow("passé simple en -IT") << QStringList{"VENDRE"} << vendre << QStringLiteral("VENDIT") << QStringLiteral("f");
+        // "admira" and "admirait" are of ADMIRER: ADMIRE is no -RE verb.
+        QTest::addRow("présent d'un verbe en -ER")
+            << QStringList{} << QStringList{"ADMIRER", "ADMIRE", "ADMIRA", "ADMIRAIT", "ADMIRERA", "ADMIRERAIT"}
+            << QStringLiteral("ADMIRE") << QString();
+        QTest::addRow("futur irrégulier") << QStringList{"MALFAIRE"}
+                                          << QStringList{"MALFAIRE", "MALFERA", "MALFERAIT", "MALFAIT", "MALFAISANT", "MALFAITE"}
+                                          << QStringLiteral("MALFAITE") << QStringLiteral("f");
+        QTest::addRow("infinitif seul") << QStringList{} << QStringList{"ABRILLER"} << QStringLiteral("ABRILLER")
+                                        << QStringLiteral("v");
+        // ABONDEE is listed, yet ABONDER has no direct object: the bundled uses settle it.
+        QTest::addRow("intransitif à féminin listé")
+            << QStringList{} << QStringList{"ABONDER", "ABONDERA", "ABONDERAIT", "ABONDE", "ABONDEE", "ABONDANT"}
+            << QStringLiteral("ABONDER") << QStringLiteral("vi");
+        QTest::addRow("participe d'un verbe nouveau")
+            << QStringList{"GEEK"} << QStringList{"GEEK", "GEEKER", "GEEKERA", "GEEKERAIT", "GEEKE", "GEEKEE"}
+            << QStringLiteral("GEEKE") << QString();
+    }
+    void grammaireDeduite()
+    {
+        QFETCH(QStringList, ancienne);
+        QFETCH(QStringList, nouvelle);
+        QFETCH(QString, mot);
+        QFETCH(QString, attendu);
+        const Lexique a = liste(ancienne), n = liste(nouvelle);
+        const auto g = builder::grammaireDeduite(a, n);
+        QString lu;
+        lu += g->infinitif(mot) ? QStringLiteral("v") : QString();
+        lu += g->transitif(mot) ? QStringLiteral("t") : QString();
+        lu += g->participeInvariable(mot) ? QStringLiteral("i") : QString();
+        lu += g->nouvelleForme(mot) ? QStringLiteral("f") : QString();
+        QCOMPARE(lu, attendu);
     }
 
     void motsRefusesAbsentsDeLAncienne()

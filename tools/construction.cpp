@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QThreadPool>
 #include <QUuid>
 
 namespace builder {
@@ -71,12 +73,20 @@ RapportListes construireDepuisListes(const DemandeListes& demande, const std::fu
                              .arg(demande.editionNouvelle).arg(demande.editionAncienne);
         return rapport;
     }
+    ListeLue ancienne, nouvelle;
+    Lexique ancien, nouveau;
+    // Freeing 800,000 words takes a few hundred milliseconds: a pool thread does it, so that the
+    // dialog hears of the end, or of "Annuler", at once.
+    const auto liberer = qScopeGuard([&] {
+        QThreadPool::globalInstance()->start(
+            [a = std::move(ancienne.mots), n = std::move(nouvelle.mots), b = std::move(ancien.mots), c = std::move(nouveau.mots)] {});
+    });
     signaler(0);
-    ListeLue ancienne = lireListe(demande.ancienne, annuler);
+    ancienne = lireListe(demande.ancienne, annuler);
     if (arrete())
         return rapport;
     signaler(10);
-    ListeLue nouvelle = lireListe(demande.nouvelle, annuler);
+    nouvelle = lireListe(demande.nouvelle, annuler);
     if (arrete())
         return rapport;
     for (const ListeLue* l : {&ancienne, &nouvelle}) {
@@ -93,7 +103,6 @@ RapportListes construireDepuisListes(const DemandeListes& demande, const std::fu
             rapport.remarques.append(QStringLiteral("Liste de l'édition %1 : %2").arg(edition).arg(r));
     signaler(20);
 
-    Lexique ancien, nouveau;
     ancien.mots = std::move(ancienne.mots);
     nouveau.mots = std::move(nouvelle.mots);
     Fabrication fab = fabriquer(ancien, nouveau, [&](int p) { signaler(20 + p * 3 / 4); }, annuler);

@@ -59,6 +59,10 @@ bool etiquetteDeFlexion(const QString& po)
 
 QString formeScrabble(QStringView mot)
 {
+    // Most lines of a list are already written this way: one copy, no letter-by-letter append.
+    if (mot.size() >= 2 && mot.size() <= 15
+        && std::all_of(mot.cbegin(), mot.cend(), [](QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'Z'; }))
+        return mot.toString();
     QString sortie;
     sortie.reserve(mot.size() + 2);
     for (QChar c : mot) {
