@@ -79,7 +79,7 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
     setFixedSize(ctl::twips(largeurClient), ctl::twips(hauteurClient));
     setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25));
 
-    auto* titre = etiquette(QStringLiteral("REVI RADIDUZE VUV 8"), nom::titre, -1, 1800, 120);
+    auto* titre = etiquette(QStringLiteral("LEXIDOR ODS 8"), nom::titre, -1, 1800, 120);
     titre->setFont(ctl::police(QStringLiteral("Times New Roman"), 20.25, true));
     ctl::placer(titre, 1800, 120, 4890, 465);
 
