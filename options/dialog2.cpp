@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QValidator>
 
 #include <algorithm>
 #include <cmath>
@@ -42,6 +43,21 @@ const QString boutonAnnuler = QStringLiteral("Command1");
 // The designed outer height is 3600 twips; the title bar takes about 405 of them.
 constexpr int hauteurClient = 3195;
 constexpr int largeurClient = 7620;
+
+// A name pasted with line breaks keeps only its first line, as a single-line box shows it.
+class NomSurUneLigne : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int& position) const override
+    {
+        const QString ligne = data::surUneLigne(texte);
+        if (ligne != texte) {
+            texte = ligne;
+            position = std::min(position, int(texte.size()));
+        }
+        return Acceptable;
+    }
+};
 
 QLabel* etiquette(QWidget* parent, const QString& texte, const QString& nom, int index, int gauche, int haut)
 {
@@ -106,6 +122,7 @@ Dialog2::Dialog2(options::Reglages& r, QWidget* parent)
     // A typed name is taken as typed: no completion into one of the listed names.
     listeCouleurs->setCompleter(nullptr);
     listeCouleurs->addItems(options::nomsCouleurs());
+    listeCouleurs->setValidator(new NomSurUneLigne(listeCouleurs));
     ctl::placer(listeCouleurs, 5640, 1560, 1215, 315);
     ligneMessage = etiquette(this, QString(), nom::ligneMessage, -1, 360, 2250);
     ctl::placer(ligneMessage, 360, 2250, 6900, 300);
