@@ -6,6 +6,7 @@
 #include "app/lexidor.h"
 #include "app/messages.h"
 #include "app/polices.h"
+#include "data/base.h"
 #include "data/raisons.h"
 #include "data/texte.h"
 #include "training/partie.h"
@@ -263,6 +264,18 @@ void MenuODS8::lancer(const entrainement::Lancement& l)
         return;
     }
     f.close();
+    // An empty base would open a run with nothing to answer, and end it at once as if it were won.
+    const data::Base base = data::lireBase(l.fichier);
+    if (base.ok() && base.lignes.isEmpty()) {
+        const QString cause = base.ignorees == 0
+                                  ? QStringLiteral("le fichier « %1 » est vide").arg(l.fichier)
+                                  : QStringLiteral("les %1 ligne(s) du fichier « %2 » sont sans « ; »")
+                                        .arg(base.ignorees)
+                                        .arg(l.fichier);
+        app::signaler(QStringLiteral("La base « %1 » ne contient aucun tirage : %2.").arg(l.titre, cause),
+                      app::Icone::Avertissement, this);
+        return;
+    }
     retenirLancement(l);
     Q_EMIT lancementDemande(l);
 }
