@@ -2,6 +2,7 @@
 #include "about/apropos.h"
 
 #include "app/controles.h"
+#include "app/echelle.h"
 #include "app/polices.h"
 
 #include <QLineEdit>
@@ -14,6 +15,9 @@ namespace nom {
 const QString texteApropos = QStringLiteral("Text1");
 const QString champFocus = QStringLiteral("Text2");
 }  // namespace nom
+
+constexpr int largeur = 8500;
+constexpr int hauteur = 4500;
 
 }  // namespace
 
@@ -37,13 +41,14 @@ Apropos::Apropos(QWidget* parent)
     texteApropos->setFocusPolicy(Qt::NoFocus);
     ctl::placer(texteApropos, 0, 0, 8500, 4400);
     texteApropos->hide();
-    resize(ctl::twips(8500), ctl::twips(4500));
+    resize(ctl::twips(largeur), ctl::twips(hauteur));
     // The text box cannot take the focus; the box that does carries the text for a screen reader.
     ctl::nommerAccessibles(this, {
         {nom::texteApropos, QStringLiteral("A propos de Lexidor")},
         {nom::champFocus, QStringLiteral("A propos de Lexidor")},
     });
     champFocus->setAccessibleDescription(QString(texte()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    ctl::ajusterALEcran(this);
 }
 
 QString Apropos::texte()
@@ -76,7 +81,7 @@ QString Apropos::texte()
 void Apropos::ouvrir()
 {
     show();
-    resize(ctl::twips(8500), ctl::twips(4500));
+    resize(ctl::aLEchelle(this, QSize(ctl::twips(largeur), ctl::twips(hauteur))));
     setWindowTitle(QStringLiteral("A propos de Lexidor"));
     Afficher();
     raise();

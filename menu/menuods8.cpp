@@ -3,6 +3,7 @@
 
 #include "app/bouton.h"
 #include "app/controles.h"
+#include "app/echelle.h"
 #include "app/lexidor.h"
 #include "app/messages.h"
 #include "app/polices.h"
@@ -171,7 +172,7 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
         connect(b, &QPushButton::clicked, this, d.action);
     }
     nommerPourLecteur();
-    ctl::defilerSiTropHaute(this);
+    ctl::ajusterALEcran(this);
     connect(&reglages, &options::Reglages::modifies, this, &MenuODS8::suivreReglages);
 }
 

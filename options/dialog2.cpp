@@ -2,6 +2,7 @@
 #include "options/dialog2.h"
 
 #include "app/controles.h"
+#include "app/echelle.h"
 #include "app/messages.h"
 #include "app/polices.h"
 #include "data/parametres.h"
@@ -159,6 +160,7 @@ Dialog2::Dialog2(options::Reglages& r, QWidget* parent)
     // On Linux a combo box is announced by its text and the label that names it.
     entetes[3]->setBuddy(listeCouleurs);
     decharger();
+    ctl::ajusterALEcran(this);
 }
 
 void Dialog2::ouvrir()
