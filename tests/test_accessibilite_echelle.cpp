@@ -126,7 +126,7 @@ void TestEchelle::fenetres()
         f.corriger_Click();
     } else if (etape == QStringLiteral("compact")) {
         auto& f = static_cast<Form1&>(*w);
-        f.Command6_Click();
+        f.passerModeCompact();
         // The tiles line up in their compact places when a row next takes the focus.
         f.solution[1]->setFocus();
         QVERIFY(w->width() <= 1280 && w->height() <= 720);

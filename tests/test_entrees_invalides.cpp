@@ -255,13 +255,13 @@ bool TestEntreesInvalides::lancerEtJouer(const menu::EntreeCatalogue& e)
         if (!f.corriger->isEnabled())
             return echec(u"pas de nouvelle série");
         // Under the time criterion, rows judged as they are left.
-        f.Command4_Click();
+        f.changerCritere();
         QTest::keyClicks(f.solution[0], QStringLiteral("R"));
-        tick(f.Timer3, 2);
-        f.Command2_Click();
+        tick(f.minuterieMot, 2);
+        f.allerLigneSuivante();
         QTest::keyClick(f.solution[1], Qt::Key_Return);
-        tick(f.Timer1, std::max(f.partie.tempsserie, 0) + 1);
-        f.Command4_Click();
+        tick(f.minuterieSerie, std::max(f.partie.tempsserie, 0) + 1);
+        f.changerCritere();
         if (f.corriger->isEnabled())
             return echec(u"le décompte ne corrige pas");
     }
