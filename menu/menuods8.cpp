@@ -2,6 +2,7 @@
 #include "menu/menuods8.h"
 
 #include "app/bouton.h"
+#include "app/contraste.h"
 #include "app/controles.h"
 #include "app/echelle.h"
 #include "app/lexidor.h"
@@ -243,8 +244,10 @@ void MenuODS8::charger()
 
 void MenuODS8::suivreReglages()
 {
-    if (ctl::couleurFond(this) != reglages.fond())
+    if (ctl::couleurFond(this) != reglages.fond()) {
         ctl::colorerSurface(this, reglages.fond());
+        colorerScore();
+    }
     // The caption follows the stored sample size, not the one being typed in the options.
     boutonTest->setText(menu::legendeTest(reglages.nbechantillon()));
 }
@@ -287,10 +290,18 @@ void MenuODS8::afficherScore(double pourc)
     ligneAide->setText(QStringLiteral("Votre score sur la dernière base terminée : \r\n%1%").arg(P));
     if (dernier.titre.left(4) == QLatin1String("TEST"))
         scoreTest->setText(P + QLatin1Char('%'));
-    const quint32 avant = ctl::versBGR(scoreTest->palette().color(QPalette::WindowText));
+    const quint32 avant = couleurScore.value_or(ctl::versBGR(scoreTest->palette().color(QPalette::WindowText)));
     const quint32 apres = entrainement::couleurScore(scoreTest->text(), avant);
     if (apres != avant)
-        ctl::colorerTexte(scoreTest, apres);
+        couleurScore = apres;
+    colorerScore();
+}
+
+void MenuODS8::colorerScore()
+{
+    // Green, orange or red as designed, unless the chosen background swallows it.
+    if (couleurScore)
+        ctl::colorerTexte(scoreTest, ctl::couleurDistincte(*couleurScore, reglages.fond()));
 }
 
 void MenuODS8::montrerMotsDisparus()

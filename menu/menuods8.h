@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 
@@ -62,9 +64,11 @@ private:
     // Names for screen readers: the counts and the ambiguous short captions get their base.
     void nommerPourLecteur();
     void suivreReglages();
+    void colorerScore();
 
     options::Reglages& reglages;
     QHash<const QObject*, const menu::EntreeCatalogue*> entrees;
     entrainement::Lancement dernier;
+    std::optional<quint32> couleurScore;  // as designed for the last score, before any shading
     bool charge = false;
 };

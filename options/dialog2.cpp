@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/dialog2.h"
 
+#include "app/contraste.h"
 #include "app/controles.h"
 #include "app/echelle.h"
 #include "app/messages.h"
@@ -40,6 +41,8 @@ const QString listeCouleurs = QStringLiteral("Combo1");
 const QString boutonOk = QStringLiteral("OKButton");
 const QString boutonAnnuler = QStringLiteral("Command1");
 }  // namespace nom
+
+constexpr quint32 couleurMessage = 0x0000C0;
 
 // The designed outer height is 3600 twips; the title bar takes about 405 of them.
 constexpr int hauteurClient = 3195;
@@ -127,7 +130,6 @@ Dialog2::Dialog2(options::Reglages& r, QWidget* parent)
     ctl::placer(listeCouleurs, 5640, 1560, 1215, 315);
     ligneMessage = etiquette(this, QString(), nom::ligneMessage, -1, 360, 2250);
     ctl::placer(ligneMessage, 360, 2250, 6900, 300);
-    ctl::colorerTexte(ligneMessage, 0x0000C0);
     boutonOk = new QPushButton(QStringLiteral("OK"), this);
     ctl::nommer(boutonOk, nom::boutonOk);
     ctl::placer(boutonOk, 2640, 2640, 1215, 375);
@@ -254,6 +256,7 @@ void Dialog2::colorerfond()
                                libelles[5], unites[2], unites[3], ligneMessage, tempsPour30Mots, motsDuTest};
     for (QWidget* w : cibles)
         ctl::colorerSurface(w, fond);
+    ctl::colorerTexte(ligneMessage, ctl::couleurDistincte(couleurMessage, fond));
 }
 
 void Dialog2::valider()
