@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/echelle.h"
 
+#include "app/bouton.h"
+
 #include <QEvent>
 #include <QFont>
 #include <QLabel>
@@ -26,9 +28,14 @@ struct Controle {
     QPointer<QWidget> w;
     QRect place;
     QFont police;
-    bool policePropre;  // set on the control itself rather than taken from the window
     bool tailleAuTexte;  // a label sized to its text keeps doing so at any factor
+    int lignes;  // lines of a wrapping caption at the designed size, 0 for any other control
 };
+
+int lignesDe(const BoutonMultiligne* b)
+{
+    return int(BoutonMultiligne::lignesAffichees(b->text(), b->fontMetrics(), b->width() - 6).size());
+}
 
 class Echelle : public QObject {
 public:
@@ -44,8 +51,10 @@ public:
             if (c->isWindow() || c->objectName().startsWith(QLatin1String("qt_")))
                 continue;
             auto* l = qobject_cast<QLabel*>(c);
-            controles.append({c, c->geometry(), c->font(), c->testAttribute(Qt::WA_SetFont),
-                              l && !l->wordWrap() && l->pixmap().isNull() && c->size() == c->sizeHint()});
+            const auto* b = qobject_cast<BoutonMultiligne*>(c);
+            controles.append({c, c->geometry(), c->font(),
+                              l && !l->wordWrap() && l->pixmap().isNull() && c->size() == c->sizeHint(),
+                              b ? lignesDe(b) : 0});
             // A picture shrinks with its place.
             if (l && !l->pixmap().isNull())
                 l->setScaledContents(true);
@@ -73,15 +82,17 @@ public:
         for (const Controle& c : std::as_const(controles)) {
             if (!c.w)
                 continue;
-            if (c.policePropre)
-                c.w->setFont(echelonnee(c.police));
+            c.w->setFont(echelonnee(c.police));
             const QPoint coin(arrondi(c.place.left()), arrondi(c.place.top()));
             c.w->move(coin);
-            if (c.tailleAuTexte)
+            if (c.tailleAuTexte) {
                 c.w->adjustSize();
-            else
-                c.w->resize(arrondi(c.place.left() + c.place.width()) - coin.x(),
-                            arrondi(c.place.top() + c.place.height()) - coin.y());
+                continue;
+            }
+            c.w->resize(arrondi(c.place.left() + c.place.width()) - coin.x(),
+                        arrondi(c.place.top() + c.place.height()) - coin.y());
+            if (auto* b = qobject_cast<BoutonMultiligne*>(c.w))
+                garderLesLignes(b, c);
         }
         const QSize t = aLEchelle(taille);
         if (fixe)
@@ -99,16 +110,50 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::Show || e->type() == QEvent::ScreenChangeInternal)
+        if (e->type() == QEvent::Show || e->type() == QEvent::ScreenChangeInternal) {
             appliquer();
+            ramenerSurLEcran();
+        }
         return false;
     }
 
+    // A window opened partly below or beside the screen is brought back whole, title bar first.
+    void ramenerSurLEcran()
+    {
+        const QScreen* s = fenetre->screen();
+        if (!s)
+            return;
+        const QRect dispo = s->availableGeometry();
+        const QRect cadre = fenetre->frameGeometry();
+        const int x = std::clamp(cadre.left(), dispo.left(), std::max(dispo.left(), dispo.right() - cadre.width() + 1));
+        const int y = std::clamp(cadre.top(), dispo.top(), std::max(dispo.top(), dispo.bottom() - cadre.height() + 1));
+        if (x != cadre.left() || y != cadre.top())
+            fenetre->move(fenetre->pos() + QPoint(x - cadre.left(), y - cadre.top()));
+    }
+
 private:
+    // Text does not shrink exactly with its box (hinting, whole pixels): a caption that just fitted
+    // its box at the designed size gets a quarter point less at a time until it fits again.
+    void garderLesLignes(BoutonMultiligne* b, const Controle& c) const
+    {
+        if (c.lignes == 0 || facteur >= 1)
+            return;
+        QFont f = b->font();
+        const double plancher = f.pointSizeF() * 0.85;
+        const auto deborde = [&] {
+            const int n = lignesDe(b);
+            return n > c.lignes || n * b->fontMetrics().lineSpacing() > b->height();
+        };
+        while (deborde() && f.pointSizeF() - 0.25 >= plancher) {
+            f.setPointSizeF(f.pointSizeF() - 0.25);
+            b->setFont(f);
+        }
+    }
+
     int arrondi(int v) const { return int(std::lround(v * facteur)); }
     // Text does not shrink exactly with its size (hinting, whole pixels): a little room keeps a caption
     // that just fitted its designed box on the same number of lines.
-    double facteurPolice() const { return facteur < 1 ? facteur * 0.97 : facteur; }
+    double facteurPolice() const { return facteur; }
     QFont echelonnee(QFont f) const
     {
         if (f.pointSizeF() > 0)

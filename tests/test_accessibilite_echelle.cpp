@@ -207,8 +207,7 @@ void TestEchelle::menuAtteignable()
     auto* quitter = m.findChild<QWidget*>(QStringLiteral("quitter"));
     QCOMPARE(titre->y(), qRound(ctl::twips(120) * k));
     QCOMPARE(quitter->x(), qRound(ctl::twips(6960) * k));
-    // Fonts shrink with the places, keeping a little room for the text.
-    QVERIFY(titre->font().pointSizeF() <= 20.25 * k && titre->font().pointSizeF() >= 20.25 * k * 0.95);
+    QCOMPARE(titre->font().pointSizeF(), 20.25 * k);
 }
 
 int main(int argc, char** argv)
