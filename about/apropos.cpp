@@ -2,6 +2,7 @@
 #include "about/apropos.h"
 
 #include "app/controles.h"
+#include "app/echelle.h"
 #include "app/polices.h"
 
 #include <QLineEdit>
@@ -14,6 +15,9 @@ namespace nom {
 const QString texteApropos = QStringLiteral("Text1");
 const QString champFocus = QStringLiteral("Text2");
 }  // namespace nom
+
+constexpr int largeur = 8500;
+constexpr int hauteur = 4500;
 
 }  // namespace
 
@@ -37,34 +41,35 @@ Apropos::Apropos(QWidget* parent)
     texteApropos->setFocusPolicy(Qt::NoFocus);
     ctl::placer(texteApropos, 0, 0, 8500, 4400);
     texteApropos->hide();
-    resize(ctl::twips(8500), ctl::twips(4500));
+    resize(ctl::twips(largeur), ctl::twips(hauteur));
     // The text box cannot take the focus; the box that does carries the text for a screen reader.
     ctl::nommerAccessibles(this, {
         {nom::texteApropos, QStringLiteral("A propos de Lexidor")},
         {nom::champFocus, QStringLiteral("A propos de Lexidor")},
     });
     champFocus->setAccessibleDescription(QString(texte()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    ctl::ajusterALEcran(this);
 }
 
 QString Apropos::texte()
 {
     const QString fin = QStringLiteral("\r\n");
     const QStringList lignes{
-        QStringLiteral("Lexidor davovuzi vera VEZ 8 - Version 1.2 du 31/12/2019 "),
+        QStringLiteral("Lexidor ODS 8 - Version %1 du %2 ").arg(QStringLiteral(LEXIDOR_VERSION),
+                                                              QStringLiteral(LEXIDOR_DATE)),
         QString(),
-        QStringLiteral("Pour le logiciel Lexidor complet (115 bases) :"),
-        QStringLiteral("Visitez le fichier README.md livré avec les sources du programme."),
-        QStringLiteral("(avec beaucoup d'autres fonctionnalités, statistiques, fichiers de révision, etc.)"),
+        QStringLiteral("Entraînement aux mots nouveaux de l'ODS 8 : anagrammes, tirages à plusieurs"),
+        QStringLiteral("anagrammes, verbes, lettres chères, nouvelles formes, rallonges d'une lettre"),
+        QStringLiteral("et test sur un échantillon aléatoire de tirages."),
         QString(),
-        QStringLiteral("A propos de l'auteur :"),
+        QStringLiteral("Licence :"),
         QStringLiteral("Lexidor est un logiciel libre, publié sous licence GPL-3.0-or-later"),
         QStringLiteral("(GNU General Public License, version 3 ou toute version ultérieure)."),
         QStringLiteral("Les listes de mots sont construites à partir du dictionnaire français"),
         QStringLiteral("de Dicollecte, sous licence MPL-2.0 (Mozilla Public License 2.0) : voir NOTICE."),
-        QStringLiteral("Contact : aucune adresse électronique n'est publiée pour ce logiciel."),
-        QStringLiteral("Toutes vos remarques, questions, bugs, etc. sont les bienvenus."),
         QString(),
-        QStringLiteral("Merci de m'envoyer un courriel quand vous utilisez ou faites passer le logiciel."),
+        QStringLiteral("Toutes vos remarques, questions, bugs, etc. sont les bienvenus : la rubrique"),
+        QStringLiteral("« Reporting a problem » du fichier README.md dit comment les signaler."),
         QString(),
     };
     QString t;
@@ -76,7 +81,7 @@ QString Apropos::texte()
 void Apropos::ouvrir()
 {
     show();
-    resize(ctl::twips(8500), ctl::twips(4500));
+    resize(ctl::aLEchelle(this, QSize(ctl::twips(largeur), ctl::twips(hauteur))));
     setWindowTitle(QStringLiteral("A propos de Lexidor"));
     Afficher();
     raise();

@@ -4,11 +4,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPointer>
-#include <QScreen>
-#include <QScrollBar>
-#include <QStyle>
-#include <QWindow>
 #include <QEvent>
 #include <QHash>
 #include <QLabel>
@@ -137,84 +132,7 @@ protected:
     }
 };
 
-class Defilement : public QObject {
-public:
-    explicit Defilement(QWidget* fenetre)
-        : QObject(fenetre)
-        , f(fenetre)
-        , largeur(fenetre->width())
-        , hauteur(fenetre->height())
-    {
-        fenetre->installEventFilter(this);
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* w) { montrer(w); });
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Show)
-            ajuster();
-        else if (e->type() == QEvent::Wheel && barre && barre->isVisible())
-            return QCoreApplication::sendEvent(barre, e);
-        return false;
-    }
-
-private:
-    void ajuster()
-    {
-        const QScreen* s = f->screen();
-        if (!s || barre)
-            return;
-        // The frame is not known before the window manager has drawn it: a title bar's height then.
-        int cadre = 0;
-        if (const QWindow* w = f->windowHandle())
-            cadre = w->frameMargins().top() + w->frameMargins().bottom();
-        if (cadre <= 0)
-            cadre = 32;
-        const int dispo = s->availableGeometry().height() - cadre;
-        if (hauteur <= dispo || dispo < 100)
-            return;
-        barre = new QScrollBar(Qt::Vertical, f);
-        barre->setObjectName(QStringLiteral("qt_defilement"));
-        const int epaisseur = f->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, barre);
-        f->setFixedSize(largeur + epaisseur, dispo);
-        barre->setGeometry(largeur, 0, epaisseur, dispo);
-        barre->setRange(0, hauteur - dispo);
-        barre->setPageStep(dispo);
-        barre->setSingleStep(40);
-        barre->show();
-        connect(barre, &QScrollBar::valueChanged, this, [this](int v) {
-            f->scroll(0, decalage - v);
-            decalage = v;
-            barre->move(largeur, 0);
-        });
-        f->move(f->x(), std::max(f->y(), s->availableGeometry().top()));
-    }
-
-    // A control reached with Tab comes into view.
-    void montrer(QWidget* w)
-    {
-        if (!barre || !w || w == barre || !f->isAncestorOf(w))
-            return;
-        const QRect r(w->mapTo(f, QPoint(0, 0)), w->size());
-        if (r.top() < 0)
-            barre->setValue(barre->value() + r.top());
-        else if (r.bottom() >= f->height())
-            barre->setValue(barre->value() + r.bottom() - f->height() + 1);
-    }
-
-    QWidget* f;
-    QPointer<QScrollBar> barre;
-    int largeur, hauteur;
-    int decalage = 0;
-};
-
 }  // namespace
-
-void defilerSiTropHaute(QWidget* fenetre)
-{
-    new Defilement(fenetre);
-}
 
 static QString legendeBrute(const QWidget* w)
 {

@@ -61,9 +61,4 @@ void nommerAccessibles(QWidget* fenetre, const QList<RoleAccessible>& roles);
 // The caption of a button, check box or label, on one line; empty for any other control.
 QString legende(const QWidget* w);
 
-// A window of fixed size that is taller than the screen it opens on (a laptop screen at 150 %
-// scaling) gets a vertical scroll bar at its right instead of losing its bottom controls. The
-// controls keep their places; the window's height and width change only in that case.
-void defilerSiTropHaute(QWidget* fenetre);
-
 }  // namespace ctl

@@ -72,17 +72,14 @@ QString selonEditions(const QString& texte, const Description& d)
     if (!d.editionsConnues())
         return texte;
     // One pass, so that an older edition of 8 is not renamed again as the newer one.
-    static const QRegularExpression edition(QStringLiteral("\\b(ODS|ods)( ?)([78])\\b|^(REVI RADIDUZE VUV )8$"));
+    static const QRegularExpression edition(QStringLiteral("\\b(ODS|ods)( ?)([78])\\b"));
     QString resultat;
     qsizetype fin = 0;
     for (auto it = edition.globalMatch(texte); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         resultat += texte.mid(fin, m.capturedStart() - fin);
-        if (m.hasCaptured(4))
-            resultat += m.captured(4) + QString::number(d.editionNouvelle);
-        else
-            resultat += m.captured(1) + m.captured(2)
-                        + QString::number(m.captured(3) == QLatin1String("8") ? d.editionNouvelle : d.editionAncienne);
+        resultat += m.captured(1) + m.captured(2)
+                    + QString::number(m.captured(3) == QLatin1String("8") ? d.editionNouvelle : d.editionAncienne);
         fin = m.capturedEnd();
     }
     return resultat + texte.mid(fin);

@@ -145,10 +145,23 @@ LectureParametres lireParametres(const QString& chemin)
     return analyserParametres(lu.octets);
 }
 
+QString surUneLigne(const QString& texte)
+{
+    QString r;
+    for (const QChar c : texte) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar(0x0B) || c == QChar(0x0C) ||
+            c == QChar(0x85) || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            break;
+        if (c.category() != QChar::Other_Control)
+            r += c;
+    }
+    return r;
+}
+
 QString ecrireParametres(const Parametres& p, const QString& chemin)
 {
     return ecrireFichier(chemin, {QStringLiteral("95"), QStringLiteral("80"), QString::number(p.tempsparmot),
-                                  QString::number(p.nbechantillon), QString::number(p.son), p.couleur});
+                                  QString::number(p.nbechantillon), QString::number(p.son), surUneLigne(p.couleur)});
 }
 
 }  // namespace data

@@ -36,8 +36,13 @@ double nombreEnTete(const QString& texte);
 LectureParametres lireParametres(const QString& chemin = fichierParametres);
 LectureParametres analyserParametres(QByteArrayView octets);
 
+// What a field of the file keeps of a text: the text up to its first line break, without control
+// characters, so that every field stays on its own line.
+QString surUneLigne(const QString& texte);
+
 // Rewrites the file atomically; the thresholds are always written as 95 and 80. Returns a French
-// message on failure (the previous file is then left as it was), empty on success.
+// message on failure (the previous file is then left as it was), empty on success. The colour name
+// is written as surUneLigne() keeps it.
 QString ecrireParametres(const Parametres& p, const QString& chemin = fichierParametres);
 
 }  // namespace data

@@ -51,7 +51,7 @@ QString MenuODS8::afficherDonnees()
     if (rallonges->geometry().right() >= width())
         rallonges->move(width() - rallonges->width(), rallonges->y());
 
-    findChild<QLabel*>(menu::nom::titre)->setText(data::selonEditions(QStringLiteral("REVI RADIDUZE VUV 8"), description));
+    findChild<QLabel*>(menu::nom::titre)->setText(data::selonEditions(QStringLiteral("LEXIDOR ODS 8"), description));
     // The test button's caption follows the sample size instead.
     for (const auto& e : menu::catalogue())
         if (e.toue != QLatin1String("E"))

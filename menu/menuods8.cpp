@@ -2,10 +2,13 @@
 #include "menu/menuods8.h"
 
 #include "app/bouton.h"
+#include "app/contraste.h"
 #include "app/controles.h"
+#include "app/echelle.h"
 #include "app/lexidor.h"
 #include "app/messages.h"
 #include "app/polices.h"
+#include "data/base.h"
 #include "data/raisons.h"
 #include "data/texte.h"
 #include "training/partie.h"
@@ -65,7 +68,7 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
     setFixedSize(ctl::twips(largeurClient), ctl::twips(hauteurClient));
     setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25));
 
-    auto* titre = etiquette(QStringLiteral("REVI RADIDUZE VUV 8"), nom::titre, -1, 1800, 120);
+    auto* titre = etiquette(QStringLiteral("LEXIDOR ODS 8"), nom::titre, -1, 1800, 120);
     titre->setFont(ctl::police(QStringLiteral("Times New Roman"), 20.25, true));
     ctl::placer(titre, 1800, 120, 4890, 465);
 
@@ -157,7 +160,7 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
     }
     placerMesListes();
     nommerPourLecteur();
-    ctl::defilerSiTropHaute(this);
+    ctl::ajusterALEcran(this);
     connect(&reglages, &options::Reglages::modifies, this, &MenuODS8::suivreReglages);
 }
 
@@ -215,8 +218,10 @@ void MenuODS8::charger()
 
 void MenuODS8::suivreReglages()
 {
-    if (ctl::couleurFond(this) != reglages.fond())
+    if (ctl::couleurFond(this) != reglages.fond()) {
         ctl::colorerSurface(this, reglages.fond());
+        colorerScore();
+    }
     // The caption follows the stored sample size, not the one being typed in the options.
     boutonTest->setText(menu::legendeTest(reglages.nbechantillon()));
 }
@@ -246,6 +251,18 @@ void MenuODS8::lancer(const entrainement::Lancement& l)
         return;
     }
     f.close();
+    // An empty base would open a run with nothing to answer, and end it at once as if it were won.
+    const data::Base base = data::lireBase(l.fichier);
+    if (base.ok() && base.lignes.isEmpty()) {
+        const QString cause = base.ignorees == 0
+                                  ? QStringLiteral("le fichier « %1 » est vide").arg(l.fichier)
+                                  : QStringLiteral("les %1 ligne(s) du fichier « %2 » sont sans « ; »")
+                                        .arg(base.ignorees)
+                                        .arg(l.fichier);
+        app::signaler(QStringLiteral("La base « %1 » ne contient aucun tirage : %2.").arg(l.titre, cause),
+                      app::Icone::Avertissement, this);
+        return;
+    }
     retenirLancement(l);
     Q_EMIT lancementDemande(l);
 }
@@ -256,10 +273,18 @@ void MenuODS8::afficherScore(double pourc)
     ligneAide->setText(QStringLiteral("Votre score sur la dernière base terminée : \r\n%1%").arg(P));
     if (dernier.titre.left(4) == QLatin1String("TEST"))
         scoreTest->setText(P + QLatin1Char('%'));
-    const quint32 avant = ctl::versBGR(scoreTest->palette().color(QPalette::WindowText));
+    const quint32 avant = couleurScore.value_or(ctl::versBGR(scoreTest->palette().color(QPalette::WindowText)));
     const quint32 apres = entrainement::couleurScore(scoreTest->text(), avant);
     if (apres != avant)
-        ctl::colorerTexte(scoreTest, apres);
+        couleurScore = apres;
+    colorerScore();
+}
+
+void MenuODS8::colorerScore()
+{
+    // Green, orange or red as designed, unless the chosen background swallows it.
+    if (couleurScore)
+        ctl::colorerTexte(scoreTest, ctl::couleurDistincte(*couleurScore, reglages.fond()));
 }
 
 void MenuODS8::quitter() { app::terminer(); }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 
@@ -73,11 +75,13 @@ private:
     void placerMesListes();
     // Counts, captions, titles and the data line from the data in use; the counts' message.
     QString afficherDonnees();
+    void colorerScore();
 
     options::Reglages& reglages;
     QHash<const QObject*, const menu::EntreeCatalogue*> entrees;
     entrainement::Lancement dernier;
     data::Emplacement donnees;
     data::Description description;
+    std::optional<quint32> couleurScore;  // as designed for the last score, before any shading
     bool charge = false;
 };

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/dialog2.h"
 
+#include "app/contraste.h"
 #include "app/controles.h"
+#include "app/echelle.h"
 #include "app/messages.h"
 #include "app/polices.h"
 #include "data/parametres.h"
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QValidator>
 
 #include <algorithm>
 #include <cmath>
@@ -39,9 +42,26 @@ const QString boutonOk = QStringLiteral("OKButton");
 const QString boutonAnnuler = QStringLiteral("Command1");
 }  // namespace nom
 
+constexpr quint32 couleurMessage = 0x0000C0;
+
 // The designed outer height is 3600 twips; the title bar takes about 405 of them.
 constexpr int hauteurClient = 3195;
 constexpr int largeurClient = 7620;
+
+// A name pasted with line breaks keeps only its first line, as a single-line box shows it.
+class NomSurUneLigne : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int& position) const override
+    {
+        const QString ligne = data::surUneLigne(texte);
+        if (ligne != texte) {
+            texte = ligne;
+            position = std::min(position, int(texte.size()));
+        }
+        return Acceptable;
+    }
+};
 
 QLabel* etiquette(QWidget* parent, const QString& texte, const QString& nom, int index, int gauche, int haut)
 {
@@ -106,10 +126,10 @@ Dialog2::Dialog2(options::Reglages& r, QWidget* parent)
     // A typed name is taken as typed: no completion into one of the listed names.
     listeCouleurs->setCompleter(nullptr);
     listeCouleurs->addItems(options::nomsCouleurs());
+    listeCouleurs->setValidator(new NomSurUneLigne(listeCouleurs));
     ctl::placer(listeCouleurs, 5640, 1560, 1215, 315);
     ligneMessage = etiquette(this, QString(), nom::ligneMessage, -1, 360, 2250);
     ctl::placer(ligneMessage, 360, 2250, 6900, 300);
-    ctl::colorerTexte(ligneMessage, 0x0000C0);
     boutonOk = new QPushButton(QStringLiteral("OK"), this);
     ctl::nommer(boutonOk, nom::boutonOk);
     ctl::placer(boutonOk, 2640, 2640, 1215, 375);
@@ -142,6 +162,7 @@ Dialog2::Dialog2(options::Reglages& r, QWidget* parent)
     // On Linux a combo box is announced by its text and the label that names it.
     entetes[3]->setBuddy(listeCouleurs);
     decharger();
+    ctl::ajusterALEcran(this);
 }
 
 void Dialog2::ouvrir()
@@ -235,6 +256,7 @@ void Dialog2::colorerfond()
                                libelles[5], unites[2], unites[3], ligneMessage, tempsPour30Mots, motsDuTest};
     for (QWidget* w : cibles)
         ctl::colorerSurface(w, fond);
+    ctl::colorerTexte(ligneMessage, ctl::couleurDistincte(couleurMessage, fond));
 }
 
 void Dialog2::valider()

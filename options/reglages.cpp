@@ -45,6 +45,7 @@ QString Reglages::enregistrer(data::Parametres p, const QString& chemin)
 {
     p.seuilch = 95;
     p.seuilcb = 80;
+    p.couleur = data::surUneLigne(p.couleur);
     const QString erreur = data::ecrireParametres(p, chemin);
     if (!erreur.isEmpty())
         return erreur;

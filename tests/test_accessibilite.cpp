@@ -181,6 +181,7 @@ void TestAccessibilite::noms_data()
     QTest::addRow("demi-base") << "MenuODS8" << "SolUniques(10)" << "MOTS DE 8 LETTRES (série 2)" << "-";
     QTest::addRow("lancement") << "MenuODS8" << "Command4" << "LETTRES CHERES de 2 à 6 lettres" << "-";
     QTest::addRow("légende espacée") << "MenuODS8" << "Command3" << "VERBES de 5 à 9 lettres" << "-";
+    QTest::addRow("titre du menu") << "MenuODS8" << "Label1" << "LEXIDOR ODS 8" << "-";
     QTest::addRow("légende du test") << "MenuODS8" << "Command8" << "Se tester sur 150 mots aléatoires" << "-";
     QTest::addRow("critère") << "Form1" << "Label5" << "Eliminer un mot après" << "-";
     QTest::addRow("secondes") << "Dialog2" << "Text2" << "Temps moyen par mot, en secondes (de 2 à 15)" << "-";

@@ -354,6 +354,10 @@ void TestFormats::parametresEcrits()
     const auto relu = data::lireParametres();
     QCOMPARE(relu.valeurs.tempsparmot, qint16(8));
     QCOMPARE(relu.valeurs.couleur, u"Par défaut"_qs);
+    // A field never spreads over several lines.
+    QCOMPARE(data::ecrireParametres({95, 80, 8, 2, 1, u"Bleu\r\n99\r\n-5"_qs}), QString());
+    QCOMPARE(inst.lire(QStringLiteral("settings.dat")), QByteArray("95\r\n80\r\n8\r\n2\r\n1\r\nBleu\r\n"));
+    QCOMPARE(data::surUneLigne(u"\tVert\u2028Gris"_qs), u"Vert"_qs);
 }
 
 void TestFormats::parametresNonEnregistrablesGardentLAncienFichier()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/contraste.h"
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "app/messages.h"
@@ -6,6 +7,7 @@
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
 #include "options/reglages.h"
+#include "options/regles.h"
 #include "training/form1.h"
 
 #include <QApplication>
@@ -36,6 +38,8 @@ private Q_SLOTS:
     void aide_data();
     void aide();
     void aideSuitLaTailleDEchantillon();
+    void scoreLisibleSurChaqueFond_data();
+    void scoreLisibleSurChaqueFond();
     void motsQuiDisparaissent();
     void optionsEtAProposNeBloquentPasLeMenu();
     void quitter_data();
@@ -381,6 +385,28 @@ void TestMenu::aideSuitLaTailleDEchantillon()
     bouton(QStringLiteral("Command8"))->click();
     QCOMPARE(m.dernierLancement().titre, u"TEST SUR 360 MOTS"_qs);
     QCOMPARE(m.dernierLancement().echantillon, qint16(360));
+}
+
+void TestMenu::scoreLisibleSurChaqueFond_data()
+{
+    QTest::addColumn<QString>("couleur");
+    for (const QString& c : options::nomsCouleurs())
+        QTest::addRow("%s", qPrintable(c)) << c;
+}
+
+void TestMenu::scoreLisibleSurChaqueFond()
+{
+    QFETCH(QString, couleur);
+    fixtures::installerBases(*inst);
+    MenuODS8& m = demarrer({u"95"_qs, u"80"_qs, u"5"_qs, u"5"_qs, u"1"_qs, couleur});
+    entrainement::Lancement test;
+    test.titre = u"TEST SUR 150 MOTS"_qs;
+    m.retenirLancement(test);
+    for (const double score : {96.7, 85.0, 50.0}) {
+        m.afficherScore(score);
+        const quint32 texte = ctl::versBGR(m.scoreTest->palette().color(QPalette::WindowText));
+        QVERIFY2(ctl::distinctes(texte, ctl::couleurFond(&m)), qPrintable(QString::number(texte, 16)));
+    }
 }
 
 void TestMenu::motsQuiDisparaissent()

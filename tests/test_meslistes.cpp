@@ -175,8 +175,8 @@ private Q_SLOTS:
                                                       << QStringLiteral("Solutions ODS9 qui ont plusieurs anagrammes ODS8");
         QTest::addRow("bouton en minuscules") << huitNeuf << QStringLiteral("  AVANT    sur ods8")
                                               << QStringLiteral("  AVANT    sur ods9");
-        QTest::addRow("titre du menu") << huitNeuf << QStringLiteral("REVI RADIDUZE VUV 8")
-                                       << QStringLiteral("REVI RADIDUZE VUV 9");
+        QTest::addRow("titre du menu") << huitNeuf << QStringLiteral("LEXIDOR ODS 8")
+                                       << QStringLiteral("LEXIDOR ODS 9");
         QTest::addRow("titre de l'entraînement") << QByteArray("source=listes\neditions=9,10\n")
                                                  << QStringLiteral("LEXIDOR ODS 8 - ENTRAINEMENT AU SCRABBLE ")
                                                  << QStringLiteral("LEXIDOR ODS 10 - ENTRAINEMENT AU SCRABBLE ");
@@ -345,7 +345,7 @@ private Q_SLOTS:
         QCOMPARE(data::basculer(inst->chemin(QStringLiteral("mes-listes-x"))), QString());
         Q_EMIT app::dialogListes().donneesChangees();
         QCOMPARE(texte(QStringLiteral("Label4"), 4), QStringLiteral("7"));
-        QCOMPARE(texte(QStringLiteral("Label1")), QStringLiteral("REVI RADIDUZE VUV 9"));
+        QCOMPARE(texte(QStringLiteral("Label1")), QStringLiteral("LEXIDOR ODS 9"));
         QCOMPARE(texte(QStringLiteral("Command1"), 4), QStringLiteral("ARRIERE sur ods9"));
         QCOMPARE(texte(QStringLiteral("ligneDonnees")), QStringLiteral("Vos listes : ODS 8 et ODS 9, construites le 08/12/2026."));
         m.montrerMotsDisparus();

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 class TestOptions : public QObject {
@@ -34,6 +36,7 @@ private Q_SLOTS:
     void couleurs();
     void annulerGardeLaCouleurJusquALaProchaineOuverture();
     void couleurTapeeEnregistreeSansEtreAppliquee();
+    void couleurColleeSurUneLigne();
     void editionsNonConfirmeesPerdues();
     void echantillonZeroAuChargement();
     void enregistrementImpossible();
@@ -267,6 +270,21 @@ void TestOptions::couleurTapeeEnregistreeSansEtreAppliquee()
     QVERIFY(inst->lire(QStringLiteral("settings.dat")).endsWith("\r\nVe\r\n"));
     QCOMPARE(ctl::couleurFond(&app::menu()), 0x80FF80u);
     QCOMPARE(d.listeCouleurs->count(), 6);
+}
+
+void TestOptions::couleurColleeSurUneLigne()
+{
+    Dialog2& d = ouvrir();
+    QGuiApplication::clipboard()->setText(u"Bleu\r\n99\r\n-5"_qs);
+    d.listeCouleurs->setFocus();
+    d.listeCouleurs->lineEdit()->selectAll();
+    QTest::keyClick(d.listeCouleurs->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(d.listeCouleurs->currentText(), u"Bleu"_qs);
+    // A name set some other way is cut as well when it is saved.
+    d.listeCouleurs->setEditText(u"Gris\n1"_qs);
+    d.valider();
+    QCOMPARE(inst->lire(QStringLiteral("settings.dat")), QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nGris\r\n"));
+    QCOMPARE(app::reglages().couleur(), u"Gris"_qs);
 }
 
 void TestOptions::editionsNonConfirmeesPerdues()

@@ -121,6 +121,14 @@ void TestProgramme::chaqueBaseSeLance()
     const auto* e = menu::entree(nom, index);
     QVERIFY(e);
     QTest::mouseClick(m.findChild<QPushButton*>(ctl::nomControle(nom, index)), Qt::LeftButton);
+    if (!livrees && fixtures::nomFichier(e->fichier) == baseVide) {
+        // Nothing to train on: said in French, and the player stays on the menu.
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(u"ne contient aucun tirage"_qs), qPrintable(messages[0]));
+        QVERIFY(m.isVisible());
+        QVERIFY(!app::form1Charge());
+        return;
+    }
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
     Form1& f = app::form1();
     QVERIFY(!m.isVisible());
@@ -129,8 +137,7 @@ void TestProgramme::chaqueBaseSeLance()
 
     // Once the training window draws series, its first rack must be on screen.
     if (auto* tirage = f.findChild<QWidget*>(QStringLiteral("tirage(0)"))) {
-        const bool vide = !livrees && fixtures::nomFichier(e->fichier) == baseVide;
-        QCOMPARE(tirage->property("text").toString().isEmpty(), vide);
+        QVERIFY(!tirage->property("text").toString().isEmpty());
         QCOMPARE(f.cursor().shape(), Qt::ArrowCursor);
     }
     // Back to the menu, which launches again with a fresh context.

@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/echelle.h"
+
+#include "app/bouton.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QLabel>
+#include <QList>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ctl {
+
+namespace {
+
+const char* const nomEchelle = "qt_echelle";
+
+// Room kept for the title bar and the frame, at least.
+constexpr int barreDeTitre = 32;
+
+struct Controle {
+    QPointer<QWidget> w;
+    QRect place;
+    QFont police;
+    bool tailleAuTexte;  // a label sized to its text keeps doing so at any factor
+    int lignes;  // lines of a wrapping caption at the designed size, 0 for any other control
+};
+
+int lignesDe(const BoutonMultiligne* b)
+{
+    return int(BoutonMultiligne::lignesAffichees(b->text(), b->fontMetrics(), b->width() - 6).size());
+}
+
+class Echelle : public QObject {
+public:
+    explicit Echelle(QWidget* f)
+        : QObject(f)
+        , fenetre(f)
+        , taille(f->size())
+        , police(f->font())
+        , fixe(f->minimumSize() == f->maximumSize())
+    {
+        setObjectName(QString::fromLatin1(nomEchelle));
+        for (QWidget* c : f->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (c->isWindow() || c->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            auto* l = qobject_cast<QLabel*>(c);
+            const auto* b = qobject_cast<BoutonMultiligne*>(c);
+            controles.append({c, c->geometry(), c->font(),
+                              l && !l->wordWrap() && l->pixmap().isNull() && c->size() == c->sizeHint(),
+                              b ? lignesDe(b) : 0});
+            // A picture shrinks with its place.
+            if (l && !l->pixmap().isNull())
+                l->setScaledContents(true);
+        }
+        f->installEventFilter(this);
+    }
+
+    double facteur = 1.0;
+
+    void appliquer()
+    {
+        const QScreen* s = fenetre->screen();
+        if (!s)
+            return;
+        int cadre = 0;
+        if (const QWindow* w = fenetre->windowHandle())
+            cadre = w->frameMargins().top() + w->frameMargins().bottom();
+        // Some platforms report a thin border or nothing at all until the window manager has framed it.
+        cadre = std::max(cadre, barreDeTitre);
+        const double k = facteurPour(taille, s->availableGeometry().size(), cadre);
+        if (k == facteur)
+            return;
+        facteur = k;
+        fenetre->setFont(echelonnee(police));
+        for (const Controle& c : std::as_const(controles)) {
+            if (!c.w)
+                continue;
+            c.w->setFont(echelonnee(c.police));
+            const QPoint coin(arrondi(c.place.left()), arrondi(c.place.top()));
+            c.w->move(coin);
+            if (c.tailleAuTexte) {
+                c.w->adjustSize();
+                continue;
+            }
+            c.w->resize(arrondi(c.place.left() + c.place.width()) - coin.x(),
+                        arrondi(c.place.top() + c.place.height()) - coin.y());
+            if (auto* b = qobject_cast<BoutonMultiligne*>(c.w))
+                garderLesLignes(b, c);
+        }
+        const QSize t = aLEchelle(taille);
+        if (fixe)
+            fenetre->setFixedSize(t);
+        else
+            fenetre->resize(t);
+        // A label sized to a long text (two five-digit counts) may have been moved in from the edge.
+        for (const Controle& c : std::as_const(controles))
+            if (c.w && c.tailleAuTexte && c.w->geometry().right() >= t.width())
+                c.w->move(std::max(0, t.width() - c.w->width()), c.w->y());
+    }
+
+    QSize aLEchelle(QSize t) const { return QSize(arrondi(t.width()), arrondi(t.height())); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show || e->type() == QEvent::ScreenChangeInternal) {
+            appliquer();
+            ramenerSurLEcran();
+        }
+        return false;
+    }
+
+    // A window opened partly below or beside the screen is brought back whole, title bar first.
+    void ramenerSurLEcran()
+    {
+        const QScreen* s = fenetre->screen();
+        if (!s)
+            return;
+        const QRect dispo = s->availableGeometry();
+        const QRect cadre = fenetre->frameGeometry();
+        const int x = std::clamp(cadre.left(), dispo.left(), std::max(dispo.left(), dispo.right() - cadre.width() + 1));
+        const int y = std::clamp(cadre.top(), dispo.top(), std::max(dispo.top(), dispo.bottom() - cadre.height() + 1));
+        if (x != cadre.left() || y != cadre.top())
+            fenetre->move(fenetre->pos() + QPoint(x - cadre.left(), y - cadre.top()));
+    }
+
+private:
+    // Text does not shrink exactly with its box (hinting, whole pixels): a caption that just fitted
+    // its box at the designed size gets a quarter point less at a time until it fits again.
+    void garderLesLignes(BoutonMultiligne* b, const Controle& c) const
+    {
+        if (c.lignes == 0 || facteur >= 1)
+            return;
+        QFont f = b->font();
+        const double plancher = f.pointSizeF() * 0.85;
+        const auto deborde = [&] {
+            const int n = lignesDe(b);
+            return n > c.lignes || n * b->fontMetrics().lineSpacing() > b->height();
+        };
+        while (deborde() && f.pointSizeF() - 0.25 >= plancher) {
+            f.setPointSizeF(f.pointSizeF() - 0.25);
+            b->setFont(f);
+        }
+    }
+
+    int arrondi(int v) const { return int(std::lround(v * facteur)); }
+    // Text does not shrink exactly with its size (hinting, whole pixels): a little room keeps a caption
+    // that just fitted its designed box on the same number of lines.
+    double facteurPolice() const { return facteur; }
+    QFont echelonnee(QFont f) const
+    {
+        if (f.pointSizeF() > 0)
+            f.setPointSizeF(f.pointSizeF() * facteurPolice());
+        else if (f.pixelSize() > 0)
+            f.setPixelSize(std::max(1, int(std::lround(f.pixelSize() * facteurPolice()))));
+        return f;
+    }
+
+    QWidget* fenetre;
+    QSize taille;
+    QFont police;
+    bool fixe;
+    QList<Controle> controles;
+};
+
+Echelle* echelleDe(const QWidget* fenetre)
+{
+    // Found by name: the class has no meta-object of its own to be found by type.
+    return static_cast<Echelle*>(
+        fenetre->findChild<QObject*>(QString::fromLatin1(nomEchelle), Qt::FindDirectChildrenOnly));
+}
+
+}  // namespace
+
+double facteurPour(QSize taille, QSize disponible, int cadre)
+{
+    const int hauteur = disponible.height() - cadre;
+    if (taille.isEmpty() || disponible.width() <= 0 || hauteur <= 0)
+        return 1.0;
+    const double k = std::min({1.0, double(disponible.width()) / taille.width(), double(hauteur) / taille.height()});
+    return std::max(k, 0.5);
+}
+
+void ajusterALEcran(QWidget* fenetre)
+{
+    Echelle* e = echelleDe(fenetre);
+    if (!e)
+        e = new Echelle(fenetre);
+    e->appliquer();
+}
+
+double facteurEchelle(const QWidget* fenetre)
+{
+    const Echelle* e = echelleDe(fenetre);
+    return e ? e->facteur : 1.0;
+}
+
+QSize aLEchelle(const QWidget* fenetre, QSize taille)
+{
+    const Echelle* e = echelleDe(fenetre);
+    return e ? e->aLEchelle(taille) : taille;
+}
+
+}  // namespace ctl
