@@ -3,6 +3,7 @@
 #include "progres/depot.h"
 #include "progres/fichiers.h"
 #include "progres/statistiques.h"
+#include "progres/suivi.h"
 #include "support/fenetres.h"
 #include "support/installation.h"
 
@@ -72,6 +73,8 @@ class TestProgres : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void repriseAllerRetour();
+    void suiviDUnePartie_data();
+    void suiviDUnePartie();
     void empreinte_data();
     void empreinte();
     void fichiersAbimes_data();
@@ -117,6 +120,76 @@ void TestProgres::repriseAllerRetour()
     depot.oublier(QStringLiteral("listes\\7L_a.txt"), false);
     depot.attendre();
     QVERIFY(depot.progression(QStringLiteral("listes\\7L_a.txt"), false).absente);
+}
+
+void TestProgres::suiviDUnePartie_data()
+{
+    // c: a series corrected with its first row missed; f: series answered right to the end of the
+    // base; q: leave; L: launch the base again; R: "Reprendre"; X: "Recommencer la base";
+    // *: the base file changes. Then what the last launch offers (-1 nothing).
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<int>("offre");
+    QTest::addColumn<bool>("message");
+    QTest::addColumn<int>("seances");
+    QTest::addRow("quitté après une série") << "cqL" << 66 << false << 0;
+    QTest::addRow("quitté sans rien corriger") << "qL" << -1 << false << 0;
+    QTest::addRow("base finie") << "cfL" << -1 << false << 1;
+    QTest::addRow("base modifiée entre-temps") << "cq*L" << -1 << true << 0;
+    QTest::addRow("offre ignorée: la sauvegarde reste") << "cqLccqL" << 66 << false << 0;
+    QTest::addRow("reprise puis une série") << "cqLRcqL" << 37 << false << 0;
+    QTest::addRow("reprise jusqu'au bout") << "cqLRfL" << -1 << false << 1;
+    QTest::addRow("recommencer la base") << "cqLXL" << -1 << false << 0;
+    QTest::addRow("recommencer puis une série") << "cqLXcqL" << 66 << false << 0;
+}
+
+void TestProgres::suiviDUnePartie()
+{
+    QFETCH(QString, actions);
+    QFETCH(int, offre);
+    QFETCH(bool, message);
+    QFETCH(int, seances);
+    InstallationTest inst;
+    Depot depot;
+    SuiviPartie suivi(&depot);
+    AleatoireZero a;
+    QList<data::LigneBase> lignes = baseDe(95);
+    const DebutPartie debut{QStringLiteral("listes\7L.txt"), false, false, QStringLiteral("7 LETTRES"), false};
+    Partie p;
+    std::optional<Progression> proposee;
+    QString texte;
+    const auto lancer = [&] {
+        p = Partie();
+        p.charger(lignes, 0, a);
+        texte.clear();
+        proposee = suivi.commencer(debut, lignes, texte);
+    };
+    const auto corriger = [&](bool rater) {
+        p.tirerserie(a);
+        suivi.avantCorrection(p);
+        QList<entrainement::LigneACorriger> l;
+        for (int j = 0; j <= p.derniere(); ++j)
+            l.append({rater && j == 0 ? QString() : *p.solutionsDeLigne(j), *p.tirageDeLigne(j)});
+        const auto c = p.corrigerserie(l, Critere::Reussites, 1, false);
+        suivi.apresCorrection(p, c, Critere::Reussites, 1);
+        return c.finie;
+    };
+    lancer();
+    for (QChar action : actions) {
+        switch (action.unicode()) {
+        case 'c': corriger(true); break;
+        case 'f': while (!corriger(false)) {} break;
+        case 'q': suivi.quitter(p, Critere::Reussites, 1); break;
+        case 'L': depot.attendre(); lancer(); break;
+        case 'R': suivi.reprendre(*proposee, p); break;
+        case 'X': suivi.recommencer(); break;
+        case '*': lignes[3].solutions += QLatin1Char('S'); break;
+        }
+    }
+    QCOMPARE(proposee ? proposee->nbrestants : -1, offre);
+    QCOMPARE(!texte.isEmpty(), message);
+    QCOMPARE(depot.historique().seances.size(), seances);
+    // The rack missed went to the review box.
+    QCOMPARE(depot.revisions().taille(), actions.count(QLatin1Char('c')) ? 1 : 0);
 }
 
 void TestProgres::empreinte_data()
