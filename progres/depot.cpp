@@ -24,6 +24,8 @@ QString Depot::cheminHistorique() const
 
 LectureProgression Depot::progression(const QString& fichier, bool test)
 {
+    // Leaving a base and launching it again at once must find what the leaving saved.
+    ecrivain.attendre();
     const QString c = cheminProgression(racine, fichier, test);
     LectureProgression r = lireProgression(c);
     if (!r.ok() && !r.absente) {
