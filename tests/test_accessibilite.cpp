@@ -218,15 +218,15 @@ void TestAccessibilite::listeDesCouleurs()
 void TestAccessibilite::lesLegendesSuivent()
 {
     auto& f = static_cast<Form1&>(*ouvrir(QStringLiteral("Form1")));
-    f.Command5_Click();
-    QCOMPARE(annonce(f.Command5), QStringLiteral("Reprendre"));
-    f.Command5_Click();
+    f.basculerPause();
+    QCOMPARE(annonce(f.boutonPause), QStringLiteral("Reprendre"));
+    f.basculerPause();
     f.grab();
-    QCOMPARE(annonce(f.Command1[5]), QStringLiteral("Lettre 6 : S"));
+    QCOMPARE(annonce(f.tuiles[5]), QStringLiteral("Lettre 6 : S"));
     f.solution[3]->setFocus();
     f.grab();
-    QCOMPARE(annonce(f.Command1[2]), QStringLiteral("Lettre 3 : B"));
-    QCOMPARE(annonce(f.Command1[5]), QStringLiteral("Lettre 6"));
+    QCOMPARE(annonce(f.tuiles[2]), QStringLiteral("Lettre 3 : B"));
+    QCOMPARE(annonce(f.tuiles[5]), QStringLiteral("Lettre 6"));
     f.solution[0]->setFocus();
     f.solution[0]->setText(QStringLiteral("RIANTES"));
     QCOMPARE(annonce(f.solution[0], QAccessible::Value), QStringLiteral("RIANTES"));

@@ -93,8 +93,8 @@ QWidget* TestEchelle::ouvrir(const QString& fenetre)
     QWidget* w = ouvrirFenetre(fenetre, u"MOTS DE 7 LETTRES (série 2)"_qs);
     if (fenetre == QStringLiteral("MenuODS8")) {
         MenuODS8& m = app::menu();
-        m.Label2->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
-        m.Label9->setText(u"96,7%"_qs);
+        m.ligneAide->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
+        m.scoreTest->setText(u"96,7%"_qs);
     }
     return w;
 }
@@ -124,7 +124,7 @@ void TestEchelle::fenetres()
         f.corriger_Click();
     } else if (etape == QStringLiteral("compact")) {
         auto& f = static_cast<Form1&>(*w);
-        f.Command6_Click();
+        f.passerModeCompact();
         // The tiles line up in their compact places when a row next takes the focus.
         f.solution[1]->setFocus();
         QVERIFY(w->width() <= 1280 && w->height() <= 720);

@@ -2,7 +2,7 @@
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "menu/menuods8.h"
-#include "options/dialog2.h"
+#include "options/reglages.h"
 #include "support/fenetres.h"
 #include "support/installation.h"
 #include "training/form1.h"
@@ -82,7 +82,6 @@ private Q_SLOTS:
     void policeTuilesEtAffichageDuTemps();
     void donneesManquantes();
     void sonDeFin();
-    void capture();
 
     void correction();
     void f12UneFoisF8Apres();
@@ -137,9 +136,7 @@ void TestForm1::init()
     app::menu();
     QCoreApplication::processEvents();
     messages.clear();
-    app::dialog2().tempsparmot = 8;
-    app::dialog2().nbechuni = 30;
-    app::dialog2().Check1->setChecked(false);
+    app::reglages().adopter({95, 80, 8, 1, 0, {}});
 }
 
 void TestForm1::cleanup()
@@ -152,16 +149,15 @@ void TestForm1::cleanup()
 Form1& TestForm1::demarrer(const QStringList& lignes, const QString& toue, const QString& typ, const QString& nombase)
 {
     inst->ecrireLignes(QStringLiteral("listes/base.txt"), lignes);
-    MenuODS8& m = app::menu();
-    m.toue = toue;
-    m.typ = typ;
-    m.nombase = nombase;
+    const auto l = lancementDeTest(QStringLiteral("listes\\base.txt"), nombase, toue == QLatin1String("E"),
+                                   typ == QLatin1String("rallong"));
+    app::menu().retenirLancement(l);
     Form1& f = app::form1();
     f.setAleatoire(std::make_unique<AleatoireZero>());
     f.show();
     f.activateWindow();
     [&] { QVERIFY(QTest::qWaitForWindowActive(&f)); }();
-    f.commencer(app::menu().preparerLancement(QStringLiteral("listes\\base.txt")));
+    f.commencer(l);
     return f;
 }
 
@@ -265,20 +261,23 @@ void TestForm1::etatAuChargement()
     QCOMPARE(f.tirage[22]->font().pointSizeF(), 12.0);
     QVERIFY(!f.corriger->isEnabled());
     QVERIFY(!f.restart->isEnabled());
-    QVERIFY(!f.Command4->isEnabled());
-    QVERIFY(f.Check1->isChecked());
-    QCOMPARE(f.boutonParDefaut(), f.Command2);
-    for (auto* t : {f.Timer1, f.Timer2, f.Timer3}) {
+    QVERIFY(!f.boutonCritere->isEnabled());
+    QVERIFY(f.caseTemps->isChecked());
+    QCOMPARE(f.boutonParDefaut(), f.boutonSuivant);
+    for (auto* t : {f.minuterieSerie, f.minuterieTotal, f.minuterieMot}) {
         QVERIFY(!t->isActive());
         QCOMPARE(t->interval(), 1000);
     }
-    QCOMPARE(f.findChild<QTimer*>(QStringLiteral("Timer2")), f.Timer2);
+    QCOMPARE(f.findChild<QTimer*>(QStringLiteral("Timer2")), f.minuterieTotal);
+    // The naming table misses no control: every one is known by its designed name.
+    for (QWidget* w : f.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
     for (int i = 0; i < 30; ++i) {
-        QVERIFY(f.Image2[i]->isHidden());
-        QCOMPARE(f.Image2[i]->geometry(), f.Image6[i]->geometry());
-        QVERIFY(!f.Image6[i]->pixmap().isNull());
+        QVERIFY(f.reperesParticipe[i]->isHidden());
+        QCOMPARE(f.reperesParticipe[i]->geometry(), f.reperesTransitif[i]->geometry());
+        QVERIFY(!f.reperesTransitif[i]->pixmap().isNull());
     }
-    QCOMPARE(f.Image3[0]->toolTip(), QStringLiteral("Mot invariable !"));
+    QCOMPARE(f.reperesInvariable[0]->toolTip(), QStringLiteral("Mot invariable !"));
     QVERIFY(messages.isEmpty());
 }
 
@@ -329,16 +328,16 @@ void TestForm1::premiereSerie()
     QCOMPARE(f.motsleft->text(), QString::number(taille));
     QCOMPARE(focus(), f.solution[0]);
     QCOMPARE(f.partie.tempsrestant, 240);
-    QVERIFY(f.Timer1->isActive());
-    QVERIFY(f.Timer2->isActive());
+    QVERIFY(f.minuterieSerie->isActive());
+    QVERIFY(f.minuterieTotal->isActive());
     QVERIFY(f.corriger->isEnabled());
     QVERIFY(!f.restart->isEnabled());
-    QVERIFY(f.Command4->isEnabled());
+    QVERIFY(f.boutonCritere->isEnabled());
     QVERIFY(f.seuiltxt->isEnabled());
     if (n > 0) {
         QCOMPARE(ctl::couleurFond(f.tirage[0]), 0x80FF80u);
         QCOMPARE(ctl::couleurFond(f.solution[0]), 0x80FFFFu);
-        QCOMPARE(f.Command1[0]->text(), f.tirage[0]->text().left(1));
+        QCOMPARE(f.tuiles[0]->text(), f.tirage[0]->text().left(1));
     }
     QCOMPARE(ctl::couleurFond(f.tirage[1]), 0xFFFF80u);
     QCOMPARE(ctl::couleurFond(f.solution[1]), 0x80C0FFu);
@@ -346,14 +345,14 @@ void TestForm1::premiereSerie()
 
 void TestForm1::echantillonDeTest()
 {
-    app::dialog2().nbechuni = 60;
+    app::reglages().affecterechantillons(2);
     Form1& f = demarrer(baseDe(500), QStringLiteral("E"), QString(), QStringLiteral("TEST sur 60 mots"));
     QCOMPARE(f.partie.nbrestants, 60);
     QCOMPARE(f.partie.nbinitial, 60);
     QCOMPARE(QSet<QString>(f.partie.tiragesbase.begin(), f.partie.tiragesbase.begin() + 60).size(), 60);
     // A sample larger than the base takes the whole base.
     f.quitter_Click();
-    app::dialog2().nbechuni = 900;
+    app::reglages().affecterechantillons(30);
     demarrer(baseDe(40), QStringLiteral("E"));
     QCOMPARE(f.partie.nbrestants, 40);
     QCOMPARE(QSet<QString>(f.partie.tiragesbase.begin(), f.partie.tiragesbase.begin() + 40).size(), 40);
@@ -442,61 +441,61 @@ void TestForm1::anneauDesLignes()
     QCOMPARE(ctl::couleurFond(f.tirage[2]), 0x80FF80u);
     QCOMPARE(ctl::couleurFond(f.tirage[0]), 0xFFFF80u);
     // An empty row clears the other highlights and leaves the tiles as they were.
-    const QString tuile = f.Command1[0]->text();
+    const QString tuile = f.tuiles[0]->text();
     f.solution[12]->setFocus();
     QCOMPARE(ctl::couleurFond(f.tirage[2]), 0xFFFF80u);
-    QCOMPARE(f.Command1[0]->text(), tuile);
+    QCOMPARE(f.tuiles[0]->text(), tuile);
 }
 
 void TestForm1::pauseEtReprise()
 {
     Form1& f = demarrer(baseDe(7));
-    tick(f.Timer1, 10);
-    tick(f.Timer2, 10);
-    f.Command5->click();
-    QCOMPARE(f.Command5->text(), QStringLiteral("Reprendre"));
-    QVERIFY(!f.Timer1->isActive());
-    QVERIFY(!f.Timer2->isActive());
+    tick(f.minuterieSerie, 10);
+    tick(f.minuterieTotal, 10);
+    f.boutonPause->click();
+    QCOMPARE(f.boutonPause->text(), QStringLiteral("Reprendre"));
+    QVERIFY(!f.minuterieSerie->isActive());
+    QVERIFY(!f.minuterieTotal->isActive());
     QVERIFY(!f.recherche->isEnabled());
     QVERIFY(f.solution[0]->isReadOnly());
     f.solution[0]->setFocus();
     frappe(QStringLiteral("A"));
     QCOMPARE(f.solution[0]->text(), QString());
-    f.Command5->click();
-    QCOMPARE(f.Command5->text(), QStringLiteral("Pause"));
-    QVERIFY(f.Timer1->isActive());
-    QVERIFY(f.Timer2->isActive());
+    f.boutonPause->click();
+    QCOMPARE(f.boutonPause->text(), QStringLiteral("Pause"));
+    QVERIFY(f.minuterieSerie->isActive());
+    QVERIFY(f.minuterieTotal->isActive());
     QVERIFY(!f.solution[0]->isReadOnly());
-    tick(f.Timer1);
-    tick(f.Timer2);
+    tick(f.minuterieSerie);
+    tick(f.minuterieTotal);
     QCOMPARE(f.temps->text(), QStringLiteral("3:49"));
     QCOMPARE(f.tempstot->text(), QStringLiteral("0:00:11"));
     // Pausing after the correction: the countdown stays stopped, the run clock resumes.
     touche(Qt::Key_F12);
-    f.Command5->click();
-    f.Command5->click();
-    QVERIFY(!f.Timer1->isActive());
-    QVERIFY(f.Timer2->isActive());
+    f.boutonPause->click();
+    f.boutonPause->click();
+    QVERIFY(!f.minuterieSerie->isActive());
+    QVERIFY(f.minuterieTotal->isActive());
     // The next draw resumes a paused run.
-    f.Command5->click();
+    f.boutonPause->click();
     f.restart->click();
-    QCOMPARE(f.Command5->text(), QStringLiteral("Pause"));
-    QVERIFY(f.Timer1->isActive());
+    QCOMPARE(f.boutonPause->text(), QStringLiteral("Pause"));
+    QVERIFY(f.minuterieSerie->isActive());
 }
 
 void TestForm1::compteARebours()
 {
     Form1& f = demarrer(baseDe(12));
     frappe(QStringLiteral("aaaa"));
-    tick(f.Timer1);
+    tick(f.minuterieSerie);
     QCOMPARE(f.temps->text(), QStringLiteral("3:59"));
-    tick(f.Timer1, 238);
+    tick(f.minuterieSerie, 238);
     QVERIFY(f.corriger->isEnabled());
     QCOMPARE(f.temps->text(), QStringLiteral("0:01"));
-    tick(f.Timer1);
+    tick(f.minuterieSerie);
     QCOMPARE(f.temps->text(), QStringLiteral("0:00"));
     QVERIFY(!f.corriger->isEnabled());
-    QVERIFY(!f.Timer1->isActive());
+    QVERIFY(!f.minuterieSerie->isActive());
     QCOMPARE(f.score->text(), QStringLiteral("1/12"));  // the answer typed so far counts
     QCOMPARE(f.tps->text(), QStringLiteral("04:00"));
     // Typing after the countdown: the series is closed.
@@ -508,15 +507,15 @@ void TestForm1::heuresAuDelaDeNeuf()
 {
     Form1& f = demarrer(baseDe(7));
     f.partie.tempstotal = 3598;
-    tick(f.Timer2);
+    tick(f.minuterieTotal);
     QCOMPARE(f.tempstot->text(), QStringLiteral("0:59:59"));
-    tick(f.Timer2);
+    tick(f.minuterieTotal);
     QCOMPARE(f.tempstot->text(), QStringLiteral("1:00:00"));
     f.partie.tempstotal = 35999;
-    tick(f.Timer2);
+    tick(f.minuterieTotal);
     QCOMPARE(f.tempstot->text(), QStringLiteral("10:00:00"));
     f.partie.tempsmot = std::numeric_limits<qint32>::max();
-    tick(f.Timer3);
+    tick(f.minuterieMot);
     QCOMPARE(f.partie.tempsmot, std::numeric_limits<qint32>::max());
 }
 
@@ -524,18 +523,18 @@ void TestForm1::verdictsDeTemps()
 {
     Form1& f = demarrer({"AEINRST;RIANTES", "AABEL;ABELA", "EIMNORS;MOINERS", "ACEHINS;CHAINES"});
     // Success criterion: the stopwatch never starts.
-    QVERIFY(!f.Timer3->isActive());
-    f.Command4->click();
+    QVERIFY(!f.minuterieMot->isActive());
+    f.boutonCritere->click();
     QCOMPARE(f.seuiltxt->text(), QStringLiteral("5"));
     f.solution[1]->setFocus();
-    QVERIFY(f.Timer3->isActive());
+    QVERIFY(f.minuterieMot->isActive());
     frappe(*f.partie.solutionsDeLigne(1));
-    tick(f.Timer3, 4);
+    tick(f.minuterieMot, 4);
     touche(Qt::Key_Return);
     QCOMPARE(f.voyant->text(), QStringLiteral("OK"));
     QCOMPARE(f.partie.rapide[1], 1);
     frappe(*f.partie.solutionsDeLigne(2));
-    tick(f.Timer3, 5);
+    tick(f.minuterieMot, 5);
     touche(Qt::Key_Return);
     QCOMPARE(f.voyant->text(), QStringLiteral("NON"));
     QCOMPARE(f.partie.rapide[2], 0);
@@ -561,7 +560,7 @@ void TestForm1::verdictsDeTemps()
     f.solution[2]->setFocus();
     QCOMPARE(ctl::couleurFond(f.solution[3]), c);
     QCOMPARE(f.voyant->text(), QStringLiteral("NON"));
-    QVERIFY(!f.Timer3->isActive());
+    QVERIFY(!f.minuterieMot->isActive());
 }
 
 void TestForm1::policeTuilesEtAffichageDuTemps()
@@ -569,37 +568,37 @@ void TestForm1::policeTuilesEtAffichageDuTemps()
     Form1& f = app::form1();
     const QStringList polices{"Arial", "Verdana", "Times New Roman", "Lucida Sans", "Georgia"};
     for (int i = 0; i < 5; ++i) {
-        f.Command3->click();
+        f.boutonPolice->click();
         QCOMPARE(f.solution[4]->font().family(), polices[i]);
         QCOMPARE(f.tirage[4]->font().family(), polices[i]);
         QCOMPARE(f.police->text(), QString::number(i == 4 ? 1 : i + 2));
     }
     demarrer({"AEINRST;RIANTES"});
-    QCOMPARE(f.Command1[2]->text(), QStringLiteral("I"));
-    const int g2 = f.Command1[2]->x();
-    const int g5 = f.Command1[5]->x();
-    f.Command1[2]->click();
-    f.Command1[5]->click();
-    QCOMPARE(f.Command1[2]->x(), g5);
-    QCOMPARE(f.Command1[5]->x(), g2);
+    QCOMPARE(f.tuiles[2]->text(), QStringLiteral("I"));
+    const int g2 = f.tuiles[2]->x();
+    const int g5 = f.tuiles[5]->x();
+    f.tuiles[2]->click();
+    f.tuiles[5]->click();
+    QCOMPARE(f.tuiles[2]->x(), g5);
+    QCOMPARE(f.tuiles[5]->x(), g2);
     QCOMPARE(f.lettre, -1);
     // A tile without a letter as the second choice swaps nothing but clears the choice.
-    f.Command1[0]->click();
-    f.Command1[8]->click();
-    QCOMPARE(f.Command1[8]->x(), ctl::twips(6480 + 840 * 8));
+    f.tuiles[0]->click();
+    f.tuiles[8]->click();
+    QCOMPARE(f.tuiles[8]->x(), ctl::twips(6480 + 840 * 8));
     QCOMPARE(f.lettre, -1);
     // Entering the row again lines the tiles up in rack order.
     f.solution[1]->setFocus();
     f.solution[0]->setFocus();
-    QCOMPARE(f.Command1[2]->x(), g2);
-    f.Check1->click();
+    QCOMPARE(f.tuiles[2]->x(), g2);
+    f.caseTemps->click();
     QVERIFY(f.temps->isHidden());
     QVERIFY(f.tempstot->isHidden());
-    QVERIFY(f.Label1->isHidden());
-    QVERIFY(f.Label2->isHidden());
-    QVERIFY(!f.Label3->isHidden());
-    QVERIFY(f.Timer1->isActive());
-    f.Check1->click();
+    QVERIFY(f.etiquetteSerie->isHidden());
+    QVERIFY(f.etiquetteTotal->isHidden());
+    QVERIFY(!f.etiquetteTemps->isHidden());
+    QVERIFY(f.minuterieSerie->isActive());
+    f.caseTemps->click();
     QVERIFY(!f.temps->isHidden());
 }
 
@@ -612,7 +611,7 @@ void TestForm1::donneesManquantes()
     QCOMPARE(messages.size(), 1);
     QVERIFY(messages[0].contains(QStringLiteral("inv_28x28.bmp")));
     f.show();
-    f.commencer(app::menu().preparerLancement(QStringLiteral("listes\\absente.txt")));
+    f.commencer(lancementDeTest(QStringLiteral("listes\\absente.txt")));
     QCOMPARE(messages.size(), 2);
     QVERIFY(messages[1].contains(QStringLiteral("inv.txt")));
     QVERIFY(messages[1].contains(QStringLiteral("absente.txt")));
@@ -623,7 +622,7 @@ void TestForm1::donneesManquantes()
     QVERIFY(!f.restart->isEnabled());
     // A base with lines lacking ';' keeps its valid lines and says how many were skipped.
     f.quitter_Click();
-    app::dialog2().Check1->setChecked(true);
+    app::reglages().choisirSon(true);
     demarrer({"ABC;CAB", "", "sans point-virgule", "DEF;FED"});
     QCOMPARE(f.partie.nbrestants, 2);
     QVERIFY(messages.last().contains(QStringLiteral("2 ligne(s)")));
@@ -657,7 +656,7 @@ void TestForm1::sonDeFin()
     le32(donnees);
     wav += QByteArray(int(donnees), '\0');
     inst->ecrire(QStringLiteral("APP05.WAV"), wav);
-    app::dialog2().Check1->setChecked(true);
+    app::reglages().choisirSon(true);
     Form1& f = demarrer({"ABC;CAB"});
     frappe(QStringLiteral("CAB"));
     QElapsedTimer chrono;
@@ -670,17 +669,6 @@ void TestForm1::sonDeFin()
     QCOMPARE(f.nbftot->text(), QStringLiteral("0 - 100 %"));
     f.quitter->click();
     QVERIFY(app::menu().isVisible());
-}
-
-void TestForm1::capture()
-{
-    Form1& f = demarrer(base7());
-    frappe(QStringLiteral("rian"));
-    touche(Qt::Key_Down);
-    frappe(QStringLiteral("ab"));
-    tick(f.Timer1, 17);
-    tick(f.Timer2, 17);
-    sauver(&f, QStringLiteral("serie.png"));
 }
 
 void TestForm1::correction()
@@ -713,11 +701,11 @@ void TestForm1::correction()
     QCOMPARE(f.tirage[0]->text(), QStringLiteral("AEINRST"));
     QCOMPARE(ctl::couleurFond(f.tirage[0]), 0xFFFF80u);
     // Markers and notes.
-    QVERIFY(f.Image6[0]->isVisibleTo(&f));
-    QVERIFY(f.Image2[6]->isVisibleTo(&f));
-    QVERIFY(f.Image6[6]->isVisibleTo(&f));
-    QVERIFY(f.Image3[3]->isVisibleTo(&f));
-    QVERIFY(!f.Image3[0]->isVisibleTo(&f));
+    QVERIFY(f.reperesTransitif[0]->isVisibleTo(&f));
+    QVERIFY(f.reperesParticipe[6]->isVisibleTo(&f));
+    QVERIFY(f.reperesTransitif[6]->isVisibleTo(&f));
+    QVERIFY(f.reperesInvariable[3]->isVisibleTo(&f));
+    QVERIFY(!f.reperesInvariable[0]->isVisibleTo(&f));
     QCOMPARE(f.solution[0]->toolTip(), QStringLiteral("Qui rient"));
     QVERIFY(!f.solution[0]->hasFrame());
     QVERIFY(f.InfoSourisText->isVisible());
@@ -736,7 +724,7 @@ void TestForm1::correction()
     QVERIFY(f.solution[0]->hasFrame());
     QVERIFY(f.InfoSourisText->isHidden());
     QVERIFY(f.score->isHidden());
-    QVERIFY(f.Image6[0]->isHidden());
+    QVERIFY(f.reperesTransitif[0]->isHidden());
     QCOMPARE(f.solution[0]->toolTip(), QString());
 }
 
@@ -782,7 +770,7 @@ void TestForm1::eliminationAuSeuil2()
 void TestForm1::dureeDeLaSerie()
 {
     Form1& f = demarrer(baseDe(40));
-    tick(f.Timer1, 155);
+    tick(f.minuterieSerie, 155);
     QCOMPARE(f.temps->text(), QStringLiteral("1:25"));
     touche(Qt::Key_F12);
     QCOMPARE(f.tps->text(), QStringLiteral("02:35"));
@@ -808,7 +796,7 @@ void TestForm1::notesDesRallonges()
 void TestForm1::finDeBaseAvecScore()
 {
     Form1& f = demarrer(baseDe(30), QStringLiteral("T"), QString(), QStringLiteral("TEST de 30"));
-    app::menu().Label9->setText(QStringLiteral("50%"));
+    app::menu().scoreTest->setText(QStringLiteral("50%"));
     for (int j = 1; j < 30; ++j)
         f.solution[j]->setText(*f.partie.solutionsDeLigne(j));
     touche(Qt::Key_F12);
@@ -818,18 +806,18 @@ void TestForm1::finDeBaseAvecScore()
     touche(Qt::Key_F12);
     QCOMPARE(f.pourc, 96.7);
     QCOMPARE(f.nbftot->text(), QStringLiteral("1 - 96,7 %"));
-    QCOMPARE(app::menu().Label2->text(), QStringLiteral("Votre score sur la dernière base terminée : \r\n96,7%"));
-    QCOMPARE(app::menu().Label9->text(), QStringLiteral("96,7%"));
-    QCOMPARE(ctl::versBGR(app::menu().Label9->palette().color(QPalette::WindowText)), 0xC000u);
+    QCOMPARE(app::menu().ligneAide->text(), QStringLiteral("Votre score sur la dernière base terminée : \r\n96,7%"));
+    QCOMPARE(app::menu().scoreTest->text(), QStringLiteral("96,7%"));
+    QCOMPARE(ctl::versBGR(app::menu().scoreTest->palette().color(QPalette::WindowText)), 0xC000u);
     QStringList tuiles;
-    for (auto* t : f.Command1)
+    for (auto* t : f.tuiles)
         tuiles.append(t->text());
     QCOMPARE(tuiles.join(QString()), QStringLiteral("BRAVO!"));
-    QCOMPARE(ctl::couleurFond(f.Command1[0]), 0x8080FFu);
+    QCOMPARE(ctl::couleurFond(f.tuiles[0]), 0x8080FFu);
     QCOMPARE(ctl::couleurFond(f.tempstot), 0x80FF80u);
     QCOMPARE(f.motsleft->text(), QStringLiteral("0"));
     QVERIFY(!f.restart->isEnabled());
-    QVERIFY(!f.Timer2->isActive());
+    QVERIFY(!f.minuterieTotal->isActive());
     touche(Qt::Key_F8);
     QVERIFY(!f.corriger->isEnabled());
     sauver(&f, QStringLiteral("fin.png"));
@@ -837,15 +825,15 @@ void TestForm1::finDeBaseAvecScore()
 
 void TestForm1::baseVideSansScore()
 {
-    app::menu().Label2->setText(QStringLiteral("avant"));
+    app::menu().ligneAide->setText(QStringLiteral("avant"));
     Form1& f = demarrer({}, QStringLiteral("T"), QString(), QStringLiteral("TEST vide"));
-    f.Command4->click();  // time criterion: the last row does not exist
+    f.boutonCritere->click();  // time criterion: the last row does not exist
     touche(Qt::Key_F12);
     QCOMPARE(f.score->text(), QStringLiteral("0/0"));
     QCOMPARE(f.nbftot->text(), QStringLiteral("0"));
-    QCOMPARE(app::menu().Label2->text(), QStringLiteral("avant"));
+    QCOMPARE(app::menu().ligneAide->text(), QStringLiteral("avant"));
     QVERIFY(!f.restart->isEnabled());
-    QCOMPARE(f.Command1[0]->text(), QStringLiteral("B"));
+    QCOMPARE(f.tuiles[0]->text(), QStringLiteral("B"));
 }
 
 void TestForm1::baseEntiereJouee()
@@ -862,7 +850,7 @@ void TestForm1::baseEntiereJouee()
             const QString s = *f.partie.solutionsDeLigne(j);
             f.solution[j]->setText(j % 4 == 0 && series == 0 ? QString() : s);
         }
-        tick(f.Timer1, 240);
+        tick(f.minuterieSerie, 240);
         ++series;
         QVERIFY(series < 20);
     }
@@ -897,25 +885,25 @@ void TestForm1::validerEtBoiteCentrale()
     QCOMPARE(f.lignecourante, 1);
     // Entering an answer box while the series is open gives Enter back to the next-row button.
     f.solution[3]->setFocus();
-    QCOMPARE(f.boutonParDefaut(), f.Command2);
+    QCOMPARE(f.boutonParDefaut(), f.boutonSuivant);
 }
 
 void TestForm1::quitterPendantUnePause()
 {
     Form1& f = demarrer(baseDe(40));
-    tick(f.Timer2, 30);
-    f.Command5->click();
+    tick(f.minuterieTotal, 30);
+    f.boutonPause->click();
     f.quitter->click();
     QVERIFY(f.isHidden());
     QVERIFY(app::menu().isVisible());
-    QVERIFY(!f.Timer1->isActive() && !f.Timer2->isActive() && !f.Timer3->isActive());
+    QVERIFY(!f.minuterieSerie->isActive() && !f.minuterieTotal->isActive() && !f.minuterieMot->isActive());
     QCOMPARE(f.nbseries->text(), QStringLiteral("0 série déjà réalisée."));
-    QCOMPARE(f.Command5->text(), QStringLiteral("Reprendre"));
+    QCOMPARE(f.boutonPause->text(), QStringLiteral("Reprendre"));
     demarrer(baseDe(5));
-    QCOMPARE(f.Command5->text(), QStringLiteral("Pause"));
+    QCOMPARE(f.boutonPause->text(), QStringLiteral("Pause"));
     QCOMPARE(f.partie.tempstotal, 0);
     QCOMPARE(f.partie.nbrates, 0);
-    tick(f.Timer2);
+    tick(f.minuterieTotal);
     QCOMPARE(f.tempstot->text(), QStringLiteral("0:00:01"));
 }
 
@@ -930,34 +918,34 @@ void TestForm1::fermetureParLaCase()
     QVERIFY(f.isHidden());
     QCOMPARE(f.nbseries->text(), QStringLiteral("0 série déjà réalisée."));
     QVERIFY(app::menu().isVisible());
-    QVERIFY(!f.Timer2->isActive());
+    QVERIFY(!f.minuterieTotal->isActive());
 }
 
 void TestForm1::changementDeCritere()
 {
     Form1& f = demarrer(baseDe(5));
     const int s0 = ctl::gaucheTwips(f.seuiltxt);
-    const int l0 = ctl::gaucheTwips(f.Label6);
+    const int l0 = ctl::gaucheTwips(f.etiquetteCritere);
     f.seuiltxt->setText(QStringLiteral("3"));
-    f.Command4->click();
-    QCOMPARE(f.Label5->text(), QStringLiteral("Eliminer un mot trouvé en moins de"));
-    QCOMPARE(f.Label6->text(), QStringLiteral("secondes."));
+    f.boutonCritere->click();
+    QCOMPARE(f.etiquetteEliminer->text(), QStringLiteral("Eliminer un mot trouvé en moins de"));
+    QCOMPARE(f.etiquetteCritere->text(), QStringLiteral("secondes."));
     QCOMPARE(f.seuiltxt->text(), QStringLiteral("5"));
     QCOMPARE(ctl::gaucheTwips(f.seuiltxt), s0 + 1095);  // 1100 twips rounded to whole pixels
-    QCOMPARE(ctl::gaucheTwips(f.Label6), l0 + 1095);
+    QCOMPARE(ctl::gaucheTwips(f.etiquetteCritere), l0 + 1095);
     QVERIFY(f.voyant->isVisible());
-    f.Command4->click();
-    QCOMPARE(f.Label5->text(), QStringLiteral("Eliminer un mot après"));
-    QCOMPARE(f.Label6->text(), QStringLiteral("réussites."));
+    f.boutonCritere->click();
+    QCOMPARE(f.etiquetteEliminer->text(), QStringLiteral("Eliminer un mot après"));
+    QCOMPARE(f.etiquetteCritere->text(), QStringLiteral("réussites."));
     QCOMPARE(f.seuiltxt->text(), QStringLiteral("1"));
-    QCOMPARE(ctl::gaucheTwips(f.seuiltxt), ctl::gaucheTwips(f.Label5) + ctl::largeurTwips(f.Label5) + 120 / 15 * 15);
-    QCOMPARE(ctl::gaucheTwips(f.Label6), ctl::gaucheTwips(f.seuiltxt) + 345);
+    QCOMPARE(ctl::gaucheTwips(f.seuiltxt), ctl::gaucheTwips(f.etiquetteEliminer) + ctl::largeurTwips(f.etiquetteEliminer) + 120 / 15 * 15);
+    QCOMPARE(ctl::gaucheTwips(f.etiquetteCritere), ctl::gaucheTwips(f.seuiltxt) + 345);
     QVERIFY(f.voyant->isHidden());
     // The criterion carries over to the next run.
-    f.Command4->click();
+    f.boutonCritere->click();
     f.quitter_Click();
     demarrer(baseDe(5));
-    QCOMPARE(f.Label6->text(), QStringLiteral("secondes."));
+    QCOMPARE(f.etiquetteCritere->text(), QStringLiteral("secondes."));
 }
 
 void TestForm1::modeCompact()
@@ -965,30 +953,30 @@ void TestForm1::modeCompact()
     Form1& f = demarrer(base7());
     frappe(QStringLiteral("RIA"));
     const QSize avant = f.size();
-    f.Command6->click();
+    f.boutonCompact->click();
     QVERIFY(f.modecompact);
-    QVERIFY(f.Command6->isHidden());
+    QVERIFY(f.boutonCompact->isHidden());
     QCOMPARE(ctl::gaucheTwips(f.tirage[10]), 6570);
     QCOMPARE(ctl::gaucheTwips(f.solution[10]), 9570);
     QCOMPARE(ctl::hautTwips(f.tirage[14]), 840 + 720 * 4);
     QCOMPARE(ctl::gaucheTwips(f.tirage[0]), 120);
     QCOMPARE(ctl::gaucheTwips(f.corriger), 14880);
     QCOMPARE(ctl::gaucheTwips(f.recherche), 7110);
-    QCOMPARE(ctl::gaucheTwips(f.Command1[0]), 5550);
+    QCOMPARE(ctl::gaucheTwips(f.tuiles[0]), 5550);
     QCOMPARE(f.gauchetuiles, 5550);
-    QCOMPARE(ctl::gaucheTwips(f.Image2[3]), ctl::gaucheTwips(f.solution[3]) + ctl::largeurTwips(f.solution[3]));
+    QCOMPARE(ctl::gaucheTwips(f.reperesParticipe[3]), ctl::gaucheTwips(f.solution[3]) + ctl::largeurTwips(f.solution[3]));
     QCOMPARE(f.size(), avant - QSize(1700 / 15, 1100 / 15));
-    QVERIFY(f.Command4->isEnabled());
+    QVERIFY(f.boutonCritere->isEnabled());
     QCOMPARE(f.solution[0]->text(), QStringLiteral("RIA"));
     QCOMPARE(focus(), f.solution[0]);
     // Entering a row lines the tiles up from the new place.
     f.solution[1]->setFocus();
-    QCOMPARE(ctl::gaucheTwips(f.Command1[3]), 5550 + 3 * 840);
+    QCOMPARE(ctl::gaucheTwips(f.tuiles[3]), 5550 + 3 * 840);
     // The notes box replaces the central entry box after a correction.
     touche(Qt::Key_F12);
     QVERIFY(f.InfoSourisText->isVisible());
     QVERIFY(f.recherche->isHidden());
-    QCOMPARE(ctl::gaucheTwips(f.InfoSourisText), ctl::gaucheTwips(f.Label5));
+    QCOMPARE(ctl::gaucheTwips(f.InfoSourisText), ctl::gaucheTwips(f.etiquetteEliminer));
     touche(Qt::Key_F8);
     QVERIFY(f.recherche->isVisible());
     sauver(&f, QStringLiteral("compact.png"));
@@ -1000,7 +988,10 @@ void TestForm1::captures()
     frappe(QStringLiteral("RIANTES"));
     touche(Qt::Key_Return);
     frappe(QStringLiteral("RESTEL"));
-    tick(f.Timer1, 240);
+    tick(f.minuterieSerie, 17);
+    tick(f.minuterieTotal, 17);
+    sauver(&f, QStringLiteral("serie.png"));
+    tick(f.minuterieSerie, 223);
     sauver(&f, QStringLiteral("correction-minuterie.png"));
 }
 
@@ -1021,12 +1012,9 @@ void TestForm1::donneesLivrees()
     QFETCH(QString, titre);
     const QString ici = QDir::currentPath();
     QDir::setCurrent(QStringLiteral(LEXIDOR_RUNTIME_DIR));
-    app::menu().toue = QStringLiteral("T");
-    app::menu().typ = typ;
-    app::menu().nombase = titre;
     Form1& f = app::form1();
     f.show();
-    f.commencer(app::menu().preparerLancement(fichier));
+    f.commencer(lancementDeTest(fichier, titre, false, typ == QLatin1String("rallong")));
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
     QVERIFY(f.partie.nbrestants > 0);
     // Type the first letter of every rack that holds it, then correct.

@@ -40,51 +40,50 @@ public:
     entrainement::Partie partie;
     void setAleatoire(std::unique_ptr<entrainement::Aleatoire> a);
 
-    // Controls, under their designed names.
+    // Controls, named by their role; nommerControles() gives each its designed objectName.
     std::array<QLineEdit*, 30> tirage{};
     std::array<QLineEdit*, 30> solution{};
-    std::array<QPushButton*, 9> Command1{};
-    std::array<QLabel*, 30> Image2{};
-    std::array<QLabel*, 30> Image3{};
-    std::array<QLabel*, 30> Image6{};
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command6 = nullptr;
+    std::array<QPushButton*, 9> tuiles{};  // the rack's letters, swapped by two clicks
+    // Markers beside each answer, shown at correction.
+    std::array<QLabel*, 30> reperesParticipe{};
+    std::array<QLabel*, 30> reperesInvariable{};
+    std::array<QLabel*, 30> reperesTransitif{};
+    QPushButton* boutonSuivant = nullptr;  // the default button: Enter moves to the next answer
+    QPushButton* boutonPolice = nullptr;
+    QPushButton* boutonCritere = nullptr;
+    QPushButton* boutonPause = nullptr;  // reads "Reprendre" while the run is paused
+    QPushButton* boutonCompact = nullptr;
     QPushButton* restart = nullptr;
-    QPushButton* corriger = nullptr;
+    QPushButton* corriger = nullptr;  // enabled while the series is open
     QPushButton* valider = nullptr;
     QPushButton* quitter = nullptr;
-    QLineEdit* recherche = nullptr;
+    QLineEdit* recherche = nullptr;  // central entry box
     QLineEdit* seuiltxt = nullptr;
     QLineEdit* motsleft = nullptr;
     QLineEdit* temps = nullptr;
     QLineEdit* tempstot = nullptr;
-    QPlainTextEdit* InfoSourisText = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
+    QPlainTextEdit* InfoSourisText = nullptr;  // word notes after correction
+    QCheckBox* caseTemps = nullptr;  // shows or hides the two clocks
+    QLabel* etiquetteSerie = nullptr;
+    QLabel* etiquetteTotal = nullptr;
+    QLabel* etiquetteTemps = nullptr;
+    QLabel* etiquetteRestants = nullptr;
+    QLabel* etiquetteEliminer = nullptr;  // text before the elimination threshold
+    QLabel* etiquetteCritere = nullptr;  // unit after it: "réussites." or "secondes." tells the criterion
+    QLabel* titreBase = nullptr;
+    QLabel* etiquetteFautes = nullptr;
     QLabel* nbftot = nullptr;
     QLabel* nbseries = nullptr;
     QLabel* score = nullptr;
     QLabel* tps = nullptr;
     QLabel* police = nullptr;
     QLabel* voyant = nullptr;
-    QFrame* Line1[4] = {};
-    QFrame* Line2 = nullptr;
-    QFrame* Line3 = nullptr;
-    QFrame* Line4 = nullptr;
-    QFrame* Line5 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
-    QTimer* Timer3 = nullptr;
+    // Top, bottom, left and right sides of the frames around the series controls and the clocks.
+    std::array<QFrame*, 4> cadreSerie{};
+    std::array<QFrame*, 4> cadreTemps{};
+    QTimer* minuterieSerie = nullptr;  // countdown of the series
+    QTimer* minuterieTotal = nullptr;  // time of the whole run
+    QTimer* minuterieMot = nullptr;    // time spent on the current row
 
     qint16 numeropolice = 1;
     qint16 lignecourante = 0;
@@ -100,7 +99,7 @@ public:
     void extrairelettres(const QString& texte);
     void actualiserlettres(int r);
 
-    // Handlers, named after the control and the event. Key codes are the Windows ones.
+    // Event handlers. Key codes are the Windows ones.
     void solution_KeyPress(int r, int& code);
     void solution_KeyDown(int r, int& code);
     void solution_KeyUp(int r, int code);
@@ -111,20 +110,20 @@ public:
     void recherche_Change();
     void recherche_KeyPress(int& code);
     void Form_KeyDown(int& code);
-    void Command1_Click(int index);
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Check1_Click();
+    void choisirTuile(int index);
+    void allerLigneSuivante();
+    void changerPolice();
+    void changerCritere();
+    void basculerPause();
+    void passerModeCompact();
+    void montrerTemps();
     void corriger_Click();
     void restart_Click();
     void valider_Click();
     void quitter_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
+    void decompterSerie();
+    void compterTempsTotal();
+    void compterTempsMot();
 
 Q_SIGNALS:
     // The player left the run (button or close box); the menu comes back.
@@ -138,9 +137,11 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // A designed line from (x1, y1) to (x2, y2), in twips, one pixel thick.
-    static void tracer(QFrame* l, int x1, int y1, int x2, int y2);
+    // A frame of four one-pixel lines around the rectangle from (x1, y1) to (x2, y2), in twips.
+    static void tracerCadre(const std::array<QFrame*, 4>& cadre, int x1, int y1, int x2, int y2);
     void construire();
+    void nommerControles();
+    void nommerAccessibles();
     void Form_Load();
     void finserie(const entrainement::Correction& c);
     void definirParDefaut(QPushButton* b);

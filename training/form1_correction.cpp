@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/controles.h"
-#include "app/lexidor.h"
-#include "data/texte.h"
 #include "training/form1.h"
+
+#include "app/controles.h"
 #include "app/messages.h"
+#include "data/texte.h"
+#include "training/form1_couleurs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,11 +19,9 @@
 #include <QUrl>
 
 using namespace entrainement;
+using namespace entrainement::couleurs;
 
 namespace {
-
-constexpr quint32 vert = 0x80FF80;
-constexpr quint32 rouge = 0x8080FF;
 
 bool enTeteWave(const QString& chemin)
 {
@@ -39,8 +38,8 @@ void Form1::corrigerserie()
 {
     if (!serieOuverte())
         return;
-    Timer1->stop();
-    Timer3->stop();
+    minuterieSerie->stop();
+    minuterieMot->stop();
     ctl::colorerFond(temps, vert);
     restart->setEnabled(true);
     if (const QString* t = partie.tirageDeLigne(lignecourante))
@@ -56,10 +55,10 @@ void Form1::corrigerserie()
     QString texteNotes;
     for (int j = 0; j <= last; ++j) {
         const QString& S = *partie.solutionsDeLigne(j);
-        Image2[j]->setVisible(listevbi.contient(S));
-        Image6[j]->setVisible(listevbt.contient(S));
-        Image3[j]->setVisible(listeinv.contient(S));
-        const QStringList mots = motsPourNotes(crochet, Label7->text(), tirage[j]->text(), S);
+        reperesParticipe[j]->setVisible(listevbi.contient(S));
+        reperesTransitif[j]->setVisible(listevbt.contient(S));
+        reperesInvariable[j]->setVisible(listeinv.contient(S));
+        const QStringList mots = motsPourNotes(crochet, titreBase->text(), tirage[j]->text(), S);
         for (const QString& w : mots) {
             for (const QString& n : notes.notes(w)) {
                 tirage[j]->setToolTip(n);
@@ -91,7 +90,7 @@ void Form1::corrigerserie()
 
     corriger->setEnabled(false);
     for (QLineEdit* t : tirage)
-        ctl::colorerFond(t, 0xFFFF80);
+        ctl::colorerFond(t, tirageRepos);
     for (int j = 0; j <= last; ++j) {
         const LigneCorrigee& l = c.lignes[j];
         solution[j]->setText(l.solution);
@@ -127,7 +126,7 @@ void Form1::finserie(const Correction& c)
 {
     if (!c.finie)
         return;
-    Timer2->stop();
+    minuterieTotal->stop();
     ctl::colorerFond(tempstot, vert);
     if (partie.nbinitial != 0) {
         pourc = partie.pourc;
@@ -135,7 +134,7 @@ void Form1::finserie(const Correction& c)
         afficherTexte(nbftot, QStringLiteral("%1 - %2 %").arg(partie.nbrates).arg(P));
         Q_EMIT baseTerminee(pourc);
     }
-    for (QPushButton* t : Command1)
+    for (QPushButton* t : tuiles)
         ctl::colorerFond(t, rouge);
     motsleft->setText(QStringLiteral("0"));
     reserve.extrairelettres(QStringLiteral("BRAVO!"));
@@ -143,14 +142,14 @@ void Form1::finserie(const Correction& c)
     if (InfoSourisText->isVisible()) {
         if (modecompact)
             ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText),
-                        ctl::hautTwips(Command1[0]) + ctl::hauteurTwips(Command1[0]) + 10,
+                        ctl::hautTwips(tuiles[0]) + ctl::hauteurTwips(tuiles[0]) + 10,
                         ctl::largeurTwips(InfoSourisText), 550);
         else
             ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText), 9360, ctl::largeurTwips(InfoSourisText), 1695);
     }
     // Nothing is left to draw: the only way on is back to the menu, even while the sound plays.
     restart->setEnabled(false);
-    ctl::colorerFond(quitter, 0xFFC0C0);
+    ctl::colorerFond(quitter, mauve);
     QApplication::processEvents();
     if (lancement.son)
         jouerSon();

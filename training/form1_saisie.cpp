@@ -1,0 +1,275 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "training/form1.h"
+
+#include "app/controles.h"
+#include "training/form1_couleurs.h"
+#include "training/touches.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace entrainement;
+using namespace entrainement::couleurs;
+
+void Form1::extrairelettres(const QString& texte)
+{
+    reserve.extrairelettres(texte);
+}
+
+void Form1::actualiserlettres(int r)
+{
+    if (rallonge() || !serieOuverte())
+        return;
+    reserve.recalculer(solution[r]->text());
+    const QString t = tirage[r]->text();
+    if (!t.contains(QLatin1Char('-')) && !t.contains(QLatin1Char('+')) && !t.contains(QLatin1Char('(')))
+        tirage[r]->setText(reserve.libres());
+}
+
+void Form1::placertuiles()
+{
+    const QString& l = reserve.lettrestirage;
+    if (l.isEmpty() || l.size() > 9)
+        return;
+    const int haut = ctl::hautTwips(tuiles[0]);
+    for (int k = 0; k < 9; ++k) {
+        tuiles[k]->setText(k < l.size() ? QString(l[k]) : QString());
+        ctl::placer(tuiles[k], gauchetuiles + k * largeurtuile, haut);
+    }
+}
+
+void Form1::colorerLignes(int courante)
+{
+    for (int i = 0; i < 30; ++i) {
+        ctl::colorerFond(tirage[i], i == courante ? tirageCourant : tirageRepos);
+        ctl::colorerFond(solution[i], i == courante ? solutionCourante : solutionRepos);
+    }
+}
+
+void Form1::solution_GotFocus(int r)
+{
+    lignecourante = qint16(r);
+    if (serieOuverte()) {
+        definirParDefaut(boutonSuivant);
+        if (critere() == Critere::Temps) {
+            partie.tempsmot = 0;
+            minuterieMot->start();
+        }
+        colorerLignes(r);
+    }
+    extrairelettres(tirage[r]->text());
+    placertuiles();
+    if (serieOuverte())
+        actualiserlettres(r);
+}
+
+void Form1::solution_LostFocus(int r)
+{
+    minuterieMot->stop();
+    const bool ouverte = serieOuverte();
+    const QString* t = partie.tirageDeLigne(r);
+    if (!rallonge() && ouverte) {
+        if (t)
+            tirage[r]->setText(*t);
+        else if (!reserve.lettrestirage.isEmpty())
+            tirage[r]->setText(reserve.lettrestirage);
+    }
+    if (t && ouverte) {
+        if (critere() == Critere::Temps) {
+            const QString v = partie.jugerRapidite(r, solution[r]->text(), nombreEnTete(seuiltxt->text()));
+            if (!v.isEmpty())
+                afficherTexte(voyant, v);
+        }
+        ctl::colorerFond(tirage[r], tirageRepos);
+        ctl::colorerFond(solution[r], solutionRepos);
+    }
+}
+
+void Form1::solution_KeyPress(int r, int& code)
+{
+    ContexteTouche c;
+    c.serieOuverte = serieOuverte();
+    c.rallonge = rallonge();
+    c.enPause = enPause();
+    c.selectionTotale = solution[r]->selectedText().size() == solution[r]->text().size();
+    c.tirageBase = partie.tirageDeLigne(r);
+    const EffetTouche e = toucheSolution(code, c, reserve);
+    if (e.afficherLibres)
+        tirage[r]->setText(reserve.libres());
+    code = e.code;
+}
+
+void Form1::solution_KeyDown(int, int& code)
+{
+    if (code == vkBas)
+        allerLigneSuivante();
+    if (code == vkHaut)
+        solution[lignecourante == 0 ? 29 : lignecourante - 1]->setFocus(Qt::OtherFocusReason);
+    if (code == vkF12 && corriger->isEnabled())
+        corriger_Click();
+    if (code == vkF8 && restart->isEnabled())
+        restart_Click();
+    if (code == vkSuppr && !corriger->isEnabled())
+        code = 0;
+}
+
+void Form1::solution_KeyUp(int r, int code)
+{
+    if ((code == vkSuppr || code == vkBackspace) && corriger->isEnabled())
+        actualiserlettres(r);
+}
+
+void Form1::allerLigneSuivante()
+{
+    solution[lignecourante >= 29 ? 0 : lignecourante + 1]->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Form_KeyDown(int& code)
+{
+    if (code == vkF12 && corriger->isEnabled())
+        corriger_Click();
+    if (code == vkF8 && restart->isEnabled())
+        restart_Click();
+}
+
+void Form1::keyPressEvent(QKeyEvent* e)
+{
+    int code = codeVirtuel(e);
+    if (code == vkEntree) {
+        if (parDefaut && parDefaut->isEnabled() && parDefaut->isVisibleTo(this))
+            parDefaut->click();
+        return;
+    }
+    if (code == vkF12 || code == vkF8) {
+        Form_KeyDown(code);
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+bool Form1::eventFilter(QObject* o, QEvent* e)
+{
+    const int r = int(std::find(solution.begin(), solution.end(), o) - solution.begin());
+    const bool estSolution = r < 30;
+    const bool estRecherche = o == recherche;
+    if (!estSolution && !estRecherche)
+        return QWidget::eventFilter(o, e);
+    auto* edit = static_cast<QLineEdit*>(o);
+    switch (e->type()) {
+    case QEvent::KeyPress: {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (estSolution) {
+            int vk = codeVirtuel(k);
+            const int avant = vk;
+            solution_KeyDown(r, vk);
+            if (vk == 0 || avant == vkBas || avant == vkHaut || avant == vkF12 || avant == vkF8)
+                return true;
+        }
+        const int code = codeCaractere(k);
+        if (code < 0 || code == vkEntree)
+            return false;
+        int nouveau = code;
+        if (estSolution)
+            solution_KeyPress(r, nouveau);
+        else
+            recherche_KeyPress(nouveau);
+        if (nouveau == 0)
+            return true;
+        if (nouveau != code) {
+            if (!edit->isReadOnly())
+                edit->insert(texteDuCode(nouveau));
+            return true;
+        }
+        return false;
+    }
+    case QEvent::KeyRelease:
+        if (estSolution)
+            solution_KeyUp(r, codeVirtuel(static_cast<QKeyEvent*>(e)));
+        return false;
+    case QEvent::FocusIn: {
+        const auto raison = static_cast<QFocusEvent*>(e)->reason();
+        if (estRecherche) {
+            if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason)
+                recherche_GotFocus();
+            return false;
+        }
+        if ((raison == Qt::ActiveWindowFocusReason || raison == Qt::PopupFocusReason) && ligneEntree == r)
+            return false;
+        if (ligneEntree >= 0 && ligneEntree != r)
+            solution_LostFocus(ligneEntree);
+        ligneEntree = r;
+        solution_GotFocus(r);
+        return false;
+    }
+    case QEvent::FocusOut: {
+        const auto raison = static_cast<QFocusEvent*>(e)->reason();
+        if (estSolution && raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason
+            && ligneEntree == r) {
+            ligneEntree = -1;
+            solution_LostFocus(r);
+        }
+        return false;
+    }
+    case QEvent::MouseButtonRelease:
+        if (estRecherche)
+            recherche_Click();
+        return false;
+    default:
+        return false;
+    }
+}
+void Form1::choisirTuile(int index)
+{
+    ctl::colorerFond(tirage[lignecourante], tirageCourant);
+    ctl::colorerFond(solution[lignecourante], solutionCourante);
+    if (lettre == -1) {
+        lettre = qint16(index);
+        return;
+    }
+    if (!tuiles[lettre]->text().isEmpty() && !tuiles[index]->text().isEmpty()) {
+        const int g = ctl::gaucheTwips(tuiles[lettre]);
+        ctl::placer(tuiles[lettre], ctl::gaucheTwips(tuiles[index]), ctl::hautTwips(tuiles[lettre]));
+        ctl::placer(tuiles[index], g, ctl::hautTwips(tuiles[index]));
+    }
+    lettre = -1;
+}
+
+void Form1::recherche_GotFocus()
+{
+    definirParDefaut(valider);
+    colorerLignes(lignecourante);
+}
+
+void Form1::recherche_Click()
+{
+    definirParDefaut(valider);
+    ctl::colorerFond(solution[lignecourante], solutionCourante);
+}
+
+void Form1::recherche_Change()
+{
+    if (rallonge())
+        return;
+    const qsizetype limite = tirage[lignecourante]->text().size();
+    if (recherche->text().size() > limite)
+        recherche->setText(recherche->text().left(limite));
+}
+
+void Form1::recherche_KeyPress(int& code)
+{
+    code = toucheRecherche(code);
+}
+
+void Form1::valider_Click()
+{
+    solution[lignecourante]->setText(recherche->text());
+    recherche->clear();
+    solution[lignecourante]->setFocus(Qt::OtherFocusReason);
+    allerLigneSuivante();
+    recherche->setFocus(Qt::OtherFocusReason);
+}
