@@ -27,6 +27,11 @@ public:
     QLabel* ligneAide = nullptr;  // help line, also the score of the last finished base
     QLabel* scoreTest = nullptr;  // score of the last random test
     QPushButton* boutonTest = nullptr;
+    // The player's own progress, shown while it is kept: the review box with its count, and the
+    // history of scores.
+    QPushButton* boutonRevisions = nullptr;
+    QLabel* compteRevisions = nullptr;
+    QPushButton* boutonStatistiques = nullptr;
 
     // Counts the bases, reads the settings and applies them. Run once, before the window is first shown.
     void charger();
@@ -46,12 +51,16 @@ public:
     void ouvrirOptions() { Q_EMIT optionsDemandees(); }
     void ouvrirApropos() { Q_EMIT aproposDemande(); }
     void montrerMotsDisparus();
+    // Number of racks in the review box; the box cannot be launched while empty.
+    void afficherRevisions(qsizetype n);
     void quitter();
 
 Q_SIGNALS:
     void lancementDemande(const entrainement::Lancement& l);
     void optionsDemandees();
     void aproposDemande();
+    void revisionsDemandees();
+    void statistiquesDemandees();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
@@ -62,6 +71,7 @@ private:
     // Names for screen readers: the counts and the ambiguous short captions get their base.
     void nommerPourLecteur();
     void suivreReglages();
+    void construireProgression();
 
     options::Reglages& reglages;
     QHash<const QObject*, const menu::EntreeCatalogue*> entrees;

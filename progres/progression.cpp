@@ -185,9 +185,7 @@ void restaurer(const Progression& p, entrainement::Partie& partie)
     partie.reussites.append(0);
     partie.nbrestants = p.nbrestants;
     partie.nbinitial = p.nbinitial;
-    partie.nbrates = p.nbrates;
-    partie.motsrates = p.motsrates;
-    partie.nbmotsrates = qint32(p.motsrates.size());
+    partie.retablirRates(p.motsrates);
     partie.compteurseries = p.compteurseries;
     partie.tempstotal = p.tempstotal;
     partie.indexserie.fill(-1);

@@ -17,6 +17,12 @@ bool Revisions::contient(const QString& tirage, const QString& solutions) const
     return index.contains(cle(tirage, solutions));
 }
 
+const EntreeRevision* Revisions::origine(const QString& tirage, const QString& solutions) const
+{
+    const auto it = index.constFind(cle(tirage, solutions));
+    return it == index.cend() ? nullptr : &liste[*it];
+}
+
 void Revisions::indexer()
 {
     index.clear();

@@ -43,6 +43,8 @@ public:
     const QList<EntreeRevision>& entrees() const { return liste; }
     qsizetype taille() const { return liste.size(); }
     bool contient(const QString& tirage, const QString& solutions) const;
+    // The rack as the box holds it, or nullptr.
+    const EntreeRevision* origine(const QString& tirage, const QString& solutions) const;
 
     // Applies one corrected series; true when the box changed (and should be saved).
     bool noter(const QList<Resultat>& serie, bool rallonge, const QString& titre, QDate jour);

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "progres/revisions.h"
+
 #include <QString>
+
+#include <memory>
 
 namespace entrainement {
 
@@ -18,6 +22,9 @@ struct Lancement {
     quint32 fond = 0xC0E0FF;  // background colour, 0x00BBGGRR
     QString dossierListes = QStringLiteral("listes");  // the three side lists
     QString fichierNotes = QStringLiteral("infosouris-ods8.txt");
+    // The player's review box, played in place of a base file: each rack keeps the kind of base it
+    // came from, so that hook racks are typed and corrected as hooks.
+    std::shared_ptr<const progres::Revisions> revisions;
 };
 
 }  // namespace entrainement
