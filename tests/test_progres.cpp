@@ -6,8 +6,17 @@
 #include "progres/suivi.h"
 #include "support/fenetres.h"
 #include "support/installation.h"
+#include "app/lexidor.h"
+#include "app/messages.h"
+#include "menu/menuods8.h"
+#include "options/dialog2.h"
+#include "training/form1.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -85,6 +94,8 @@ private Q_SLOTS:
     void historique();
     void rienEcritQuandInactif();
     void fenetreStatistiques();
+    void repriseDansLesFenetres_data();
+    void repriseDansLesFenetres();
 };
 
 void TestProgres::repriseAllerRetour()
@@ -396,6 +407,87 @@ void TestProgres::fenetreStatistiques()
         f.show();
         f.grab().save(qEnvironmentVariable("LEXIDOR_CAPTURES") + QStringLiteral("/statistiques.png"));
     }
+}
+
+void TestProgres::repriseDansLesFenetres_data()
+{
+    QTest::addColumn<bool>("memoriser");
+    QTest::addRow("progression mémorisée") << true;
+    QTest::addRow("option décochée: le programme tel qu'il était") << false;
+}
+
+// Leave a base mid-way, end the program, start it again, launch the base and press "Reprendre".
+void TestProgres::repriseDansLesFenetres()
+{
+    QFETCH(bool, memoriser);
+    InstallationTest inst;
+    QStringList lignes;
+    for (const auto& l : baseDe(95))
+        lignes << l.tirage + QLatin1Char(';') + l.solutions;
+    inst.ecrireLignes(QStringLiteral("listes/base.txt"), lignes);
+    if (!memoriser)
+        inst.ecrire(QStringLiteral("settings.dat"), "95\r\n80\r\n5\r\n5\r\n1\r\nPar d\xE9" "faut\r\nmemoriser=0\r\n");
+    QStringList messages;
+    // The folder holds no word data: only messages about the player's files matter here.
+    app::observerMessages([&](const QString& m, app::Icone) {
+        if (m.contains(QLatin1String("progression")) || m.contains(QLatin1String("révisions")))
+            messages << m;
+    });
+    const QString captures = qEnvironmentVariable("LEXIDOR_CAPTURES");
+
+    auto* f = static_cast<Form1*>(ouvrirFenetre(QStringLiteral("Form1"), QStringLiteral("7 LETTRES")));
+    QVERIFY(f->boutonReprendre->isHidden());
+    for (int j = 1; j < 30; ++j)
+        f->solution[j]->setText(*f->partie.solutionsDeLigne(j));
+    f->corriger_Click();
+    const QStringList restants = f->partie.tiragesbase.mid(0, f->partie.nbrestants);
+    QCOMPARE(restants.size(), 66);
+    f->quitter_Click();
+    app::reinitialiser();
+
+    MenuODS8& m = app::menu();
+    QCOMPARE(m.boutonRevisions->isVisible(), false);
+    QCOMPARE(m.boutonRevisions->isHidden(), !memoriser);
+    QCOMPARE(m.boutonStatistiques->isHidden(), !memoriser);
+    QCOMPARE(m.compteRevisions->text(), memoriser ? QStringLiteral("1") : QStringLiteral("0"));
+    f = static_cast<Form1*>(ouvrirFenetre(QStringLiteral("Form1"), QStringLiteral("7 LETTRES")));
+    QCOMPARE(f->boutonReprendre->isVisible(), memoriser);
+    QCOMPARE(f->partie.nbrestants, 95);
+    if (!memoriser) {
+        f->quitter_Click();
+        QVERIFY(!QFileInfo::exists(inst.chemin(dossierProgression)));
+        QCOMPARE(inst.lire(QStringLiteral("settings.dat")).count('\n'), 7);
+        app::reinitialiser();
+        QVERIFY(messages.isEmpty());
+        return;
+    }
+    QCOMPARE(f->boutonReprendre->text(), QStringLiteral("Reprendre (66 tirages restants)"));
+    if (!captures.isEmpty())
+        f->grab().save(captures + QStringLiteral("/entrainement-reprendre.png"));
+    f->boutonReprendre->click();
+    QVERIFY(f->boutonReprendre->isHidden());
+    QCOMPARE(f->partie.tiragesbase.mid(0, f->partie.nbrestants), restants);
+    QCOMPARE(f->motsleft->text(), QStringLiteral("66"));
+    QCOMPARE(f->nbftot->text(), QStringLiteral("1"));
+    QCOMPARE(f->nbseries->text(), QStringLiteral("1 série(s) déjà réalisée(s)."));
+    QVERIFY(f->partie.dejarate(QStringLiteral("T0;S0;X")));
+    f->quitter_Click();
+
+    // The rack missed plays in the review box, from the menu.
+    QVERIFY(m.boutonRevisions->isEnabled());
+    m.boutonRevisions->click();
+    QCOMPARE(f->titreBase->text(), QStringLiteral("TIRAGES A REVOIR"));
+    QCOMPARE(f->partie.nbinitial, 1);
+    QCOMPARE(*f->partie.tirageDeLigne(0), QStringLiteral("T0"));
+    f->quitter_Click();
+    if (!captures.isEmpty()) {
+        m.afficherScore(87.5);
+        m.grab().save(captures + QStringLiteral("/menu.png"));
+        m.ouvrirOptions();
+        app::dialog2().grab().save(captures + QStringLiteral("/options.png"));
+    }
+    app::reinitialiser();
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
 }
 
 int main(int argc, char* argv[])

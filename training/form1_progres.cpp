@@ -11,16 +11,17 @@ using namespace entrainement;
 
 void Form1::construireReprise()
 {
-    // Below "Nouvelle série(F8)", where the designed window leaves room: no designed control moves.
+    // Top left, before the base's title, where the designed window leaves room: no designed control
+    // moves and the word notes shown after a correction do not cover them.
     const QFont f = ctl::police(QStringLiteral("Arial"), 9.75, true);
     boutonReprendre = new QPushButton(this);
     ctl::nommer(boutonReprendre, QStringLiteral("reprendre"));
     boutonReprendre->setFont(f);
-    ctl::placer(boutonReprendre, 435, 9075, 2895, 360);
+    ctl::placer(boutonReprendre, 480, 120, 3720, 450);
     boutonRecommencer = new QPushButton(QStringLiteral("Recommencer la base"), this);
     ctl::nommer(boutonRecommencer, QStringLiteral("recommencer"));
     boutonRecommencer->setFont(ctl::police(QStringLiteral("Arial"), 9.75));
-    ctl::placer(boutonRecommencer, 435, 9465, 2895, 330);
+    ctl::placer(boutonRecommencer, 4320, 120, 2760, 450);
     boutonReprendre->setFocusPolicy(Qt::TabFocus);
     boutonRecommencer->setFocusPolicy(Qt::TabFocus);
     boutonReprendre->hide();
