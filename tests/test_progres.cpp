@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/parametres.h"
 #include "progres/courbe.h"
 #include "progres/depot.h"
 #include "progres/fichiers.h"
@@ -94,6 +95,8 @@ private Q_SLOTS:
     void historique();
     void rienEcritQuandInactif();
     void fenetreStatistiques();
+    void reglageMemoriser_data();
+    void reglageMemoriser();
     void repriseDansLesFenetres_data();
     void repriseDansLesFenetres();
 };
@@ -407,6 +410,38 @@ void TestProgres::fenetreStatistiques()
         f.show();
         f.grab().save(qEnvironmentVariable("LEXIDOR_CAPTURES") + QStringLiteral("/statistiques.png"));
     }
+}
+
+void TestProgres::reglageMemoriser_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<bool>("memoriser");
+    QTest::addColumn<QString>("couleur");
+    QTest::addRow("les six lignes d'avant") << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nVert\r\n") << true << "Vert";
+    QTest::addRow("décoché") << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nVert\r\nmemoriser=0\r\n") << false << "Vert";
+    QTest::addRow("après une couleur à virgule")
+        << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nVert,clair\r\nmemoriser=0\r\n") << false << "Vert";
+    QTest::addRow("à la place de la couleur") << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nmemoriser=0\r\n") << true
+                                              << "memoriser=0";
+    QTest::addRow("valeur inconnue") << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nVert\r\nmemoriser=non\r\n") << true
+                                     << "Vert";
+}
+
+// The choice lives after the designed lines, which keep their meaning for older versions; it takes
+// a line only when it differs from the default.
+void TestProgres::reglageMemoriser()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(bool, memoriser);
+    QFETCH(QString, couleur);
+    const data::LectureParametres lu = data::analyserParametres(octets);
+    QCOMPARE(lu.valeurs.memoriser, memoriser);
+    QCOMPARE(lu.valeurs.couleur, couleur);
+    QCOMPARE(lu.avertissements, QStringList());
+    InstallationTest inst;
+    QCOMPARE(data::ecrireParametres(lu.valeurs), QString());
+    QCOMPARE(data::lireParametres().valeurs.memoriser, memoriser);
+    QCOMPARE(inst.lire(QStringLiteral("settings.dat")).count('\n'), memoriser ? 6 : 7);
 }
 
 void TestProgres::repriseDansLesFenetres_data()
