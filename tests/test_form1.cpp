@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/controles.h"
 #include "app/lexidor.h"
+#include "progres/depot.h"
 #include "menu/menuods8.h"
 #include "options/reglages.h"
 #include "support/fenetres.h"
@@ -1014,6 +1015,8 @@ void TestForm1::donneesLivrees()
     QFETCH(QString, titre);
     const QString ici = QDir::currentPath();
     QDir::setCurrent(QStringLiteral(LEXIDOR_RUNTIME_DIR));
+    // The shipped folder is the source tree's: the run leaves nothing of the player's there.
+    app::progression().activer(false);
     Form1& f = app::form1();
     f.show();
     f.commencer(lancementDeTest(fichier, titre, false, typ == QLatin1String("rallong")));
