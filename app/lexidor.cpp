@@ -3,9 +3,12 @@
 
 #include "about/apropos.h"
 #include "menu/dialoglistes.h"
+#include "app/messages.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
 #include "options/reglages.h"
+#include "progres/depot.h"
+#include "progres/statistiques.h"
 #include "training/form1.h"
 
 #include <QApplication>
@@ -21,6 +24,8 @@ QPointer<Form1> leForm1;
 QPointer<Dialog2> leDialog2;
 QPointer<Apropos> lApropos;
 QPointer<DialogListes> leDialogListes;
+QPointer<progres::Depot> leDepot;
+QPointer<progres::Statistiques> lesStatistiques;
 
 // The run the menu asks for: the training window is created (its set-up runs) before the menu hides.
 void lancer(const entrainement::Lancement& l)
@@ -34,7 +39,54 @@ void lancer(const entrainement::Lancement& l)
     form.commencer(l);
 }
 
+// The review box, played like a base.
+void lancerRevisions()
+{
+    const options::Reglages& r = reglages();
+    entrainement::Lancement l;
+    l.fichier = QStringLiteral("progression\\revisions.txt");
+    l.titre = QStringLiteral("TIRAGES A REVOIR");
+    l.revisions = std::make_shared<const progres::Revisions>(progression().revisions());
+    l.tempsparmot = r.tempsparmot();
+    l.son = r.son();
+    l.fond = r.fond();
+    if (l.revisions->taille() == 0)
+        return;
+    menu().retenirLancement(l);
+    lancer(l);
+}
+
+void ouvrirStatistiques()
+{
+    progres::Statistiques& s = statistiques();
+    s.afficher(progression().historique());
+    s.show();
+    s.raise();
+    s.activateWindow();
+}
+
 }  // namespace
+
+progres::Depot& progression()
+{
+    if (!leDepot) {
+        leDepot = new progres::Depot;
+        // Follows the stored choice: nothing is written while it is off.
+        const auto suivre = [] { leDepot->activer(reglages().valeurs().memoriser); };
+        suivre();
+        QObject::connect(&reglages(), &options::Reglages::modifies, leDepot, suivre);
+        QObject::connect(leDepot, &progres::Depot::probleme, leDepot,
+                         [](const QString& m) { signaler(m, Icone::Avertissement); });
+    }
+    return *leDepot;
+}
+
+progres::Statistiques& statistiques()
+{
+    if (!lesStatistiques)
+        lesStatistiques = new progres::Statistiques;
+    return *lesStatistiques;
+}
 
 options::Reglages& reglages()
 {
@@ -56,7 +108,13 @@ MenuODS8& menu()
             d.raise();
             d.activateWindow();
         });
+        QObject::connect(leMenu, &MenuODS8::revisionsDemandees, &lancerRevisions);
+        QObject::connect(leMenu, &MenuODS8::statistiquesDemandees, &ouvrirStatistiques);
+        progression();
         leMenu->charger();
+        QObject::connect(leDepot, &progres::Depot::revisionsChangees, leMenu, &MenuODS8::afficherRevisions);
+        if (leDepot->actif())
+            leMenu->afficherRevisions(leDepot->revisions().taille());
     }
     return *leMenu;
 }
@@ -66,6 +124,9 @@ Form1& form1()
         leForm1 = new Form1;
         QObject::connect(leForm1, &Form1::retourMenu, [] { menu().show(); });
         QObject::connect(leForm1, &Form1::baseTerminee, [](double pourc) { menu().afficherScore(pourc); });
+        leForm1->utiliserProgression(&progression());
+        // The end of the program keeps a run left open, like the button and the close box.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, leForm1, &Form1::memoriserEnPartant);
     }
     return *leForm1;
 }
@@ -108,10 +169,13 @@ void reinitialiser()
 {
     // First: it waits for a build still running.
     delete leDialogListes.data();
+    delete lesStatistiques.data();
     delete lApropos.data();
     delete leDialog2.data();
     delete leForm1.data();
     delete leMenu.data();
+    // Last of the windows' companions: it waits for the saves still on their way to the disk.
+    delete leDepot.data();
     delete lesReglages.data();
 }
 

@@ -9,6 +9,10 @@ class DialogListes;
 namespace options {
 class Reglages;
 }
+namespace progres {
+class Depot;
+class Statistiques;
+}
 
 // The four windows and the settings are single instances, composed here: the windows do not reach
 // each other, they follow the settings and ask for one another by signals connected below. Each
@@ -17,6 +21,9 @@ class Reglages;
 namespace app {
 
 options::Reglages& reglages();
+// The player's progress files, written only while "Mémoriser ma progression" is on.
+progres::Depot& progression();
+progres::Statistiques& statistiques();
 
 MenuODS8& menu();
 Form1& form1();

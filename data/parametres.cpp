@@ -126,6 +126,14 @@ LectureParametres analyserParametres(QByteArrayView octets)
         }
     }
     r.valeurs.couleur = cases[5];
+    // A line older files do not have, after the designed six: a colour name holding a comma spills
+    // into the next field, so the line is looked for rather than expected at one place.
+    for (int i = 6; i < nombreDeSlots; ++i) {
+        if (cases[i] == ligneMemoriser.arg(0) || cases[i] == ligneMemoriser.arg(1)) {
+            r.valeurs.memoriser = cases[i].endsWith(QLatin1Char('1'));
+            break;
+        }
+    }
     return r;
 }
 
@@ -160,8 +168,13 @@ QString surUneLigne(const QString& texte)
 
 QString ecrireParametres(const Parametres& p, const QString& chemin)
 {
-    return ecrireFichier(chemin, {QStringLiteral("95"), QStringLiteral("80"), QString::number(p.tempsparmot),
-                                  QString::number(p.nbechantillon), QString::number(p.son), surUneLigne(p.couleur)});
+    QStringList lignes{QStringLiteral("95"), QStringLiteral("80"), QString::number(p.tempsparmot),
+                       QString::number(p.nbechantillon), QString::number(p.son), surUneLigne(p.couleur)};
+    // Only a choice that differs from the default takes a line: with the progress kept, the file is
+    // the six lines it always was.
+    if (!p.memoriser)
+        lignes << ligneMemoriser.arg(0);
+    return ecrireFichier(chemin, lignes);
 }
 
 }  // namespace data

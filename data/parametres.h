@@ -19,7 +19,11 @@ struct Parametres {
     qint16 nbechantillon = 5;
     qint16 son = 1;
     QString couleur = couleurParDefaut;  // empty: keep the window's default colour
+    bool memoriser = true;  // "Mémoriser ma progression": runs, review box and history are kept
 };
+
+// Line written after the designed six when the progress is not kept; a file without it keeps it.
+inline const QString ligneMemoriser = QStringLiteral("memoriser=%1");
 
 struct LectureParametres {
     Parametres valeurs;

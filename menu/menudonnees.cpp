@@ -27,7 +27,7 @@ void MenuODS8::placerMesListes()
 
     boutonMesListes = new BoutonMultiligne(QStringLiteral("Mes listes…"), this);
     ctl::nommer(boutonMesListes, menu::nom::mesListes);
-    ctl::placer(boutonMesListes, 5760, 9680, 2415, 460);
+    ctl::placer(boutonMesListes, 5760, 9680, 1215, 460);
     boutonMesListes->setToolTip(QStringLiteral("Construire les bases à partir de vos propres listes de mots"));
     connect(boutonMesListes, &QPushButton::clicked, this, &MenuODS8::ouvrirMesListes);
 }

@@ -159,6 +159,7 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
         connect(b, &QPushButton::clicked, this, d.action);
     }
     placerMesListes();
+    construireProgression();
     nommerPourLecteur();
     ctl::ajusterALEcran(this);
     connect(&reglages, &options::Reglages::modifies, this, &MenuODS8::suivreReglages);
@@ -224,6 +225,10 @@ void MenuODS8::suivreReglages()
     }
     // The caption follows the stored sample size, not the one being typed in the options.
     boutonTest->setText(menu::legendeTest(reglages.nbechantillon()));
+    const bool progression = reglages.valeurs().memoriser;
+    boutonRevisions->setVisible(progression);
+    compteRevisions->setVisible(progression);
+    boutonStatistiques->setVisible(progression);
 }
 
 void MenuODS8::lancer(const menu::EntreeCatalogue& e)
@@ -270,7 +275,11 @@ void MenuODS8::lancer(const entrainement::Lancement& l)
 void MenuODS8::afficherScore(double pourc)
 {
     const QString P = entrainement::textePourcentage(pourc);
-    ligneAide->setText(QStringLiteral("Votre score sur la dernière base terminée : \r\n%1%").arg(P));
+    // While the progress is kept, the line says which base the score belongs to.
+    const QString base = reglages.valeurs().memoriser && !dernier.titre.isEmpty()
+                             ? QStringLiteral(" (%1)").arg(dernier.titre)
+                             : QString();
+    ligneAide->setText(QStringLiteral("Votre score sur la dernière base terminée%1 : \r\n%2%").arg(base, P));
     if (dernier.titre.left(4) == QLatin1String("TEST"))
         scoreTest->setText(P + QLatin1Char('%'));
     const quint32 avant = couleurScore.value_or(ctl::versBGR(scoreTest->palette().color(QPalette::WindowText)));

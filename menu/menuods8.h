@@ -32,6 +32,11 @@ public:
     QPushButton* boutonTest = nullptr;
     QPushButton* boutonMesListes = nullptr;
     QLabel* ligneDonnees = nullptr;  // whose lists are in use; hidden when the data does not say
+    // The player's own progress, shown while it is kept: the review box with its count, and the
+    // history of scores.
+    QPushButton* boutonRevisions = nullptr;
+    QLabel* compteRevisions = nullptr;
+    QPushButton* boutonStatistiques = nullptr;
 
     // Counts the bases, reads the settings and applies them. Run once, before the window is first shown.
     void charger();
@@ -55,6 +60,8 @@ public:
     // Counts the bases again and follows the editions of the data in use: after the player built
     // their lists or went back to the shipped ones.
     void suivreDonnees();
+    // Number of racks in the review box; the box cannot be launched while empty.
+    void afficherRevisions(qsizetype n);
     void quitter();
 
 Q_SIGNALS:
@@ -62,6 +69,8 @@ Q_SIGNALS:
     void optionsDemandees();
     void aproposDemande();
     void mesListesDemandees();
+    void revisionsDemandees();
+    void statistiquesDemandees();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
@@ -76,6 +85,7 @@ private:
     // Counts, captions, titles and the data line from the data in use; the counts' message.
     QString afficherDonnees();
     void colorerScore();
+    void construireProgression();
 
     options::Reglages& reglages;
     QHash<const QObject*, const menu::EntreeCatalogue*> entrees;

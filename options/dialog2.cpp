@@ -118,6 +118,11 @@ Dialog2::Dialog2(options::Reglages& r, QWidget* parent)
     caseSon = new QCheckBox(QStringLiteral("Son"), this);
     ctl::nommer(caseSon, nom::caseSon);
     ctl::placer(caseSon, 5760, 480, 1215, 495);
+    // Below the colour box, in the room the designed dialog leaves before the message line.
+    caseMemoriser = new QCheckBox(QStringLiteral("Mémoriser ma progression"), this);
+    ctl::nommer(caseMemoriser, QStringLiteral("memoriser"));
+    ctl::placer(caseMemoriser, 4200, 1905, 3300, 330);
+    caseMemoriser->setToolTip(QStringLiteral("Garder les bases en cours, les tirages à revoir et l'historique des scores"));
     entete(3, QStringLiteral("Couleur du fond"), 5640, 1200);
     listeCouleurs = new QComboBox(this);
     ctl::nommer(listeCouleurs, nom::listeCouleurs);
@@ -189,6 +194,7 @@ void Dialog2::charger()
     tempsPour30Mots->setText(CalcDuree(qint16(total)));
     tempsPour30Mots->adjustSize();
     caseSon->setChecked(reglages.valeurs().son == 1);
+    caseMemoriser->setChecked(reglages.valeurs().memoriser);
     champEchantillon->setText(QString::number(reglages.nbechantillon()));
     majechantillons();
     colorerfond();
@@ -208,6 +214,7 @@ void Dialog2::decharger()
     listeCouleurs->setEditText(data::couleurParDefaut);
     // Only 1 means on; the box is back to the stored switch, and so is the next run.
     caseSon->setChecked(reglages.valeurs().son == 1);
+    caseMemoriser->setChecked(reglages.valeurs().memoriser);
     colorerfond();
 }
 
@@ -252,7 +259,7 @@ void Dialog2::colorerfond()
 {
     const quint32 fond = reglages.fond();
     ctl::colorerSurface(this, fond);
-    QWidget* const cibles[] = {caseSon,    entetes[1], entetes[2],   libelles[2],     libelles[3], libelles[4],
+    QWidget* const cibles[] = {caseSon,    caseMemoriser, entetes[1], entetes[2],   libelles[2],     libelles[3], libelles[4],
                                libelles[5], unites[2], unites[3], ligneMessage, tempsPour30Mots, motsDuTest};
     for (QWidget* w : cibles)
         ctl::colorerSurface(w, fond);
@@ -268,6 +275,7 @@ void Dialog2::valider()
     p.tempsparmot = v->tempsparmot;
     p.nbechantillon = v->nbechantillon;
     p.son = caseSon->isChecked() ? 1 : 0;
+    p.memoriser = caseMemoriser->isChecked();
     p.couleur = listeCouleurs->currentText();
     // Written first: when the file cannot be saved nothing is taken, and Annuler still cancels.
     const QString erreur = reglages.enregistrer(p);

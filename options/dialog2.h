@@ -31,6 +31,7 @@ public:
     QLineEdit* champSecondes = nullptr;
     QLineEdit* champEchantillon = nullptr;
     QCheckBox* caseSon = nullptr;
+    QCheckBox* caseMemoriser = nullptr;  // "Mémoriser ma progression"
     QComboBox* listeCouleurs = nullptr;
     QPushButton* boutonOk = nullptr;
     QPushButton* boutonAnnuler = nullptr;

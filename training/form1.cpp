@@ -27,6 +27,7 @@ Form1::Form1(QWidget* parent)
     , alea(std::make_unique<AleatoireHorloge>())
 {
     construire();
+    construireReprise();
     Form_Load();
 }
 
@@ -61,9 +62,24 @@ bool Form1::enPause() const
     return boutonPause->text() == QLatin1String("Reprendre");
 }
 
-bool Form1::rallonge() const
+bool Form1::rallonge(int ligne) const
 {
-    return lancement.rallonge;
+    if (!lancement.revisions)
+        return lancement.rallonge;
+    const QString* t = partie.tirageDeLigne(ligne);
+    const QString* s = partie.solutionsDeLigne(ligne);
+    const progres::EntreeRevision* e = t && s ? lancement.revisions->origine(*t, *s) : nullptr;
+    return e && e->rallonge;
+}
+
+QString Form1::titreDeLigne(int ligne) const
+{
+    if (!lancement.revisions)
+        return titreBase->text();
+    const QString* t = partie.tirageDeLigne(ligne);
+    const QString* s = partie.solutionsDeLigne(ligne);
+    const progres::EntreeRevision* e = t && s ? lancement.revisions->origine(*t, *s) : nullptr;
+    return e ? e->titre : titreBase->text();
 }
 
 Critere Form1::critere() const
@@ -106,7 +122,11 @@ void Form1::commencer(const entrainement::Lancement& l)
     if (infosouris.erreurNouvelle())
         problemes.append(notes.erreur() + QStringLiteral(" Les notes sur les mots ne seront pas affichées."));
 
-    const data::Base base = data::lireBase(fich);
+    data::Base base;
+    if (l.revisions)
+        base.lignes = l.revisions->commeBase();
+    else
+        base = data::lireBase(fich);
     if (!base.ok())
         problemes.append(base.erreur);
     else if (base.ignorees > 0)
@@ -129,6 +149,7 @@ void Form1::commencer(const entrainement::Lancement& l)
         w->show();
 
     partie.charger(base.lignes, l.test ? (l.echantillon > 0 ? l.echantillon : 30) : 0, *alea);
+    proposerReprise(base.lignes, problemes);
     if (modecompact)
         ctl::placer(InfoSourisText, ctl::gaucheTwips(etiquetteEliminer), 8040, 10700, 1440);
     if (!problemes.isEmpty())

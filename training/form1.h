@@ -4,6 +4,7 @@
 #include "training/lancement.h"
 #include "training/notes.h"
 #include "training/partie.h"
+#include "progres/suivi.h"
 
 #include <QList>
 #include <QPointer>
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QFrame;
@@ -57,6 +59,10 @@ public:
     QPushButton* corriger = nullptr;  // enabled while the series is open
     QPushButton* valider = nullptr;
     QPushButton* quitter = nullptr;
+    // Shown at the start of a base whose progress was kept: "Reprendre (N tirages restants)" takes
+    // it up, "Recommencer la base" drops it. Neither is asked for: the run has already started.
+    QPushButton* boutonReprendre = nullptr;
+    QPushButton* boutonRecommencer = nullptr;
     QLineEdit* recherche = nullptr;  // central entry box
     QLineEdit* seuiltxt = nullptr;
     QLineEdit* motsleft = nullptr;
@@ -121,6 +127,12 @@ public:
     void restart_Click();
     void valider_Click();
     void quitter_Click();
+    void reprendre_Click();
+    void recommencer_Click();
+    // The player's progress files this window writes to; none by default.
+    void utiliserProgression(progres::Depot* depot) { suivi.utiliser(depot); }
+    // Leaving the run (button, close box, end of the program) keeps the racks left.
+    void memoriserEnPartant();
     void decompterSerie();
     void compterTempsTotal();
     void compterTempsMot();
@@ -149,7 +161,12 @@ private:
     void afficherTexte(QLabel* l, const QString& t);
     bool serieOuverte() const;
     bool enPause() const;
-    bool rallonge() const;
+    // A review run mixes racks of every kind: each row is typed and corrected as its base was.
+    bool rallonge(int ligne) const;
+    QString titreDeLigne(int ligne) const;
+    void construireReprise();
+    void proposerReprise(const QList<data::LigneBase>& lignes, QStringList& problemes);
+    void montrerReprise();
     entrainement::Critere critere() const;
     void jouerSon();
     void chargerMarqueurs();
@@ -162,4 +179,6 @@ private:
     data::ListeLaterale listevbi, listevbt, listeinv;
     CacheNotes infosouris;
     QPointer<QSoundEffect> son;
+    progres::SuiviPartie suivi;
+    std::optional<progres::Progression> repriseOfferte;
 };

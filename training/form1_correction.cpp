@@ -51,14 +51,13 @@ void Form1::corrigerserie()
                       app::Icone::Avertissement, this);
 
     const int last = partie.derniere();
-    const bool crochet = rallonge();
     QString texteNotes;
     for (int j = 0; j <= last; ++j) {
         const QString& S = *partie.solutionsDeLigne(j);
         reperesParticipe[j]->setVisible(listevbi.contient(S));
         reperesTransitif[j]->setVisible(listevbt.contient(S));
         reperesInvariable[j]->setVisible(listeinv.contient(S));
-        const QStringList mots = motsPourNotes(crochet, titreBase->text(), tirage[j]->text(), S);
+        const QStringList mots = motsPourNotes(rallonge(j), titreDeLigne(j), tirage[j]->text(), S);
         for (const QString& w : mots) {
             for (const QString& n : notes.notes(w)) {
                 tirage[j]->setToolTip(n);
@@ -82,9 +81,12 @@ void Form1::corrigerserie()
 
     QList<LigneACorriger> lignes;
     for (int j = 0; j <= last; ++j)
-        lignes.append({solution[j]->text(), tirage[j]->text()});
+        lignes.append({solution[j]->text(), tirage[j]->text(), rallonge(j)});
     const int restantAvant = partie.tempsrestant;
-    const Correction c = partie.corrigerserie(lignes, critere(), nombreEnTete(seuiltxt->text()), crochet);
+    const int seuil = nombreEnTete(seuiltxt->text());
+    suivi.avantCorrection(partie);
+    const Correction c = partie.corrigerserie(lignes, critere(), seuil, false);
+    suivi.apresCorrection(partie, c, critere(), seuil);
     if (!c.voyant.isEmpty())
         afficherTexte(voyant, c.voyant);
 
@@ -126,6 +128,7 @@ void Form1::finserie(const Correction& c)
 {
     if (!c.finie)
         return;
+    montrerReprise();
     minuterieTotal->stop();
     ctl::colorerFond(tempstot, vert);
     if (partie.nbinitial != 0) {

@@ -84,6 +84,7 @@ void Form1::quitter_Click()
     for (QPushButton* t : tuiles)
         ctl::colorerFond(t, mauve);
     ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText), 8160, ctl::largeurTwips(InfoSourisText), 2895);
+    memoriserEnPartant();
     partie.reinitialiserTemps(lancement.tempsparmot);
     lettre = -1;
     afficherTexte(nbseries, QStringLiteral("0 série déjà réalisée."));
@@ -105,5 +106,6 @@ void Form1::closeEvent(QCloseEvent* e)
     minuterieSerie->stop();
     minuterieTotal->stop();
     minuterieMot->stop();
+    memoriserEnPartant();
     Q_EMIT retourMenu();
 }

@@ -23,7 +23,7 @@ void Form1::extrairelettres(const QString& texte)
 
 void Form1::actualiserlettres(int r)
 {
-    if (rallonge() || !serieOuverte())
+    if (rallonge(r) || !serieOuverte())
         return;
     reserve.recalculer(solution[r]->text());
     const QString t = tirage[r]->text();
@@ -73,7 +73,7 @@ void Form1::solution_LostFocus(int r)
     minuterieMot->stop();
     const bool ouverte = serieOuverte();
     const QString* t = partie.tirageDeLigne(r);
-    if (!rallonge() && ouverte) {
+    if (!rallonge(r) && ouverte) {
         if (t)
             tirage[r]->setText(*t);
         else if (!reserve.lettrestirage.isEmpty())
@@ -81,7 +81,7 @@ void Form1::solution_LostFocus(int r)
     }
     if (t && ouverte) {
         if (critere() == Critere::Temps) {
-            const QString v = partie.jugerRapidite(r, solution[r]->text(), nombreEnTete(seuiltxt->text()));
+            const QString v = partie.jugerRapidite(r, solution[r]->text(), nombreEnTete(seuiltxt->text()), rallonge(r));
             if (!v.isEmpty())
                 afficherTexte(voyant, v);
         }
@@ -94,7 +94,7 @@ void Form1::solution_KeyPress(int r, int& code)
 {
     ContexteTouche c;
     c.serieOuverte = serieOuverte();
-    c.rallonge = rallonge();
+    c.rallonge = rallonge(r);
     c.enPause = enPause();
     c.selectionTotale = solution[r]->selectedText().size() == solution[r]->text().size();
     c.tirageBase = partie.tirageDeLigne(r);
@@ -253,7 +253,7 @@ void Form1::recherche_Click()
 
 void Form1::recherche_Change()
 {
-    if (rallonge())
+    if (rallonge(lignecourante))
         return;
     const qsizetype limite = tirage[lignecourante]->text().size();
     if (recherche->text().size() > limite)

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "progres/revisions.h"
+
 #include <QString>
+
+#include <memory>
 
 namespace entrainement {
 
@@ -20,6 +24,9 @@ struct Lancement {
     QString fichierNotes = QStringLiteral("infosouris-ods8.txt");
     // Names the edition of the data in use.
     QString titreFenetre = QStringLiteral("LEXIDOR ODS 8 - ENTRAINEMENT AU SCRABBLE ");
+    // The player's review box, played in place of a base file: each rack keeps the kind of base it
+    // came from, so that hook racks are typed and corrected as hooks.
+    std::shared_ptr<const progres::Revisions> revisions;
 };
 
 }  // namespace entrainement

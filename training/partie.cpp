@@ -280,7 +280,8 @@ Correction Partie::corrigerserie(const QList<LigneACorriger>& lignes, Critere cr
     const int last = derniere();
     if (critere == Critere::Temps && last >= 0) {
         const QString& a = lignes.value(last).reponse;
-        if (reponseJuste(a, solutionsbase[indexserie[last]], rallonge) && seuil > tempsmot) {
+        if (reponseJuste(a, solutionsbase[indexserie[last]], rallonge || lignes.value(last).rallonge)
+            && seuil > tempsmot) {
             if (rapide[last] != 0) {
                 rapide[last] = 1;
                 r.voyant = QStringLiteral("OUI");
@@ -296,8 +297,9 @@ Correction Partie::corrigerserie(const QList<LigneACorriger>& lignes, Critere cr
         const QString a = lignes.value(j).reponse;
         const QString R = lignes.value(j).tirage;
         const QString S = solutionsbase[e];
+        const bool crochet = rallonge || lignes.value(j).rallonge;
         LigneCorrigee l;
-        l.juste = reponseJuste(a, S, rallonge);
+        l.juste = reponseJuste(a, S, crochet);
         justes[j] = l.juste;
         l.solution = l.juste ? S : a;  // hook letters typed in another order are shown as stored
         l.tirage = R;
@@ -309,7 +311,7 @@ Correction Partie::corrigerserie(const QList<LigneACorriger>& lignes, Critere cr
                     eliminer(e);
             }
         } else {
-            if (!a.isEmpty() && !rallonge) {
+            if (!a.isEmpty() && !crochet) {
                 l.bulleSolution = QStringLiteral("Tirage: ") + R;
                 l.barree = true;
                 l.explication = explicationAnagramme(a, R, S);
@@ -363,6 +365,13 @@ bool Partie::finserie()
     if (nbinitial != 0)
         pourc = pourcentage(nbinitial, nbrates);
     return true;
+}
+
+void Partie::retablirRates(const QStringList& cles)
+{
+    motsrates = cles;
+    nbmotsrates = nbrates = qint32(cles.size());
+    ratesConnus = QSet<QString>(cles.cbegin(), cles.cend());
 }
 
 void Partie::reinitialiserTemps(int tempsparmot)

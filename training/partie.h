@@ -114,6 +114,7 @@ quint32 couleurScore(const QString& legende, quint32 actuelle);
 struct LigneACorriger {
     QString reponse;  // text of the answer box
     QString tirage;   // text of the rack box
+    bool rallonge = false;  // a hook rack in a run that mixes kinds of racks (the review box)
 };
 
 struct LigneCorrigee {
@@ -178,6 +179,8 @@ public:
     bool finserie();
 
     void reinitialiserTemps(int tempsparmot);
+    // The faults of a run taken up again where it was left.
+    void retablirRates(const QStringList& cles);
 
 private:
     void eliminer(int entree);

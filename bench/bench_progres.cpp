@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "donnees.h"
+#include "progres/depot.h"
+#include "progres/fichiers.h"
+#include "progres/statistiques.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int seancesHistorique = 10000;
+
+// A history of 10,000 runs spread over the 28 bases and three years.
+const QString& historique10000()
+{
+    static QTemporaryDir dir;
+    static const QString chemin = [] {
+        const QString c = QDir(dir.path()).filePath(QStringLiteral("historique.txt"));
+        QStringList lignes;
+        const QDateTime debut(QDate(2024, 1, 1), QTime(18, 0), Qt::UTC);
+        for (int i = 0; i < seancesHistorique; ++i)
+            lignes << progres::versLigne({debut.addSecs(qint64(i) * 9000), progres::Genre::Base,
+                                          QStringLiteral("BASE NUMÉRO %1").arg(i % 28), QStringLiteral("listes\\b.txt"),
+                                          50 + (i * 7) % 51, 338, 12, 2400});
+        progres::ecrireTexte(c, progres::enteteHistorique, lignes);
+        return c;
+    }();
+    return chemin;
+}
+
+entrainement::Partie partie15001()
+{
+    entrainement::Partie p;
+    const data::Base b = data::analyserBase(banc::base());
+    entrainement::AleatoireHorloge a;
+    p.charger(b.lignes, 0, a);
+    return p;
+}
+
+void BM_LireHistorique10000(benchmark::State& state)
+{
+    const QString& c = historique10000();
+    for (auto _ : state) {
+        const progres::Historique h = progres::lireHistorique(c);
+        if (h.seances.size() != seancesHistorique)
+            state.SkipWithError("historique incomplet");
+        benchmark::DoNotOptimize(h.seances.data());
+    }
+}
+BENCHMARK(BM_LireHistorique10000)->Unit(benchmark::kMillisecond);
+
+// Read, listed, drawn: what the player waits for after pressing "Statistiques".
+void BM_OuvrirStatistiques10000(benchmark::State& state)
+{
+    const QString& c = historique10000();
+    for (auto _ : state) {
+        progres::Statistiques f;
+        f.afficher(progres::lireHistorique(c));
+        const QPixmap image = f.grab();
+        benchmark::DoNotOptimize(image.cacheKey());
+    }
+}
+BENCHMARK(BM_OuvrirStatistiques10000)->Unit(benchmark::kMillisecond);
+
+// The part of a save paid on the window's thread, on the largest base.
+void BM_InstantaneProgression15001(benchmark::State& state)
+{
+    const entrainement::Partie p = partie15001();
+    const QByteArray e = "0123456789abcdef0123456789abcdef01234567";
+    for (auto _ : state) {
+        progres::Progression s = progres::instantane(p, QStringLiteral("listes\\7L.txt"), false, e,
+                                                     entrainement::Critere::Reussites, 3);
+        benchmark::DoNotOptimize(s.nbrestants);
+    }
+}
+BENCHMARK(BM_InstantaneProgression15001)->Unit(benchmark::kMicrosecond);
+
+// The part left to the writer's thread: text and atomic write of the largest progress.
+void BM_EcrireProgression15001(benchmark::State& state)
+{
+    const entrainement::Partie p = partie15001();
+    QTemporaryDir dir;
+    const QString c = QDir(dir.path()).filePath(QStringLiteral("p.txt"));
+    const progres::Progression s = progres::instantane(p, QStringLiteral("listes\\7L.txt"), false, "ab",
+                                                       entrainement::Critere::Reussites, 3);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(progres::ecrireProgression(c, s).size());
+}
+BENCHMARK(BM_EcrireProgression15001)->Unit(benchmark::kMillisecond);
+
+// Checking whether a saved progress belongs to the lines of the largest base, at each launch.
+void BM_Empreinte15001(benchmark::State& state)
+{
+    const data::Base b = data::analyserBase(banc::base());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(progres::empreinte(b.lignes).size());
+}
+BENCHMARK(BM_Empreinte15001)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "menu/menuods8.h"
+
+#include "app/bouton.h"
+#include "app/controles.h"
+
+#include <QLabel>
+
+void MenuODS8::construireProgression()
+{
+    // In the room the designed menu leaves beside the test button and above "A propos": no designed
+    // control moves.
+    boutonRevisions = new BoutonMultiligne(QStringLiteral("TIRAGES A REVOIR"), this);
+    ctl::nommer(boutonRevisions, QStringLiteral("revisions"));
+    boutonRevisions->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 9.75, true));
+    ctl::placer(boutonRevisions, 550, 9120, 1600, 615);
+    boutonRevisions->setToolTip(QStringLiteral("Les tirages manqués, jusqu'à ce qu'ils soient trouvés trois jours différents"));
+    connect(boutonRevisions, &QPushButton::clicked, this, &MenuODS8::revisionsDemandees);
+    compteRevisions = new QLabel(QStringLiteral("0"), this);
+    ctl::nommer(compteRevisions, QStringLiteral("compteRevisions"));
+    compteRevisions->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 11));
+    ctl::placer(compteRevisions, 2200, 9120 + 160);
+    compteRevisions->adjustSize();
+    boutonStatistiques = new BoutonMultiligne(QStringLiteral("Statistiques"), this);
+    ctl::nommer(boutonStatistiques, QStringLiteral("statistiques"));
+    ctl::placer(boutonStatistiques, 6975, 9680, 1200, 460);
+    connect(boutonStatistiques, &QPushButton::clicked, this, &MenuODS8::statistiquesDemandees);
+    afficherRevisions(0);
+}
+
+void MenuODS8::afficherRevisions(qsizetype n)
+{
+    compteRevisions->setText(QString::number(n));
+    compteRevisions->adjustSize();
+    compteRevisions->setAccessibleName(QStringLiteral("Nombre de tirages à revoir : %1").arg(n));
+    boutonRevisions->setEnabled(n > 0);
+}

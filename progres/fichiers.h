@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The player's own files (progress, review box, history): UTF-8 text with CR LF line ends (LF is
+// read too), a first line that names what the file holds, written whole through QSaveFile so that
+// a crash or a kill during a save leaves the previous file in place.
+namespace progres {
+
+// Folder beside settings.dat that holds them.
+inline const QString dossierProgression = QStringLiteral("progression");
+
+struct TexteLu {
+    bool absent = false;   // no file: nothing to read, nothing to report
+    QStringList lignes;    // the lines after the first one
+    QString erreur;        // French reason when the file exists but is not one of ours
+    bool ok() const { return erreur.isEmpty(); }
+};
+
+// Reads a file whose first line must be `entete`.
+TexteLu lireTexte(const QString& chemin, const QString& entete);
+
+// Writes the header and the lines atomically, creating the folder if needed. Returns a French
+// message on failure (the previous file is then untouched), empty on success.
+QString ecrireTexte(const QString& chemin, const QString& entete, const QStringList& lignes);
+
+// Renames a file that cannot be read to a free name beside it ("historique.txt.illisible",
+// then ".illisible-2"...), so that nothing the player earned is thrown away. Returns the French
+// sentence that tells where it went.
+QString mettreDeCote(const QString& chemin);
+
+// Removes a file; a missing file is not an error. French message on failure.
+QString effacer(const QString& chemin);
+
+}  // namespace progres

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progres/historique.h"
+
+#include "progres/fichiers.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace progres {
+
+namespace {
+
+bool entier(QStringView t, qint32& v)
+{
+    bool ok = false;
+    const int n = t.toInt(&ok);
+    if (!ok || n < 0)
+        return false;
+    v = n;
+    return true;
+}
+
+// "2026-12-08T16:20:05Z" read by hand: QDateTime::fromString is the bulk of the time of opening
+// a long history.
+QDateTime dateIso(QStringView t)
+{
+    if (t.size() != 20 || t[4] != u'-' || t[7] != u'-' || t[10] != u'T' || t[13] != u':' || t[16] != u':'
+        || t[19] != u'Z')
+        return {};
+    int n[6];
+    const int debut[6] = {0, 5, 8, 11, 14, 17};
+    const int longueur[6] = {4, 2, 2, 2, 2, 2};
+    for (int i = 0; i < 6; ++i) {
+        bool ok = false;
+        n[i] = t.mid(debut[i], longueur[i]).toInt(&ok);
+        if (!ok)
+            return {};
+    }
+    const QDate d(n[0], n[1], n[2]);
+    const QTime h(n[3], n[4], n[5]);
+    if (!d.isValid() || !h.isValid())
+        return {};
+    return QDateTime(d, h, Qt::UTC);
+}
+
+}  // namespace
+
+QString nomGenre(Genre g)
+{
+    switch (g) {
+    case Genre::Test:
+        return QStringLiteral("test");
+    case Genre::Revisions:
+        return QStringLiteral("revisions");
+    case Genre::Base:
+        break;
+    }
+    return QStringLiteral("base");
+}
+
+QString versLigne(const Seance& s)
+{
+    const auto champ = [](QString t) { return t.replace(QLatin1Char('\t'), QLatin1Char(' ')); };
+    return QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8")
+        .arg(s.date.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")), nomGenre(s.genre), champ(s.titre), champ(s.fichier),
+             QString::number(s.score, 'f', 1), QString::number(s.tirages), QString::number(s.series),
+             QString::number(s.secondes));
+}
+
+std::optional<Seance> depuisLigne(QStringView ligne)
+{
+    const auto c = ligne.split(u'\t');
+    if (c.size() != 8)
+        return std::nullopt;
+    Seance s;
+    s.date = dateIso(c[0]);
+    if (c[1] == u"base")
+        s.genre = Genre::Base;
+    else if (c[1] == u"test")
+        s.genre = Genre::Test;
+    else if (c[1] == u"revisions")
+        s.genre = Genre::Revisions;
+    else
+        return std::nullopt;
+    s.titre = c[2].toString();
+    s.fichier = c[3].toString();
+    bool ok = false;
+    s.score = c[4].toDouble(&ok);
+    if (!s.date.isValid() || !ok || !(s.score >= 0 && s.score <= 100) || !entier(c[5], s.tirages)
+        || !entier(c[6], s.series) || !entier(c[7], s.secondes))
+        return std::nullopt;
+    return s;
+}
+
+Historique lireHistorique(const QString& chemin)
+{
+    Historique h;
+    const TexteLu lu = lireTexte(chemin, enteteHistorique);
+    if (!lu.ok()) {
+        h.erreur = lu.erreur;
+        return h;
+    }
+    h.seances.reserve(lu.lignes.size());
+    for (const QString& l : lu.lignes) {
+        if (auto s = depuisLigne(l))
+            h.seances.append(std::move(*s));
+        else
+            ++h.illisibles;
+    }
+    return h;
+}
+
+QString ajouterSeance(const QString& chemin, const Seance& s)
+{
+    const Historique h = lireHistorique(chemin);
+    QString message;
+    if (!h.erreur.isEmpty() || h.illisibles > 0) {
+        const QString quoi = h.erreur.isEmpty()
+                                 ? QStringLiteral("L'historique « %1 » contient %2 ligne(s) illisible(s) ; les autres "
+                                                  "séances sont reprises.")
+                                       .arg(QDir::toNativeSeparators(chemin))
+                                       .arg(h.illisibles)
+                                 : QStringLiteral("L'historique n'a pas pu être lu : %1.").arg(h.erreur);
+        message = quoi + QLatin1Char(' ') + mettreDeCote(chemin);
+        if (QFileInfo::exists(chemin))
+            return message + QStringLiteral(" La séance qui vient de finir n'est pas inscrite.");
+    }
+    QStringList lignes;
+    lignes.reserve(h.seances.size() + 1);
+    for (const Seance& x : h.seances)
+        lignes << versLigne(x);
+    lignes << versLigne(s);
+    const QString e = ecrireTexte(chemin, enteteHistorique, lignes);
+    if (!e.isEmpty())
+        return message.isEmpty() ? e : message + QLatin1Char(' ') + e;
+    return message;
+}
+
+}  // namespace progres

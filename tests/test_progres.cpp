@@ -1,0 +1,537 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/parametres.h"
+#include "progres/courbe.h"
+#include "progres/depot.h"
+#include "progres/fichiers.h"
+#include "progres/statistiques.h"
+#include "progres/suivi.h"
+#include "support/fenetres.h"
+#include "support/installation.h"
+#include "app/lexidor.h"
+#include "app/messages.h"
+#include "menu/menuods8.h"
+#include "options/dialog2.h"
+#include "training/form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include <csignal>
+
+using namespace progres;
+using entrainement::Critere;
+using entrainement::Partie;
+
+namespace {
+
+QList<data::LigneBase> baseDe(int n)
+{
+    QList<data::LigneBase> b;
+    for (int i = 0; i < n; ++i)
+        b.append({QStringLiteral("T%1").arg(i), QStringLiteral("S%1;X").arg(i)});
+    return b;
+}
+
+// Plays `series` series of a base of n racks, missing row s of series s.
+Partie partieJouee(int n, int series)
+{
+    Partie p;
+    AleatoireZero a;
+    p.charger(baseDe(n), 0, a);
+    for (int s = 0; s < series; ++s) {
+        p.tirerserie(a);
+        QList<entrainement::LigneACorriger> l;
+        for (int j = 0; j <= p.derniere(); ++j)
+            l.append({j == s ? QStringLiteral("FAUX") : *p.solutionsDeLigne(j), *p.tirageDeLigne(j)});
+        p.corrigerserie(l, Critere::Reussites, 2, false);
+    }
+    p.tempstotal = 754;
+    return p;
+}
+
+Seance seance(const QString& titre, double score, int jour)
+{
+    return {QDateTime(QDate(2026, 11, jour), QTime(20, 15), Qt::UTC), Genre::Base, titre,
+            QStringLiteral("listes\\x.txt"), score, 120, 9, 1800};
+}
+
+// A child that saves two alternating progressions without end, until it is killed.
+int ecrireEnBoucle(const QString& chemin)
+{
+    const Progression a = instantane(partieJouee(300, 1), QStringLiteral("listes\\a.txt"), false, "aa",
+                                     Critere::Reussites, 2);
+    const Progression b = instantane(partieJouee(300, 4), QStringLiteral("listes\\a.txt"), false, "aa",
+                                     Critere::Reussites, 2);
+    for (quint64 i = 0;; ++i)
+        if (!ecrireProgression(chemin, i % 2 ? a : b).isEmpty())
+            return 1;
+}
+
+}  // namespace
+
+class TestProgres : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void repriseAllerRetour();
+    void suiviDUnePartie_data();
+    void suiviDUnePartie();
+    void empreinte_data();
+    void empreinte();
+    void fichiersAbimes_data();
+    void fichiersAbimes();
+    void tueePendantUnEnregistrement();
+    void leitner_data();
+    void leitner();
+    void historique();
+    void rienEcritQuandInactif();
+    void fenetreStatistiques();
+    void reglageMemoriser_data();
+    void reglageMemoriser();
+    void repriseDansLesFenetres_data();
+    void repriseDansLesFenetres();
+};
+
+void TestProgres::repriseAllerRetour()
+{
+    InstallationTest inst;
+    Partie avant = partieJouee(95, 3);
+    QVERIFY(avant.nbrestants > 0 && avant.nbrestants < 95 && avant.nbrates > 1);
+    Depot depot;
+    depot.sauver(instantane(avant, QStringLiteral("listes\\7L_a.txt"), false, "abc", Critere::Temps, 4));
+    // A later change to the run does not reach the copy already handed over.
+    avant.tiragesbase[0] = QStringLiteral("CHANGE");
+    depot.attendre();
+    avant.tiragesbase[0] = QStringLiteral("T1");
+
+    const LectureProgression lu = depot.progression(QStringLiteral("listes\\7L_a.txt"), false);
+    QVERIFY2(lu.ok() && !lu.absente, qPrintable(lu.erreur));
+    QCOMPARE(lu.progression.critere, Critere::Temps);
+    QCOMPARE(lu.progression.seuil, 4);
+    QVERIFY(depot.progression(QStringLiteral("listes\\7L_a.txt"), true).absente);
+
+    Partie apres;
+    restaurer(lu.progression, apres);
+    QCOMPARE(apres.nbrestants, avant.nbrestants);
+    QCOMPARE(apres.nbinitial, 95);
+    QCOMPARE(apres.tiragesbase, avant.tiragesbase.mid(0, avant.nbrestants));
+    QCOMPARE(apres.solutionsbase, avant.solutionsbase.mid(0, avant.nbrestants));
+    QCOMPARE(apres.reussites.mid(0, apres.nbrestants), avant.reussites.mid(0, avant.nbrestants));
+    QCOMPARE(apres.motsrates, avant.motsrates);
+    QCOMPARE(apres.nbrates, avant.nbrates);
+    QCOMPARE(apres.compteurseries, 3);
+    QCOMPARE(apres.tempstotal, 754);
+
+    depot.oublier(QStringLiteral("listes\\7L_a.txt"), false);
+    depot.attendre();
+    QVERIFY(depot.progression(QStringLiteral("listes\\7L_a.txt"), false).absente);
+}
+
+void TestProgres::suiviDUnePartie_data()
+{
+    // c: a series corrected with its first row missed; f: series answered right to the end of the
+    // base; q: leave; L: launch the base again; R: "Reprendre"; X: "Recommencer la base";
+    // *: the base file changes. Then what the last launch offers (-1 nothing).
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<int>("offre");
+    QTest::addColumn<bool>("message");
+    QTest::addColumn<int>("seances");
+    QTest::addRow("quitté après une série") << "cqL" << 66 << false << 0;
+    QTest::addRow("quitté sans rien corriger") << "qL" << -1 << false << 0;
+    QTest::addRow("base finie") << "cfL" << -1 << false << 1;
+    QTest::addRow("base modifiée entre-temps") << "cq*L" << -1 << true << 0;
+    QTest::addRow("offre ignorée: la sauvegarde reste") << "cqLccqL" << 66 << false << 0;
+    QTest::addRow("reprise puis une série") << "cqLRcqL" << 37 << false << 0;
+    QTest::addRow("reprise jusqu'au bout") << "cqLRfL" << -1 << false << 1;
+    QTest::addRow("recommencer la base") << "cqLXL" << -1 << false << 0;
+    QTest::addRow("recommencer puis une série") << "cqLXcqL" << 66 << false << 0;
+}
+
+void TestProgres::suiviDUnePartie()
+{
+    QFETCH(QString, actions);
+    QFETCH(int, offre);
+    QFETCH(bool, message);
+    QFETCH(int, seances);
+    InstallationTest inst;
+    Depot depot;
+    SuiviPartie suivi(&depot);
+    AleatoireZero a;
+    QList<data::LigneBase> lignes = baseDe(95);
+    const DebutPartie debut{QStringLiteral("listes\7L.txt"), false, false, QStringLiteral("7 LETTRES"), false};
+    Partie p;
+    std::optional<Progression> proposee;
+    QString texte;
+    const auto lancer = [&] {
+        p = Partie();
+        p.charger(lignes, 0, a);
+        texte.clear();
+        proposee = suivi.commencer(debut, lignes, texte);
+    };
+    const auto corriger = [&](bool rater) {
+        p.tirerserie(a);
+        suivi.avantCorrection(p);
+        QList<entrainement::LigneACorriger> l;
+        for (int j = 0; j <= p.derniere(); ++j)
+            l.append({rater && j == 0 ? QString() : *p.solutionsDeLigne(j), *p.tirageDeLigne(j)});
+        const auto c = p.corrigerserie(l, Critere::Reussites, 1, false);
+        suivi.apresCorrection(p, c, Critere::Reussites, 1);
+        return c.finie;
+    };
+    lancer();
+    for (QChar action : actions) {
+        switch (action.unicode()) {
+        case 'c': corriger(true); break;
+        case 'f': while (!corriger(false)) {} break;
+        case 'q': suivi.quitter(p, Critere::Reussites, 1); break;
+        case 'L': depot.attendre(); lancer(); break;
+        case 'R': suivi.reprendre(*proposee, p); break;
+        case 'X': suivi.recommencer(); break;
+        case '*': lignes[3].solutions += QLatin1Char('S'); break;
+        }
+    }
+    QCOMPARE(proposee ? proposee->nbrestants : -1, offre);
+    QCOMPARE(!texte.isEmpty(), message);
+    QCOMPARE(depot.historique().seances.size(), seances);
+    // The rack missed went to the review box.
+    QCOMPARE(depot.revisions().taille(), actions.count(QLatin1Char('c')) ? 1 : 0);
+}
+
+void TestProgres::empreinte_data()
+{
+    QTest::addColumn<QList<data::LigneBase>>("autre");
+    QTest::addColumn<bool>("meme");
+    const auto b = baseDe(5);
+    QTest::addRow("mêmes lignes") << b << true;
+    auto l = b;
+    l[2].solutions = QStringLiteral("S2;Y");
+    QTest::addRow("une solution changée") << l << false;
+    l = b;
+    l.swapItemsAt(0, 1);
+    QTest::addRow("deux lignes échangées") << l << false;
+    QTest::addRow("une ligne en moins") << b.mid(0, 4) << false;
+    QTest::addRow("une ligne ajoutée") << baseDe(6) << false;
+}
+
+void TestProgres::empreinte()
+{
+    QFETCH(QList<data::LigneBase>, autre);
+    QFETCH(bool, meme);
+    QCOMPARE(progres::empreinte(autre) == progres::empreinte(baseDe(5)), meme);
+}
+
+void TestProgres::fichiersAbimes_data()
+{
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<int>("gardees");  // runs or racks still there after the damage was found
+    const QByteArray p = "# Lexidor progression 1\r\nbase\tlistes\\a.txt\r\ntest\t0\r\nempreinte\tab\r\n"
+                         "critere\treussites\r\nseuil\t2\r\ninitial\t3\r\nfautes\t0\r\nseries\t1\r\ntemps\t9\r\n";
+    QTest::addRow("progression étrangère") << "progression/listes_a.txt" << QByteArray("95\r\n80\r\n5\r\n") << 0;
+    QTest::addRow("progression tronquée") << "progression/listes_a.txt" << p + "restants\t2\r\nT\t0\tA;B\r\n" << 0;
+    QTest::addRow("progression plus de restants qu'au départ")
+        << "progression/listes_a.txt" << p + "restants\t4\r\nT\t0\tA;B\r\nT\t0\tC;D\r\nT\t0\tE;F\r\nT\t0\tG;H\r\n" << 0;
+    QTest::addRow("progression: réussites négatives") << "progression/listes_a.txt" << p + "restants\t1\r\nT\t-1\tA;B\r\n"
+                                                      << 0;
+    QTest::addRow("progression binaire") << "progression/listes_a.txt" << QByteArray("\x00\xff\xfe\x01", 4) << 0;
+    QTest::addRow("révisions: une ligne abîmée")
+        << "progression/revisions.txt"
+        << QByteArray("# Lexidor révisions 1\r\n0\t-\t0\tT\tABC;D\r\nnimporte quoi\r\n1\t2026-11-02\t1\tR\t?AB;ST\r\n") << 2;
+    QTest::addRow("révisions étrangères") << "progression/revisions.txt" << QByteArray("ABC;D\r\n") << 0;
+    QTest::addRow("historique: une ligne abîmée")
+        << "progression/historique.txt"
+        << "# Lexidor historique 1\r\n" + versLigne(seance("A", 50, 1)).toUtf8() + "\r\n2026-13-45\tbase\r\n" << 2;
+    QTest::addRow("historique: score hors bornes")
+        << "progression/historique.txt"
+        << "# Lexidor historique 1\r\n" + versLigne(seance("A", 50, 1)).toUtf8().replace("50.0", "150") + "\r\n" << 1;
+    QTest::addRow("historique étranger") << "progression/historique.txt" << QByteArray("<html>\r\n") << 1;
+}
+
+// A damaged or foreign file is reported in French and kept aside byte for byte; what could be read
+// goes on, and nothing crashes.
+void TestProgres::fichiersAbimes()
+{
+    QFETCH(QString, fichier);
+    QFETCH(QByteArray, contenu);
+    QFETCH(int, gardees);
+    InstallationTest inst;
+    inst.ecrire(fichier, contenu);
+    Depot depot;
+    QSignalSpy problemes(&depot, &Depot::probleme);
+    int restes = 0;
+    if (fichier.contains(QLatin1String("listes_a"))) {
+        const LectureProgression lu = depot.progression(QStringLiteral("listes\\a.txt"), false);
+        QVERIFY(!lu.ok());
+        QVERIFY2(lu.erreur.contains(QStringLiteral("conservé sous le nom")), qPrintable(lu.erreur));
+    } else if (fichier.contains(QLatin1String("revisions"))) {
+        restes = int(depot.revisions().taille());
+        QCOMPARE(problemes.size(), 1);
+    } else {
+        depot.noterSeance(seance("B", 75, 3));
+        depot.attendre();
+        QTRY_COMPARE(problemes.size(), 1);
+        const Historique h = depot.historique();
+        QVERIFY(h.erreur.isEmpty());
+        QCOMPARE(h.illisibles, 0);
+        restes = int(h.seances.size());
+        QCOMPARE(h.seances.constLast().titre, QStringLiteral("B"));
+    }
+    QCOMPARE(restes, gardees);
+    QCOMPARE(inst.lire(fichier + QStringLiteral(".illisible")), contenu);
+    for (const QVariant& m : problemes)
+        QVERIFY2(m.toList().value(0).toString().contains(QStringLiteral("illisible")), "message sans le nom mis de côté");
+    depot.attendre();
+    if (gardees > 0 && !fichier.contains(QLatin1String("historique"))) {
+        Depot relu;
+        QCOMPARE(relu.revisions().taille(), gardees);
+    }
+}
+
+void TestProgres::tueePendantUnEnregistrement()
+{
+    InstallationTest inst;
+    const QString chemin = inst.chemin(QStringLiteral("progression/listes_a.txt"));
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QCOMPARE(ecrireProgression(chemin, instantane(partieJouee(300, 1), QStringLiteral("listes\\a.txt"), false, "aa",
+                                                  Critere::Reussites, 2)),
+             QString());
+    for (int essai = 0; essai < 4; ++essai) {
+        QProcess enfant;
+        enfant.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--ecrire-en-boucle"), chemin});
+        QVERIFY(enfant.waitForStarted());
+        QTest::qWait(150 + 70 * essai);
+        ::kill(pid_t(enfant.processId()), SIGKILL);
+        QVERIFY(enfant.waitForFinished());
+        QCOMPARE(enfant.exitStatus(), QProcess::CrashExit);
+        const LectureProgression lu = lireProgression(chemin);
+        QVERIFY2(lu.ok(), qPrintable(lu.erreur));
+        QVERIFY(lu.progression.compteurseries == 1 || lu.progression.compteurseries == 4);
+    }
+}
+
+void TestProgres::leitner_data()
+{
+    // Each step: day (from 1 December), '+' found or '-' missed; then the rack's state after them:
+    // -1 out of the box, otherwise its count of separate days.
+    QTest::addColumn<QString>("etapes");
+    QTest::addColumn<int>("jours");
+    QTest::addRow("raté une fois") << "1-" << 0;
+    QTest::addRow("trouvé sans avoir été raté: jamais dans la boîte") << "1+ 2+" << -1;
+    QTest::addRow("trouvé le jour même du raté: ne compte pas") << "1- 1+ 1+" << 0;
+    QTest::addRow("trois jours différents: sort") << "1- 2+ 3+ 5+" << -1;
+    QTest::addRow("trois fois le même jour: un seul jour") << "1- 2+ 2+ 2+" << 1;
+    QTest::addRow("deux jours puis raté: repart de zéro") << "1- 2+ 3+ 4- 5+" << 1;
+    QTest::addRow("raté à nouveau dans la boîte: une seule fois") << "1- 1- 2-" << 0;
+    QTest::addRow("horloge reculée: ne compte pas") << "5- 4+" << 0;
+}
+
+void TestProgres::leitner()
+{
+    QFETCH(QString, etapes);
+    QFETCH(int, jours);
+    Revisions r;
+    const QDate premier(2026, 12, 1);
+    for (const QString& e : etapes.split(QLatin1Char(' '))) {
+        const bool juste = e.endsWith(QLatin1Char('+'));
+        // Another rack shares every series and stays missed, so the box is never empty.
+        r.noter({{QStringLiteral("?ABC"), QStringLiteral("ST"), juste}, {QStringLiteral("XYZ"), QStringLiteral("W"), false}},
+                true, QStringLiteral("Rallonges avant"), premier.addDays(e.chopped(1).toInt() - 1));
+    }
+    QCOMPARE(r.contient(QStringLiteral("?ABC"), QStringLiteral("ST")), jours >= 0);
+    QCOMPARE(r.taille(), jours >= 0 ? 2 : 1);
+    if (jours >= 0) {
+        QCOMPARE(r.entrees().constFirst().jours, jours);
+        QVERIFY(r.entrees().constFirst().rallonge);
+        QCOMPARE(r.commeBase().constFirst(), (data::LigneBase{QStringLiteral("?ABC"), QStringLiteral("ST")}));
+    }
+    Revisions relue;
+    QCOMPARE(relue.depuisLignes(r.versLignes()), QString());
+    QCOMPARE(relue.entrees(), r.entrees());
+}
+
+void TestProgres::historique()
+{
+    InstallationTest inst;
+    Depot depot;
+    QVERIFY(depot.historique().seances.isEmpty());
+    Seance tab = seance("Base\tà tabulation", 87.5, 2);
+    tab.genre = Genre::Test;
+    for (const Seance& s : {seance("7 LETTRES", 96.7, 1), tab, seance("7 LETTRES", 100, 3)})
+        depot.noterSeance(s);
+    const Historique h = depot.historique();
+    QCOMPARE(h.seances.size(), 3);
+    QCOMPARE(h.illisibles, 0);
+    QCOMPARE(h.seances[0], seance("7 LETTRES", 96.7, 1));
+    QCOMPARE(h.seances[1].titre, QStringLiteral("Base à tabulation"));
+    QCOMPARE(h.seances[1].genre, Genre::Test);
+    QVERIFY(inst.lire(QStringLiteral("progression/historique.txt")).endsWith("\t100.0\t120\t9\t1800\r\n"));
+}
+
+void TestProgres::rienEcritQuandInactif()
+{
+    InstallationTest inst;
+    Depot depot;
+    depot.activer(false);
+    depot.sauver(instantane(partieJouee(40, 1), QStringLiteral("listes\\a.txt"), false, "x", Critere::Reussites, 2));
+    depot.noterSerie({{QStringLiteral("A"), QStringLiteral("B"), false}}, false, QStringLiteral("t"), QDate(2026, 12, 1));
+    depot.noterSeance(seance("A", 50, 1));
+    depot.attendre();
+    QVERIFY(!QFileInfo::exists(inst.chemin(dossierProgression)));
+}
+
+void TestProgres::fenetreStatistiques()
+{
+    Historique h;
+    h.seances = {seance("7 LETTRES", 80, 1), seance("RALLONGES AVANT", 60, 2), seance("7 LETTRES", 92.5, 4),
+                 seance("7 LETTRES", 100, 6)};
+    Statistiques f;
+    f.afficher(h);
+    QCOMPARE(f.objectName(), QStringLiteral("Statistiques"));
+    QCOMPARE(f.choixBase->count(), 3);
+    QCOMPARE(f.choixBase->itemText(1), QStringLiteral("7 LETTRES"));
+    QCOMPARE(f.tableau->model()->rowCount(), 4);
+    QCOMPARE(f.tableau->model()->index(0, 2).data().toString(), QStringLiteral("100 %"));
+    QCOMPARE(f.courbe->series().size(), 2);
+    f.choixBase->setCurrentIndex(2);
+    QCOMPARE(f.tableau->model()->rowCount(), 1);
+    QCOMPARE(f.tableau->model()->index(0, 2).data().toString(), QStringLiteral("60 %"));
+    QCOMPARE(f.courbe->series().size(), 1);
+    if (qEnvironmentVariableIsSet("LEXIDOR_CAPTURES")) {
+        f.choixBase->setCurrentIndex(0);
+        f.show();
+        f.grab().save(qEnvironmentVariable("LEXIDOR_CAPTURES") + QStringLiteral("/statistiques.png"));
+    }
+}
+
+void TestProgres::reglageMemoriser_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<bool>("memoriser");
+    QTest::addColumn<QString>("couleur");
+    QTest::addRow("les six lignes d'avant") << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nVert\r\n") << true << "Vert";
+    QTest::addRow("décoché") << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nVert\r\nmemoriser=0\r\n") << false << "Vert";
+    QTest::addRow("après une couleur à virgule")
+        << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nVert,clair\r\nmemoriser=0\r\n") << false << "Vert";
+    QTest::addRow("à la place de la couleur") << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nmemoriser=0\r\n") << true
+                                              << "memoriser=0";
+    QTest::addRow("valeur inconnue") << QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nVert\r\nmemoriser=non\r\n") << true
+                                     << "Vert";
+}
+
+// The choice lives after the designed lines, which keep their meaning for older versions; it takes
+// a line only when it differs from the default.
+void TestProgres::reglageMemoriser()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(bool, memoriser);
+    QFETCH(QString, couleur);
+    const data::LectureParametres lu = data::analyserParametres(octets);
+    QCOMPARE(lu.valeurs.memoriser, memoriser);
+    QCOMPARE(lu.valeurs.couleur, couleur);
+    QCOMPARE(lu.avertissements, QStringList());
+    InstallationTest inst;
+    QCOMPARE(data::ecrireParametres(lu.valeurs), QString());
+    QCOMPARE(data::lireParametres().valeurs.memoriser, memoriser);
+    QCOMPARE(inst.lire(QStringLiteral("settings.dat")).count('\n'), memoriser ? 6 : 7);
+}
+
+void TestProgres::repriseDansLesFenetres_data()
+{
+    QTest::addColumn<bool>("memoriser");
+    QTest::addRow("progression mémorisée") << true;
+    QTest::addRow("option décochée: le programme tel qu'il était") << false;
+}
+
+// Leave a base mid-way, end the program, start it again, launch the base and press "Reprendre".
+void TestProgres::repriseDansLesFenetres()
+{
+    QFETCH(bool, memoriser);
+    InstallationTest inst;
+    QStringList lignes;
+    for (const auto& l : baseDe(95))
+        lignes << l.tirage + QLatin1Char(';') + l.solutions;
+    inst.ecrireLignes(QStringLiteral("listes/base.txt"), lignes);
+    if (!memoriser)
+        inst.ecrire(QStringLiteral("settings.dat"), "95\r\n80\r\n5\r\n5\r\n1\r\nPar d\xE9" "faut\r\nmemoriser=0\r\n");
+    QStringList messages;
+    // The folder holds no word data: only messages about the player's files matter here.
+    app::observerMessages([&](const QString& m, app::Icone) {
+        if (m.contains(QLatin1String("progression")) || m.contains(QLatin1String("révisions")))
+            messages << m;
+    });
+    const QString captures = qEnvironmentVariable("LEXIDOR_CAPTURES");
+
+    auto* f = static_cast<Form1*>(ouvrirFenetre(QStringLiteral("Form1"), QStringLiteral("7 LETTRES")));
+    QVERIFY(f->boutonReprendre->isHidden());
+    for (int j = 1; j < 30; ++j)
+        f->solution[j]->setText(*f->partie.solutionsDeLigne(j));
+    f->corriger_Click();
+    const QStringList restants = f->partie.tiragesbase.mid(0, f->partie.nbrestants);
+    QCOMPARE(restants.size(), 66);
+    f->quitter_Click();
+    app::reinitialiser();
+
+    MenuODS8& m = app::menu();
+    QCOMPARE(m.boutonRevisions->isVisible(), false);
+    QCOMPARE(m.boutonRevisions->isHidden(), !memoriser);
+    QCOMPARE(m.boutonStatistiques->isHidden(), !memoriser);
+    QCOMPARE(m.compteRevisions->text(), memoriser ? QStringLiteral("1") : QStringLiteral("0"));
+    f = static_cast<Form1*>(ouvrirFenetre(QStringLiteral("Form1"), QStringLiteral("7 LETTRES")));
+    QCOMPARE(f->boutonReprendre->isVisible(), memoriser);
+    QCOMPARE(f->partie.nbrestants, 95);
+    if (!memoriser) {
+        f->quitter_Click();
+        QVERIFY(!QFileInfo::exists(inst.chemin(dossierProgression)));
+        QCOMPARE(inst.lire(QStringLiteral("settings.dat")).count('\n'), 7);
+        app::reinitialiser();
+        QVERIFY(messages.isEmpty());
+        return;
+    }
+    QCOMPARE(f->boutonReprendre->text(), QStringLiteral("Reprendre (66 tirages restants)"));
+    if (!captures.isEmpty())
+        f->grab().save(captures + QStringLiteral("/entrainement-reprendre.png"));
+    f->boutonReprendre->click();
+    QVERIFY(f->boutonReprendre->isHidden());
+    QCOMPARE(f->partie.tiragesbase.mid(0, f->partie.nbrestants), restants);
+    QCOMPARE(f->motsleft->text(), QStringLiteral("66"));
+    QCOMPARE(f->nbftot->text(), QStringLiteral("1"));
+    QCOMPARE(f->nbseries->text(), QStringLiteral("1 série(s) déjà réalisée(s)."));
+    QVERIFY(f->partie.dejarate(QStringLiteral("T0;S0;X")));
+    f->quitter_Click();
+
+    // The rack missed plays in the review box, from the menu.
+    QVERIFY(m.boutonRevisions->isEnabled());
+    m.boutonRevisions->click();
+    QCOMPARE(f->titreBase->text(), QStringLiteral("TIRAGES A REVOIR"));
+    QCOMPARE(f->partie.nbinitial, 1);
+    QCOMPARE(*f->partie.tirageDeLigne(0), QStringLiteral("T0"));
+    f->quitter_Click();
+    if (!captures.isEmpty()) {
+        m.afficherScore(87.5);
+        m.grab().save(captures + QStringLiteral("/menu.png"));
+        m.ouvrirOptions();
+        app::dialog2().grab().save(captures + QStringLiteral("/options.png"));
+    }
+    app::reinitialiser();
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
+}
+
+int main(int argc, char* argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--ecrire-en-boucle") == 0)
+        return ecrireEnBoucle(QString::fromLocal8Bit(argv[2]));
+    QApplication app(argc, argv);
+    TestProgres t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_progres.moc"
