@@ -179,11 +179,16 @@ void Form1::tirerserie()
     reserve.vider();
     temps->setFocus(Qt::OtherFocusReason);
     solution[0]->setFocus(Qt::OtherFocusReason);
-    if (ligneEntree != 0)
-        ligneEntree = -1;  // the window is not active yet: row 0 is entered when it becomes so
     ctl::colorerFond(temps, fondSysteme());
     partie.tempsserie = partie.tempsrestant = qint32(lancement.tempsparmot) * 30;
     minuterieSerie->start();
     if (!minuterieTotal->isActive())
         minuterieTotal->start();
+    if (!isActiveWindow() || ligneEntree != 0) {
+        // No focus event entered row 0: the window is hidden or not active yet, maybe with row 0
+        // still entered from the last run. Entered now, the row shows the new rack on the tiles;
+        // the activation that follows finds it entered and does not enter it twice.
+        ligneEntree = 0;
+        solution_GotFocus(0);
+    }
 }

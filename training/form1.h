@@ -146,6 +146,10 @@ private:
     void finserie(const entrainement::Correction& c);
     void definirParDefaut(QPushButton* b);
     void colorerLignes(int courante);
+    // Pasted or dropped text, character by character through the rules of the keys.
+    void coller(QLineEdit* boite, const QString& texte);
+    // The focus back in the current answer unless it is in an answer or the central box already.
+    void revenirALaLigne();
     void afficherTexte(QLabel* l, const QString& t);
     bool serieOuverte() const;
     bool enPause() const;

@@ -117,9 +117,17 @@ void Form1::construire()
     quitter->setFont(ctl::police(arial, 11.25));
     ctl::colorerFond(quitter, mauve);
     connect(boutonSuivant, &QPushButton::clicked, this, &Form1::allerLigneSuivante);
-    connect(boutonPolice, &QPushButton::clicked, this, &Form1::changerPolice);
-    connect(boutonCritere, &QPushButton::clicked, this, &Form1::changerCritere);
-    connect(boutonPause, &QPushButton::clicked, this, &Form1::basculerPause);
+    // These buttons act beside the typing: a click leaves the focus in the answer (leaving the row
+    // would judge it under the time criterion), and after the keyboard the focus goes back to it.
+    const std::pair<QPushButton*, void (Form1::*)()> aCote[] = {
+        {boutonPolice, &Form1::changerPolice}, {boutonCritere, &Form1::changerCritere}, {boutonPause, &Form1::basculerPause}};
+    for (const auto& [b, action] : aCote) {
+        b->setFocusPolicy(Qt::TabFocus);
+        connect(b, &QPushButton::clicked, this, [this, action] {
+            (this->*action)();
+            revenirALaLigne();
+        });
+    }
     connect(boutonCompact, &QPushButton::clicked, this, &Form1::passerModeCompact);
     connect(restart, &QPushButton::clicked, this, &Form1::restart_Click);
     connect(corriger, &QPushButton::clicked, this, &Form1::corriger_Click);

@@ -5,7 +5,11 @@
 #include "training/form1_couleurs.h"
 #include "training/touches.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,14 +37,26 @@ void Form1::actualiserlettres(int r)
 
 void Form1::placertuiles()
 {
-    const QString& l = reserve.lettrestirage;
-    if (l.isEmpty() || l.size() > 9)
+    // An empty row leaves the tiles as they were. A rack of more than nine letters leaves them
+    // empty: showing the previous rack would mislead. The blank before a "(+2)" takes no tile.
+    const QString l = reserve.lettrestirage.trimmed();
+    if (reserve.lettrestirage.isEmpty())
         return;
+    const bool lisible = l.size() <= 9;
     const int haut = ctl::hautTwips(tuiles[0]);
     for (int k = 0; k < 9; ++k) {
-        tuiles[k]->setText(k < l.size() ? QString(l[k]) : QString());
+        tuiles[k]->setText(lisible && k < l.size() ? QString(l[k]) : QString());
         ctl::placer(tuiles[k], gauchetuiles + k * largeurtuile, haut);
     }
+}
+
+void Form1::revenirALaLigne()
+{
+    const QWidget* f = focusWidget();
+    const bool dansUneBoite = f && f->isEnabled()
+                              && (f == recherche || std::find(solution.begin(), solution.end(), f) != solution.end());
+    if (isVisible() && !dansUneBoite)
+        solution[std::clamp<int>(lignecourante, 0, 29)]->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::colorerLignes(int courante)
@@ -163,6 +179,10 @@ bool Form1::eventFilter(QObject* o, QEvent* e)
     switch (e->type()) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(e);
+        if (k->matches(QKeySequence::Paste)) {
+            coller(edit, QGuiApplication::clipboard()->text());
+            return true;
+        }
         if (estSolution) {
             int vk = codeVirtuel(k);
             const int avant = vk;
@@ -216,11 +236,55 @@ bool Form1::eventFilter(QObject* o, QEvent* e)
         return false;
     }
     case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(e)->button() == Qt::MiddleButton) {
+            if (QGuiApplication::clipboard()->supportsSelection())
+                coller(edit, QGuiApplication::clipboard()->text(QClipboard::Selection));
+            return true;
+        }
         if (estRecherche)
             recherche_Click();
         return false;
+    case QEvent::Drop: {
+        auto* d = static_cast<QDropEvent*>(e);
+        edit->setCursorPosition(edit->cursorPositionAt(d->position().toPoint()));
+        coller(edit, d->mimeData()->text());
+        d->acceptProposedAction();
+        return true;
+    }
+    case QEvent::ContextMenu: {
+        // The menu's "Coller" goes through the same rules as the keys.
+        QMenu* menu = edit->createStandardContextMenu();
+        if (QAction* a = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+            disconnect(a, &QAction::triggered, edit, nullptr);
+            connect(a, &QAction::triggered, this, [this, edit] { coller(edit, QGuiApplication::clipboard()->text()); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent*>(e)->globalPos());
+        return true;
+    }
     default:
         return false;
+    }
+}
+
+void Form1::coller(QLineEdit* edit, const QString& texte)
+{
+    const int r = int(std::find(solution.begin(), solution.end(), edit) - solution.begin());
+    if (r < 30 && !serieOuverte())
+        return;  // a corrected answer stays as the correction left it
+    // Nothing the player needs is longer; a pasted megabyte is not worth typing key by key.
+    constexpr int longueurUtile = 64;
+    for (QChar c : QStringView(texte).left(longueurUtile)) {
+        const int code = codeCaractere(c);
+        if (code < 32)
+            continue;  // line breaks and tabs of a copied list are not keys of an answer
+        int nouveau = code;
+        if (r < 30)
+            solution_KeyPress(r, nouveau);
+        else
+            recherche_KeyPress(nouveau);
+        if (nouveau != 0 && !edit->isReadOnly())
+            edit->insert(texteDuCode(nouveau));
     }
 }
 void Form1::choisirTuile(int index)
