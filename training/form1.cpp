@@ -115,6 +115,7 @@ void Form1::commencer(const entrainement::Lancement& l)
 
     const QString dernier = base.lignes.isEmpty() ? QString() : base.lignes.last().tirage;
     const double taille = dernier.size() >= 9 ? 19 : 20;
+    taillePolice = taille;
     for (int i = 0; i < 30; ++i) {
         tirage[i]->setFont(ctl::police(times, taille));
         solution[i]->setFont(ctl::police(times, taille));
@@ -128,8 +129,7 @@ void Form1::commencer(const entrainement::Lancement& l)
         w->show();
 
     partie.charger(base.lignes, l.test ? (l.echantillon > 0 ? l.echantillon : 30) : 0, *alea);
-    if (modecompact)
-        ctl::placer(InfoSourisText, ctl::gaucheTwips(etiquetteEliminer), 8040, 10700, 1440);
+    placerNotes();
     if (!problemes.isEmpty())
         app::signaler(problemes.join(QLatin1Char('\n')), app::Icone::Avertissement, this);
     tirerserie();
@@ -158,20 +158,19 @@ void Form1::tirerserie()
     if (modecompact) {
         recherche->show();
         valider->show();
+        disposerSaisieCompacte();
     }
     if (enPause())
         basculerPause();
     const int n = partie.tirerserie(*alea);
     lettre = -1;
     for (int j = 0; j < 30; ++j) {
-        tirage[j]->clear();
-        solution[j]->clear();
+        ecrireTirage(tirage[j], j < n ? *partie.tirageDeLigne(j) : QString());
+        ecrireTirage(solution[j], QString());
         QFont f = solution[j]->font();
         f.setStrikeOut(false);
         solution[j]->setFont(f);
     }
-    for (int j = 0; j < n; ++j)
-        tirage[j]->setText(*partie.tirageDeLigne(j));
     unsetCursor();
     ctl::colorerFond(seuiltxt, fondSysteme());
     corriger->setEnabled(true);

@@ -90,10 +90,15 @@ public:
     qint16 gauchetuiles = 0;
     qint16 largeurtuile = 0;
     bool modecompact = false;
+    double taillePolice = 0;  // points of the rack and answer boxes for this base
     entrainement::Reserve reserve;
     QPushButton* boutonParDefaut() const { return parDefaut; }
 
     void tirerserie();
+    // Shows a rack (or any text the window writes in a rack or answer box) whole: in its counted
+    // form "(+n)" when the listed form does not fit, then in a smaller font until it fits, the
+    // whole text in the box's tooltip.
+    void ecrireTirage(QLineEdit* boite, const QString& texte);
     void corrigerserie();
     void placertuiles();
     void extrairelettres(const QString& texte);
@@ -158,6 +163,14 @@ private:
     void jouerSon();
     void chargerMarqueurs();
     void colorerFenetre(quint32 fond);
+    // Right end, in twips, of the criterion line and of the word's verdict when shown.
+    int finLigneCritere() const;
+    void disposerSaisieCompacte();
+    void placerNotes();
+    // The text last written by ecrireTirage() in full, or what the box shows.
+    QString texteEntier(const QLineEdit* boite) const;
+    // A tooltip that keeps the box's whole text, when it shows a shortened one, above it.
+    void bulle(QLineEdit* boite, const QString& texte);
 
     entrainement::Lancement lancement;
     QPushButton* parDefaut = nullptr;

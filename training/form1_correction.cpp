@@ -43,7 +43,7 @@ void Form1::corrigerserie()
     ctl::colorerFond(temps, vert);
     restart->setEnabled(true);
     if (const QString* t = partie.tirageDeLigne(lignecourante))
-        tirage[lignecourante]->setText(*t);
+        ecrireTirage(tirage[lignecourante], *t);
 
     const data::InfoSouris& notes = infosouris.lire(lancement.fichierNotes);
     if (infosouris.erreurNouvelle())
@@ -52,37 +52,16 @@ void Form1::corrigerserie()
 
     const int last = partie.derniere();
     const bool crochet = rallonge();
-    QString texteNotes;
+    // Read before the correction, which removes the entries it eliminates.
+    QStringList tirages, solutionsBase;
     for (int j = 0; j <= last; ++j) {
-        const QString& S = *partie.solutionsDeLigne(j);
-        reperesParticipe[j]->setVisible(listevbi.contient(S));
-        reperesTransitif[j]->setVisible(listevbt.contient(S));
-        reperesInvariable[j]->setVisible(listeinv.contient(S));
-        const QStringList mots = motsPourNotes(crochet, titreBase->text(), tirage[j]->text(), S);
-        for (const QString& w : mots) {
-            for (const QString& n : notes.notes(w)) {
-                tirage[j]->setToolTip(n);
-                solution[j]->setToolTip(n);
-                tirage[j]->setFrame(false);
-                solution[j]->setFrame(false);
-                texteNotes += w + QLatin1Char(' ') + n + QLatin1Char('\n');
-            }
-        }
-    }
-    if (!texteNotes.isEmpty()) {
-        texteNotes.chop(1);
-        InfoSourisText->setPlainText(texteNotes);
-        InfoSourisText->show();
-        InfoSourisText->raise();
-        if (modecompact) {
-            recherche->hide();
-            valider->hide();
-        }
+        tirages.append(*partie.tirageDeLigne(j));
+        solutionsBase.append(*partie.solutionsDeLigne(j));
     }
 
     QList<LigneACorriger> lignes;
     for (int j = 0; j <= last; ++j)
-        lignes.append({solution[j]->text(), tirage[j]->text()});
+        lignes.append({solution[j]->text(), tirages[j]});
     const int restantAvant = partie.tempsrestant;
     const Correction c = partie.corrigerserie(lignes, critere(), nombreEnTete(seuiltxt->text()), crochet);
     if (!c.voyant.isEmpty())
@@ -93,18 +72,47 @@ void Form1::corrigerserie()
         ctl::colorerFond(t, tirageRepos);
     for (int j = 0; j <= last; ++j) {
         const LigneCorrigee& l = c.lignes[j];
-        solution[j]->setText(l.solution);
+        ecrireTirage(solution[j], l.solution);
         ctl::colorerFond(solution[j], l.juste ? vert : rouge);
-        if (!l.bulleSolution.isEmpty())
-            solution[j]->setToolTip(l.bulleSolution);
         if (l.barree) {
             QFont f = solution[j]->font();
             f.setStrikeOut(true);
             solution[j]->setFont(f);
         }
         if (!l.juste) {
-            tirage[j]->setText(l.tirage);
+            ecrireTirage(tirage[j], l.tirage);
             ctl::colorerFond(tirage[j], vert);
+        }
+    }
+
+    QString texteNotes;
+    for (int j = 0; j <= last; ++j) {
+        const QString& S = solutionsBase[j];
+        reperesParticipe[j]->setVisible(listevbi.contient(S));
+        reperesTransitif[j]->setVisible(listevbt.contient(S));
+        reperesInvariable[j]->setVisible(listeinv.contient(S));
+        const QStringList mots = motsPourNotes(crochet, titreBase->text(), tirages[j], S);
+        for (const QString& w : mots) {
+            for (const QString& n : notes.notes(w)) {
+                bulle(tirage[j], n);
+                bulle(solution[j], n);
+                tirage[j]->setFrame(false);
+                solution[j]->setFrame(false);
+                texteNotes += w + QLatin1Char(' ') + n + QLatin1Char('\n');
+            }
+        }
+        // What the player typed says more about a wrong row than the note of the right word.
+        if (!c.lignes[j].bulleSolution.isEmpty())
+            bulle(solution[j], c.lignes[j].bulleSolution);
+    }
+    if (!texteNotes.isEmpty()) {
+        texteNotes.chop(1);
+        InfoSourisText->setPlainText(texteNotes);
+        InfoSourisText->show();
+        InfoSourisText->raise();
+        if (modecompact) {
+            recherche->hide();
+            valider->hide();
         }
     }
 
@@ -119,6 +127,9 @@ void Form1::corrigerserie()
         std::clamp(partie.tempsserie - std::max(restantAvant, 0), 0, std::max(partie.tempsserie, 0));
     afficherTexte(tps, CalcDuree(qint16(passe)));
     tps->show();
+    if (InfoSourisText->isVisible())
+        placerNotes();  // the verdict of the last row may have widened
+    disposerSaisieCompacte();
     finserie(c);
 }
 
@@ -139,14 +150,9 @@ void Form1::finserie(const Correction& c)
     motsleft->setText(QStringLiteral("0"));
     reserve.extrairelettres(QStringLiteral("BRAVO!"));
     placertuiles();
-    if (InfoSourisText->isVisible()) {
-        if (modecompact)
-            ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText),
-                        ctl::hautTwips(tuiles[0]) + ctl::hauteurTwips(tuiles[0]) + 10,
-                        ctl::largeurTwips(InfoSourisText), 550);
-        else
-            ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText), 9360, ctl::largeurTwips(InfoSourisText), 1695);
-    }
+    if (InfoSourisText->isVisible())
+        placerNotes();
+    disposerSaisieCompacte();
     // Nothing is left to draw: the only way on is back to the menu, even while the sound plays.
     restart->setEnabled(false);
     ctl::colorerFond(quitter, mauve);

@@ -83,7 +83,6 @@ void Form1::quitter_Click()
     minuterieMot->stop();
     for (QPushButton* t : tuiles)
         ctl::colorerFond(t, mauve);
-    ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText), 8160, ctl::largeurTwips(InfoSourisText), 2895);
     partie.reinitialiserTemps(lancement.tempsparmot);
     lettre = -1;
     afficherTexte(nbseries, QStringLiteral("0 série déjà réalisée."));

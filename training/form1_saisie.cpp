@@ -32,7 +32,7 @@ void Form1::actualiserlettres(int r)
     reserve.recalculer(solution[r]->text());
     const QString t = tirage[r]->text();
     if (!t.contains(QLatin1Char('-')) && !t.contains(QLatin1Char('+')) && !t.contains(QLatin1Char('(')))
-        tirage[r]->setText(reserve.libres());
+        ecrireTirage(tirage[r], reserve.libres());
 }
 
 void Form1::placertuiles()
@@ -91,9 +91,9 @@ void Form1::solution_LostFocus(int r)
     const QString* t = partie.tirageDeLigne(r);
     if (!rallonge() && ouverte) {
         if (t)
-            tirage[r]->setText(*t);
+            ecrireTirage(tirage[r], *t);
         else if (!reserve.lettrestirage.isEmpty())
-            tirage[r]->setText(reserve.lettrestirage);
+            ecrireTirage(tirage[r], reserve.lettrestirage);
     }
     if (t && ouverte) {
         if (critere() == Critere::Temps) {
@@ -116,7 +116,7 @@ void Form1::solution_KeyPress(int r, int& code)
     c.tirageBase = partie.tirageDeLigne(r);
     const EffetTouche e = toucheSolution(code, c, reserve);
     if (e.afficherLibres)
-        tirage[r]->setText(reserve.libres());
+        ecrireTirage(tirage[r], reserve.libres());
     code = e.code;
 }
 
@@ -319,7 +319,7 @@ void Form1::recherche_Change()
 {
     if (rallonge())
         return;
-    const qsizetype limite = tirage[lignecourante]->text().size();
+    const qsizetype limite = texteEntier(tirage[lignecourante]).size();
     if (recherche->text().size() > limite)
         recherche->setText(recherche->text().left(limite));
 }
