@@ -7,6 +7,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+namespace {
+
+// Designed names of the box's controls, by role.
+namespace nom {
+const QString texteApropos = QStringLiteral("Text1");
+const QString champFocus = QStringLiteral("Text2");
+}  // namespace nom
+
+}  // namespace
+
 Apropos::Apropos(QWidget* parent)
     : QWidget(parent)
 {
@@ -16,24 +26,24 @@ Apropos::Apropos(QWidget* parent)
     ctl::colorerSurface(this, 0xC0E0FF);
 
     // Lies under the text and takes the focus, so that the text shows without caret or selection.
-    Text2 = new QLineEdit(QStringLiteral("Text2"), this);
-    ctl::nommer(Text2, QStringLiteral("Text2"));
-    ctl::placer(Text2, 7080, 3480, 1215, 495);
+    champFocus = new QLineEdit(nom::champFocus, this);  // its designed text is its name
+    ctl::nommer(champFocus, nom::champFocus);
+    ctl::placer(champFocus, 7080, 3480, 1215, 495);
 
-    Text1 = new QPlainTextEdit(this);
-    ctl::nommer(Text1, QStringLiteral("Text1"));
-    Text1->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 9.75));
-    Text1->setReadOnly(true);
-    Text1->setFocusPolicy(Qt::NoFocus);
-    ctl::placer(Text1, 0, 0, 8500, 4400);
-    Text1->hide();
+    texteApropos = new QPlainTextEdit(this);
+    ctl::nommer(texteApropos, nom::texteApropos);
+    texteApropos->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 9.75));
+    texteApropos->setReadOnly(true);
+    texteApropos->setFocusPolicy(Qt::NoFocus);
+    ctl::placer(texteApropos, 0, 0, 8500, 4400);
+    texteApropos->hide();
     resize(ctl::twips(8500), ctl::twips(4500));
     // The text box cannot take the focus; the box that does carries the text for a screen reader.
     ctl::nommerAccessibles(this, {
-        {QStringLiteral("Text1"), QStringLiteral("A propos de Lexidor")},
-        {QStringLiteral("Text2"), QStringLiteral("A propos de Lexidor")},
+        {nom::texteApropos, QStringLiteral("A propos de Lexidor")},
+        {nom::champFocus, QStringLiteral("A propos de Lexidor")},
     });
-    Text2->setAccessibleDescription(QString(texte()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    champFocus->setAccessibleDescription(QString(texte()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 QString Apropos::texte()
@@ -63,10 +73,20 @@ QString Apropos::texte()
     return t;
 }
 
+void Apropos::ouvrir()
+{
+    show();
+    resize(ctl::twips(8500), ctl::twips(4500));
+    setWindowTitle(QStringLiteral("A propos de Lexidor"));
+    Afficher();
+    raise();
+    activateWindow();
+}
+
 void Apropos::Afficher()
 {
-    Text1->show();
-    Text1->raise();
-    Text1->setPlainText(QString(texte()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    Text2->setFocus();
+    texteApropos->show();
+    texteApropos->raise();
+    texteApropos->setPlainText(QString(texte()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    champFocus->setFocus();
 }

@@ -13,9 +13,11 @@ class Apropos : public QWidget {
 public:
     explicit Apropos(QWidget* parent = nullptr);
 
-    QPlainTextEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
+    QPlainTextEdit* texteApropos = nullptr;
+    QLineEdit* champFocus = nullptr;
 
+    // Shown at its designed size and title, with the text filled again.
+    void ouvrir();
     // Fills the text from the start (a second call shows it once, not twice) and shows it.
     void Afficher();
 

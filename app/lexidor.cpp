@@ -4,6 +4,7 @@
 #include "about/apropos.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
+#include "options/reglages.h"
 #include "training/form1.h"
 
 #include <QApplication>
@@ -13,28 +14,41 @@ namespace app {
 
 namespace {
 
+QPointer<options::Reglages> lesReglages;
 QPointer<MenuODS8> leMenu;
 QPointer<Form1> leForm1;
 QPointer<Dialog2> leDialog2;
 QPointer<Apropos> lApropos;
 
-template <typename Fenetre>
-Fenetre& instance(QPointer<Fenetre>& p)
+// The run the menu asks for: the training window is created (its set-up runs) before the menu hides.
+void lancer(const entrainement::Lancement& l)
 {
-    if (!p)
-        p = new Fenetre;
-    return *p;
+    Form1& form = form1();
+    form.setCursor(Qt::WaitCursor);
+    menu().hide();
+    form.show();
+    form.raise();
+    form.activateWindow();
+    form.commencer(l);
 }
 
 }  // namespace
 
+options::Reglages& reglages()
+{
+    if (!lesReglages)
+        lesReglages = new options::Reglages;
+    return *lesReglages;
+}
+
 MenuODS8& menu()
 {
-    // Loaded only once the instance is reachable: the load applies the stored colour through the
-    // options dialog, which colours the menu by name.
     if (!leMenu) {
-        leMenu = new MenuODS8;
-        leMenu->Form_Load();
+        leMenu = new MenuODS8(reglages());
+        QObject::connect(leMenu, &MenuODS8::lancementDemande, &lancer);
+        QObject::connect(leMenu, &MenuODS8::optionsDemandees, [] { dialog2().ouvrir(); });
+        QObject::connect(leMenu, &MenuODS8::aproposDemande, [] { apropos().ouvrir(); });
+        leMenu->charger();
     }
     return *leMenu;
 }
@@ -47,8 +61,18 @@ Form1& form1()
     }
     return *leForm1;
 }
-Dialog2& dialog2() { return instance(leDialog2); }
-Apropos& apropos() { return instance(lApropos); }
+Dialog2& dialog2()
+{
+    if (!leDialog2)
+        leDialog2 = new Dialog2(reglages());
+    return *leDialog2;
+}
+Apropos& apropos()
+{
+    if (!lApropos)
+        lApropos = new Apropos;
+    return *lApropos;
+}
 
 bool menuCharge() { return !leMenu.isNull(); }
 bool form1Charge() { return !leForm1.isNull(); }
@@ -69,6 +93,7 @@ void reinitialiser()
     delete leDialog2.data();
     delete leForm1.data();
     delete leMenu.data();
+    delete lesReglages.data();
 }
 
 }  // namespace app

@@ -5,10 +5,17 @@ class MenuODS8;
 class Form1;
 class Dialog2;
 class Apropos;
+namespace options {
+class Reglages;
+}
 
-// The four windows are single instances that reach each other by name. Each is created on first
-// use (its set-up runs then) and lives until the program ends or reinitialiser() is called.
+// The four windows and the settings are single instances, composed here: the windows do not reach
+// each other, they follow the settings and ask for one another by signals connected below. Each
+// is created on first use (its set-up runs then) and lives until the program ends or
+// reinitialiser() is called.
 namespace app {
+
+options::Reglages& reglages();
 
 MenuODS8& menu();
 Form1& form1();

@@ -4,7 +4,7 @@
 #include "donnees.h"
 #include "menu/catalogue.h"
 #include "menu/menuods8.h"
-#include "options/dialog2.h"
+#include "options/reglages.h"
 #include "training/form1.h"
 
 #include <benchmark/benchmark.h>
@@ -39,12 +39,9 @@ void BM_PicMemoire(benchmark::State& state)
         MenuODS8& m = app::menu();
         m.show();
         QCoreApplication::processEvents();
-        app::dialog2().Check1->setChecked(false);
-        app::dialog2().nbechuni = 900;
-        m.toue = QStringLiteral("E");
-        m.typ.clear();
-        m.nombase = QStringLiteral("TEST SUR 900 MOTS");
-        m.lancerbase(QStringLiteral("listes\\2-8L.txt"));
+        app::reglages().choisirSon(false);
+        app::reglages().affecterechantillons(30);
+        m.lancer(*menu::entree(QStringLiteral("Command8")));
         Form1& f = app::form1();
         for (int j = 0; j < 30; ++j)
             f.solution[j]->setText(QStringLiteral("FAUX"));

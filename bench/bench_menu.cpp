@@ -6,6 +6,7 @@
 #include "menu/catalogue.h"
 #include "menu/demarrage.h"
 #include "menu/menuods8.h"
+#include "options/reglages.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,7 +56,7 @@ void BM_DemarrageComptesEtReglages(benchmark::State& state)
     }
     for (auto _ : state) {
         const menu::Comptes c = menu::compterBases();
-        const data::LectureParametres r = menu::lireReglages();
+        const data::LectureParametres r = options::lireReglages();
         benchmark::DoNotOptimize(c.textes.size() + r.valeurs.nbechantillon);
     }
 }

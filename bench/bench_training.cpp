@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/lexidor.h"
 #include "donnees.h"
-#include "menu/menuods8.h"
-#include "options/dialog2.h"
 #include "training/form1.h"
 #include "app/messages.h"
 
@@ -20,6 +18,17 @@
 
 namespace {
 
+// An ordinary run on the 7-letter base, 8 seconds per word, no sound.
+entrainement::Lancement lancement7L()
+{
+    entrainement::Lancement l;
+    l.fichier = QStringLiteral("listes\\7L.txt");
+    l.titre = QStringLiteral("7 lettres");
+    l.tempsparmot = 8;
+    l.son = false;
+    return l;
+}
+
 // A training window on the maximal 15001-line base, side lists and notes file, ready for a series.
 Form1& fenetre()
 {
@@ -27,15 +36,10 @@ Form1& fenetre()
     static Form1* f = [] {
         QDir::setCurrent(inst.dossier().path());
         app::observerMessages([](const QString&, app::Icone) {});
-        app::dialog2().tempsparmot = 8;
-        app::dialog2().Check1->setChecked(false);
-        app::menu().toue = QStringLiteral("T");
-        app::menu().typ.clear();
-        app::menu().nombase = QStringLiteral("7 lettres");
         Form1* w = &app::form1();
         QElapsedTimer chrono;
         chrono.start();
-        w->commencer(app::menu().preparerLancement(QStringLiteral("listes\\7L.txt")));
+        w->commencer(lancement7L());
         std::fprintf(stderr, "commencer (base 15001, listes et notes au maximum) : %lld ms\n",
                      static_cast<long long>(chrono.elapsed()));
         // No rack leaves the base, so every iteration works on the full 15001 lines.
@@ -136,14 +140,14 @@ namespace {
 void BM_Commencer900(benchmark::State& state)
 {
     Form1& f = fenetre();
-    app::menu().toue = QStringLiteral("E");
-    app::dialog2().nbechuni = 900;
+    entrainement::Lancement test = lancement7L();
+    test.test = true;
+    test.echantillon = 900;
     for (auto _ : state) {
-        f.commencer(app::menu().preparerLancement(QStringLiteral("listes\\7L.txt")));
+        f.commencer(test);
         benchmark::DoNotOptimize(f.partie.nbrestants);
     }
     state.counters["tirages"] = f.partie.nbrestants;
-    app::menu().toue = QStringLiteral("T");
 }
 BENCHMARK(BM_Commencer900)->Unit(benchmark::kMillisecond);
 

@@ -145,11 +145,10 @@ LectureParametres lireParametres(const QString& chemin)
     return analyserParametres(lu.octets);
 }
 
-QString ecrireParametres(qint16 tempsparmot, qint16 nbechantillon, qint16 son, const QString& couleur,
-                         const QString& chemin)
+QString ecrireParametres(const Parametres& p, const QString& chemin)
 {
-    return ecrireFichier(chemin, {QStringLiteral("95"), QStringLiteral("80"), QString::number(tempsparmot),
-                                  QString::number(nbechantillon), QString::number(son), couleur});
+    return ecrireFichier(chemin, {QStringLiteral("95"), QStringLiteral("80"), QString::number(p.tempsparmot),
+                                  QString::number(p.nbechantillon), QString::number(p.son), p.couleur});
 }
 
 }  // namespace data

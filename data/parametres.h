@@ -38,7 +38,6 @@ LectureParametres analyserParametres(QByteArrayView octets);
 
 // Rewrites the file atomically; the thresholds are always written as 95 and 80. Returns a French
 // message on failure (the previous file is then left as it was), empty on success.
-QString ecrireParametres(qint16 tempsparmot, qint16 nbechantillon, qint16 son, const QString& couleur,
-                         const QString& chemin = fichierParametres);
+QString ecrireParametres(const Parametres& p, const QString& chemin = fichierParametres);
 
 }  // namespace data

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu/catalogue.h"
 
+#include "options/reglages.h"
+
 namespace menu {
 
 namespace {
@@ -99,6 +101,20 @@ const EntreeCatalogue* entree(const QString& bouton, int index)
         if (e.bouton == bouton && e.index == index)
             return &e;
     return nullptr;
+}
+
+entrainement::Lancement lancement(const EntreeCatalogue& e, const options::Reglages& r)
+{
+    entrainement::Lancement l;
+    l.fichier = e.fichier;
+    l.test = e.toue == QLatin1String("E");
+    l.rallonge = e.typ == QLatin1String("rallong");
+    l.titre = e.titre.isEmpty() ? titreTest(r.nbechuni()) : e.titre;
+    l.echantillon = r.nbechuni();
+    l.tempsparmot = r.tempsparmot();
+    l.son = r.son();
+    l.fond = r.fond();
+    return l;
 }
 
 QString titreTest(qint16 nbechuni) { return QStringLiteral("TEST SUR %1 MOTS").arg(nbechuni); }

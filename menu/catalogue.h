@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "training/lancement.h"
+
 #include <QList>
 #include <QString>
+
+namespace options {
+class Reglages;
+}
 
 // The fixed catalogue of the main menu: which button launches which base, under which title, and
 // what the menu shows beside and about each button. No widgets here.
@@ -37,6 +43,9 @@ struct EntreeCatalogue {
 const QList<EntreeCatalogue>& catalogue();
 // The entry of a button, or nullptr.
 const EntreeCatalogue* entree(const QString& bouton, int index = -1);
+
+// What a run on this entry needs, under the options in force.
+entrainement::Lancement lancement(const EntreeCatalogue& e, const options::Reglages& r);
 
 QString titreTest(qint16 nbechuni);
 // Caption of the test button for a sample size in series of 30.

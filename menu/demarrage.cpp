@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <limits>
 
 namespace menu {
 
@@ -25,8 +24,6 @@ QString compter(const QString& fichier, QStringList& problemes)
     }
     return QString::number(c.lignes);
 }
-
-bool tientEn16Bits(int v) { return v >= std::numeric_limits<qint16>::min() && v <= std::numeric_limits<qint16>::max(); }
 
 }  // namespace
 
@@ -70,33 +67,6 @@ Comptes compterBases()
         }
     }
     return c;
-}
-
-data::LectureParametres lireReglages()
-{
-    data::LectureParametres r = data::lireParametres();
-    const data::Parametres defaut;
-    const auto verifier = [&](qint16 data::Parametres::*champ, int ligne) {
-        const qint16 v = r.valeurs.*champ;
-        if (tientEn16Bits(v * 30))
-            return;
-        r.avertissements << QStringLiteral("La valeur « %1 » (ligne %2 du fichier des réglages) est trop grande : "
-                                           "la valeur par défaut %3 est utilisée.")
-                                .arg(v).arg(ligne).arg(defaut.*champ);
-        r.valeurs.*champ = defaut.*champ;
-    };
-    verifier(&data::Parametres::tempsparmot, 3);
-    verifier(&data::Parametres::nbechantillon, 4);
-    return r;
-}
-
-QString messageReglages(const data::LectureParametres& lecture)
-{
-    QStringList l;
-    if (!lecture.erreur.isEmpty())
-        l << lecture.erreur << QStringLiteral("Les réglages par défaut sont utilisés.");
-    l << lecture.avertissements;
-    return l.join(QLatin1Char('\n'));
 }
 
 }  // namespace menu

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "data/parametres.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// What the main menu computes when it loads: the counts of the bases and the stored settings.
+// What the main menu computes when it loads: the counts of the bases.
 namespace menu {
 
 inline const QString dossierListes = QStringLiteral("listes");
@@ -24,11 +22,5 @@ struct Comptes {
 };
 
 Comptes compterBases();
-
-// The stored settings, with the checks the rest of the program relies on: a time per word or a
-// sample size whose 30-fold does not fit in 16 bits is replaced by its default, with a note.
-data::LectureParametres lireReglages();
-// The message for the user about the settings, empty when there is nothing to say.
-QString messageReglages(const data::LectureParametres& lecture);
 
 }  // namespace menu

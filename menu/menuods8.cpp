@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu/menuods8.h"
 
-#include "about/apropos.h"
 #include "app/bouton.h"
 #include "app/controles.h"
 #include "app/lexidor.h"
@@ -9,15 +8,13 @@
 #include "app/polices.h"
 #include "data/raisons.h"
 #include "data/texte.h"
+#include "training/partie.h"
 #include "menu/catalogue.h"
 #include "menu/demarrage.h"
-#include "options/dialog2.h"
+#include "options/reglages.h"
 #include "options/regles.h"
-#include "training/form1.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -32,6 +29,23 @@ constexpr int hauteurClient = 11370;
 // Start-up moves every count label this far right and down from its designed place.
 constexpr int decalageCompteX = 300;
 constexpr int decalageCompteY = 160;
+
+// Designed names of the menu's own controls, by role; the launch buttons and the count labels take
+// theirs from the catalogue.
+namespace nom {
+const QString titre = QStringLiteral("Label1");
+const QString enteteGroupe = QStringLiteral("TitreU");  // indexed
+const QString enteteNombre = QStringLiteral("Label3");  // "Nombre" over the counts, indexes 2 and 3
+const QString tuiles[] = {QStringLiteral("Image1"), QStringLiteral("Image2")};
+const QString compteRallongesOds8 = QStringLiteral("Label7");  // index 3 of the count labels
+constexpr int indexRallongesOds8 = 3;
+const QString scoreTest = QStringLiteral("Label9");
+const QString ligneAide = QStringLiteral("Label2");
+const QString boutonOptions = QStringLiteral("Command12");
+const QString boutonApropos = QStringLiteral("Command2");
+const QString boutonMotsDisparus = QStringLiteral("Command9");
+const QString boutonQuitter = QStringLiteral("quitter");
+}  // namespace nom
 
 // The two pictures beside the first group: a letter tile each, for the verbs and the dear letters.
 QPixmap tuile(QChar lettre, int points)
@@ -54,8 +68,9 @@ QPixmap tuile(QChar lettre, int points)
 
 }  // namespace
 
-MenuODS8::MenuODS8(QWidget* parent)
+MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
     : QWidget(parent)
+    , reglages(r)
 {
     app::installerPolices();
     ctl::nommer(this, QStringLiteral("MenuODS8"));
@@ -64,7 +79,7 @@ MenuODS8::MenuODS8(QWidget* parent)
     setFixedSize(ctl::twips(largeurClient), ctl::twips(hauteurClient));
     setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25));
 
-    auto* titre = etiquette(QStringLiteral("REVI RADIDUZE VUV 8"), QStringLiteral("Label1"), -1, 1800, 120);
+    auto* titre = etiquette(QStringLiteral("REVI RADIDUZE VUV 8"), nom::titre, -1, 1800, 120);
     titre->setFont(ctl::police(QStringLiteral("Times New Roman"), 20.25, true));
     ctl::placer(titre, 1800, 120, 4890, 465);
 
@@ -80,12 +95,12 @@ MenuODS8::MenuODS8(QWidget* parent)
         {4, u"ANAGRAMMES MULTIPLES", 4800, 5200},
     };
     for (const auto& t : titres) {
-        auto* l = etiquette(QString::fromUtf16(t.texte), QStringLiteral("TitreU"), t.index, t.gauche, t.haut);
+        auto* l = etiquette(QString::fromUtf16(t.texte), nom::enteteGroupe, t.index, t.gauche, t.haut);
         l->setFont(policeTitres);
         l->adjustSize();
     }
     for (const auto& [index, haut] : {std::pair{3, 1130}, std::pair{2, 4130}}) {
-        auto* l = etiquette(QStringLiteral("Nombre"), QStringLiteral("Label3"), index, 3040, haut);
+        auto* l = etiquette(QStringLiteral("Nombre"), nom::enteteNombre, index, 3040, haut);
         l->setFont(ctl::police(QStringLiteral("Comic Sans MS"), 11.25, false, false, true));
         ctl::placer(l, 3040, haut, 825, 300);
     }
@@ -94,7 +109,7 @@ MenuODS8::MenuODS8(QWidget* parent)
     const int hautsImages[] = {1530, 2655};
     for (int i = 0; i < 2; ++i) {
         auto* im = new QLabel(this);
-        ctl::nommer(im, QStringLiteral("Image%1").arg(i + 1));
+        ctl::nommer(im, nom::tuiles[i]);
         im->setPixmap(images[i]);
         ctl::placer(im, 45 + 60, hautsImages[i], 450, 450);
     }
@@ -114,57 +129,60 @@ MenuODS8::MenuODS8(QWidget* parent)
         }
         if (e.typ == QStringLiteral("rallong"))
             b->setToolTip(QStringLiteral("(ne saisir que la lettre)"));
-        if (e.bouton == QStringLiteral("Command8"))
-            Command8 = b;
+        if (e.toue == QStringLiteral("E"))
+            boutonTest = b;
     }
 
     const QFont policeCompte = ctl::police(QStringLiteral("MS Sans Serif"), 11);
     for (const auto& l : menu::labelsComptes())
         etiquette(QString(), l.label, l.index, l.gauche + decalageCompteX, l.haut + decalageCompteY)
             ->setFont(policeCompte);
-    etiquette(QString(), QStringLiteral("Label7"), 3, 7080 + decalageCompteX, 4350 + decalageCompteY)
+    etiquette(QString(), nom::compteRallongesOds8, nom::indexRallongesOds8, 7080 + decalageCompteX,
+              4350 + decalageCompteY)
         ->setFont(policeCompte);
 
-    // The training window writes the score here without resizing the label: room up to the edge.
-    Label9 = etiquette(QString(), QStringLiteral("Label9"), -1, 5160 + decalageCompteX, 9120 + decalageCompteY);
-    Label9->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 11, true));
-    ctl::placer(Label9, 5160 + decalageCompteX, 9120 + decalageCompteY, largeurClient - 5160 - decalageCompteX, 360);
+    // The score is written here without resizing the label: room up to the edge.
+    scoreTest = etiquette(QString(), nom::scoreTest, -1, 5160 + decalageCompteX, 9120 + decalageCompteY);
+    scoreTest->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 11, true));
+    ctl::placer(scoreTest, 5160 + decalageCompteX, 9120 + decalageCompteY, largeurClient - 5160 - decalageCompteX, 360);
 
-    Label2 = etiquette(QString(), QStringLiteral("Label2"), -1, 240, 9960);
-    Label2->setFont(ctl::police(QStringLiteral("Times New Roman"), 11.25, false, true));
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ctl::placer(Label2, 240, 9960, 4995, 1140);
+    ligneAide = etiquette(QString(), nom::ligneAide, -1, 240, 9960);
+    ligneAide->setFont(ctl::police(QStringLiteral("Times New Roman"), 11.25, false, true));
+    ligneAide->setWordWrap(true);
+    ligneAide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ctl::placer(ligneAide, 240, 9960, 4995, 1140);
 
     const struct {
-        const char* nom;
+        const QString& nom;
         const char16_t* legende;
         int gauche, haut;
         void (MenuODS8::*action)();
     } basBoutons[] = {
-        {"Command12", u"Options", 5760, 10200, &MenuODS8::Command12_Click},
-        {"Command2", u"A propos de Lexidor", 6960, 10200, &MenuODS8::Command2_Click},
-        {"Command9", u"Mots qui disparaissent", 5760, 10680, &MenuODS8::Command9_Click},
-        {"quitter", u"Quitter", 6960, 10680, &MenuODS8::quitter_Click},
+        {nom::boutonOptions, u"Options", 5760, 10200, &MenuODS8::ouvrirOptions},
+        {nom::boutonApropos, u"A propos de Lexidor", 6960, 10200, &MenuODS8::ouvrirApropos},
+        {nom::boutonMotsDisparus, u"Mots qui disparaissent", 5760, 10680, &MenuODS8::montrerMotsDisparus},
+        {nom::boutonQuitter, u"Quitter", 6960, 10680, &MenuODS8::quitter},
     };
     for (const auto& d : basBoutons) {
         auto* b = new BoutonMultiligne(QString::fromUtf16(d.legende), this);
-        ctl::nommer(b, QString::fromLatin1(d.nom));
+        ctl::nommer(b, d.nom);
         ctl::placer(b, d.gauche, d.haut, 1215, 495);
         connect(b, &QPushButton::clicked, this, d.action);
     }
     nommerPourLecteur();
     ctl::defilerSiTropHaute(this);
+    connect(&reglages, &options::Reglages::modifies, this, &MenuODS8::suivreReglages);
 }
 
 void MenuODS8::nommerPourLecteur()
 {
     QList<ctl::RoleAccessible> roles{
-        {QStringLiteral("Image1"), QStringLiteral("Tuile V")},
-        {QStringLiteral("Image2"), QStringLiteral("Tuile K")},
-        {QStringLiteral("Label7(3)"), QStringLiteral("Nombre de rallonges avant et arrière sur ODS 8"), true},
-        {QStringLiteral("Label9"), QStringLiteral("Score du dernier test"), true},
-        {QStringLiteral("Label2"), QStringLiteral("Aide"), true},
+        {nom::tuiles[0], QStringLiteral("Tuile V")},
+        {nom::tuiles[1], QStringLiteral("Tuile K")},
+        {ctl::nomControle(nom::compteRallongesOds8, nom::indexRallongesOds8),
+         QStringLiteral("Nombre de rallonges avant et arrière sur ODS 8"), true},
+        {nom::scoreTest, QStringLiteral("Score du dernier test"), true},
+        {nom::ligneAide, QStringLiteral("Aide"), true},
     };
     QHash<QString, QString> titres;
     for (const auto& e : menu::catalogue()) {
@@ -188,7 +206,7 @@ QLabel* MenuODS8::etiquette(const QString& texte, const QString& nom, int index,
     return l;
 }
 
-void MenuODS8::Form_Load()
+void MenuODS8::charger()
 {
     if (charge)
         return;
@@ -201,32 +219,18 @@ void MenuODS8::Form_Load()
         l->setText(comptes.textes[i]);
         l->adjustSize();
     }
-    auto* rallonges = findChild<QLabel*>(ctl::nomControle(QStringLiteral("Label7"), 3));
+    auto* rallonges = findChild<QLabel*>(ctl::nomControle(nom::compteRallongesOds8, nom::indexRallongesOds8));
     rallonges->setText(comptes.texteRallongesOds8);
     rallonges->adjustSize();
     // Two five-digit counts run past the window's edge from the designed place.
     if (rallonges->geometry().right() >= width())
         rallonges->move(width() - rallonges->width(), rallonges->y());
 
-    const data::LectureParametres reglages = menu::lireReglages();
-    Dialog2& d = app::dialog2();
-    d.seuilch = reglages.valeurs.seuilch;
-    d.seuilcb = reglages.valeurs.seuilcb;
-    d.tempsparmot = reglages.valeurs.tempsparmot;
-    d.nbechantillon = reglages.valeurs.nbechantillon;
-    d.son = reglages.valeurs.son;
-    d.synchroniserSon();
-    if (!reglages.valeurs.couleur.isEmpty()) {
-        d.Form_Load();
-        d.Combo1->setEditText(reglages.valeurs.couleur);
-        couleurdufond = reglages.valeurs.couleur;
-        d.Combo1_Click();
-    }
-    d.affecterechantillons(d.nbechantillon);
-    Command8->setText(menu::legendeTest(d.nbechantillon));
+    const QString messageReglages = reglages.charger();
+    suivreReglages();
 
     // Shown once the event loop runs, so that the menu is already on screen behind them.
-    QStringList avis{comptes.message(), menu::messageReglages(reglages)};
+    QStringList avis{comptes.message(), messageReglages};
     avis.removeAll(QString());
     if (!avis.isEmpty())
         QTimer::singleShot(0, this, [this, avis] {
@@ -235,108 +239,52 @@ void MenuODS8::Form_Load()
         });
 }
 
-void MenuODS8::lancer(const QString& bouton, int index)
+void MenuODS8::suivreReglages()
 {
-    if (const auto* e = menu::entree(bouton, index))
-        lancer(*e);
+    if (ctl::couleurFond(this) != reglages.fond())
+        ctl::colorerSurface(this, reglages.fond());
+    // The caption follows the stored sample size, not the one being typed in the options.
+    boutonTest->setText(menu::legendeTest(reglages.nbechantillon()));
 }
 
-void MenuODS8::lancer(const menu::EntreeCatalogue& e)
-{
-    typ = e.typ;
-    toue = e.toue;
-    nombase = e.titre.isEmpty() ? menu::titreTest(app::dialog2().nbechuni) : e.titre;
-    lancerbase(e.fichier);
-}
+void MenuODS8::lancer(const menu::EntreeCatalogue& e) { lancer(menu::lancement(e, reglages)); }
 
-void MenuODS8::Command1_Click(qint16 index) { lancer(QStringLiteral("Command1"), index); }
-void MenuODS8::Command3_Click() { lancer(QStringLiteral("Command3")); }
-void MenuODS8::Command4_Click() { lancer(QStringLiteral("Command4")); }
-void MenuODS8::Command5_Click() { lancer(QStringLiteral("Command5")); }
-void MenuODS8::Command6_Click() { lancer(QStringLiteral("Command6")); }
-void MenuODS8::Command7_Click(qint16 index) { lancer(QStringLiteral("Command7"), index); }
-void MenuODS8::Command8_Click() { lancer(QStringLiteral("Command8")); }
-void MenuODS8::SolUniques_Click(qint16 index) { lancer(QStringLiteral("SolUniques"), index); }
-
-void MenuODS8::lancerbase(const QString& fichier)
+void MenuODS8::lancer(const entrainement::Lancement& l)
 {
     // Checked here so that a missing base leaves the player on the menu, not in an empty window.
-    QFile f(data::cheminLocal(fichier));
+    QFile f(data::cheminLocal(l.fichier));
     if (!f.exists() || !QFileInfo(f).isFile() || !f.open(QIODevice::ReadOnly)) {
         const QString raison = f.exists()
-                                   ? QStringLiteral("ne peut pas être lu (%1)").arg(data::raisonLecture(fichier))
+                                   ? QStringLiteral("ne peut pas être lu (%1)").arg(data::raisonLecture(l.fichier))
                                    : QStringLiteral("est introuvable");
         app::signaler(QStringLiteral("La base « %1 » ne peut pas être lancée : le fichier « %2 » %3.")
-                          .arg(nombase, fichier, raison),
+                          .arg(l.titre, l.fichier, raison),
                       app::Icone::Avertissement, this);
         return;
     }
     f.close();
-
-    Form1& form = app::form1();
-    form.setCursor(Qt::WaitCursor);
-    hide();
-    form.show();
-    form.raise();
-    form.activateWindow();
-    form.commencer(preparerLancement(fichier));
-}
-
-entrainement::Lancement MenuODS8::preparerLancement(const QString& fichier) const
-{
-    const Dialog2& d = app::dialog2();
-    entrainement::Lancement l;
-    l.fichier = fichier;
-    l.test = toue == QLatin1String("E");
-    l.rallonge = typ == QLatin1String("rallong");
-    l.titre = nombase;
-    l.echantillon = d.nbechuni;
-    l.tempsparmot = d.tempsparmot;
-    l.son = d.Check1->isChecked();
-    l.fond = ctl::couleurFond(this);
-    return l;
+    retenirLancement(l);
+    Q_EMIT lancementDemande(l);
 }
 
 void MenuODS8::afficherScore(double pourc)
 {
     const QString P = entrainement::textePourcentage(pourc);
-    Label2->setText(QStringLiteral("Votre score sur la dernière base terminée : \r\n%1%").arg(P));
-    if (nombase.left(4) == QLatin1String("TEST"))
-        Label9->setText(P + QLatin1Char('%'));
-    const quint32 avant = ctl::versBGR(Label9->palette().color(QPalette::WindowText));
-    const quint32 apres = entrainement::couleurScore(Label9->text(), avant);
+    ligneAide->setText(QStringLiteral("Votre score sur la dernière base terminée : \r\n%1%").arg(P));
+    if (dernier.titre.left(4) == QLatin1String("TEST"))
+        scoreTest->setText(P + QLatin1Char('%'));
+    const quint32 avant = ctl::versBGR(scoreTest->palette().color(QPalette::WindowText));
+    const quint32 apres = entrainement::couleurScore(scoreTest->text(), avant);
     if (apres != avant)
-        ctl::colorerTexte(Label9, apres);
+        ctl::colorerTexte(scoreTest, apres);
 }
 
-void MenuODS8::Command12_Click()
-{
-    Dialog2& d = app::dialog2();
-    d.Form_Load();
-    d.show();
-    d.raise();
-    d.activateWindow();
-    d.Combo1->setEditText(couleurdufond);
-    d.Combo1_Click();
-}
-
-void MenuODS8::Command2_Click()
-{
-    Apropos& a = app::apropos();
-    a.show();
-    a.resize(ctl::twips(8500), ctl::twips(4500));
-    a.setWindowTitle(QStringLiteral("A propos de Lexidor"));
-    a.Afficher();
-    a.raise();
-    a.activateWindow();
-}
-
-void MenuODS8::Command9_Click()
+void MenuODS8::montrerMotsDisparus()
 {
     app::signaler(menu::texteMotsDisparus(), app::Icone::Information, this, true);
 }
 
-void MenuODS8::quitter_Click() { app::terminer(); }
+void MenuODS8::quitter() { app::terminer(); }
 
 void MenuODS8::closeEvent(QCloseEvent* e)
 {
@@ -351,7 +299,7 @@ bool MenuODS8::eventFilter(QObject* objet, QEvent* e)
     if (e->type() == QEvent::MouseMove) {
         const auto* entree = entrees.value(objet);
         if (entree && entree->aide != menu::Aide::Aucune)
-            Label2->setText(menu::texteAide(entree->aide, app::dialog2().nbechuni));
+            ligneAide->setText(menu::texteAide(entree->aide, reglages.nbechuni()));
     }
     return QWidget::eventFilter(objet, e);
 }

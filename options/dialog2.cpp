@@ -2,12 +2,10 @@
 #include "options/dialog2.h"
 
 #include "app/controles.h"
-#include "app/lexidor.h"
 #include "app/messages.h"
 #include "app/polices.h"
 #include "data/parametres.h"
-#include "menu/catalogue.h"
-#include "menu/menuods8.h"
+#include "options/reglages.h"
 #include "options/regles.h"
 
 #include <QApplication>
@@ -25,6 +23,22 @@
 
 namespace {
 
+// Designed names of the dialog's controls, by role.
+namespace nom {
+const QString entete = QStringLiteral("Label1");   // section headings, indexed
+const QString libelle = QStringLiteral("Label2");  // indexed
+const QString unite = QStringLiteral("Label3");    // indexed
+const QString ligneMessage = QStringLiteral("Label4");
+const QString tempsPour30Mots = QStringLiteral("tps30mots");
+const QString motsDuTest = QStringLiteral("nbechan");  // index 0
+const QString champSecondes = QStringLiteral("Text2");
+const QString champEchantillon = QStringLiteral("Text3");
+const QString caseSon = QStringLiteral("Check1");
+const QString listeCouleurs = QStringLiteral("Combo1");
+const QString boutonOk = QStringLiteral("OKButton");
+const QString boutonAnnuler = QStringLiteral("Command1");
+}  // namespace nom
+
 // The designed outer height is 3600 twips; the title bar takes about 405 of them.
 constexpr int hauteurClient = 3195;
 constexpr int largeurClient = 7620;
@@ -40,9 +54,9 @@ QLabel* etiquette(QWidget* parent, const QString& texte, const QString& nom, int
 
 }  // namespace
 
-Dialog2::Dialog2(QWidget* parent)
+Dialog2::Dialog2(options::Reglages& r, QWidget* parent)
     : QDialog(parent)
-    , fond(options::couleurDefaut)
+    , reglages(r)
 {
     app::installerPolices();
     ctl::nommer(this, QStringLiteral("Dialog2"));
@@ -59,135 +73,139 @@ Dialog2::Dialog2(QWidget* parent)
     titre.setBold(true);
     titre.setUnderline(true);
     const auto entete = [&](int i, const QString& texte, int g, int h) {
-        Label1[i] = etiquette(this, texte, QStringLiteral("Label1"), i, g, h);
-        Label1[i]->setFont(titre);
-        Label1[i]->adjustSize();
+        entetes[i] = etiquette(this, texte, nom::entete, i, g, h);
+        entetes[i]->setFont(titre);
+        entetes[i]->adjustSize();
     };
     entete(1, QStringLiteral("Chronomètre"), 360, 120);
-    Label2[2] = etiquette(this, QStringLiteral("Temps moyen par mot ="), QStringLiteral("Label2"), 2, 360, 480);
-    Text2 = new QLineEdit(this);
-    ctl::nommer(Text2, QStringLiteral("Text2"));
-    ctl::placer(Text2, 2100, 435, 375, 285);
-    Label3[2] = etiquette(this, QStringLiteral("secondes (de 2 à 15)"), QStringLiteral("Label3"), 2, 2520, 480);
-    Label2[3] = etiquette(this, QStringLiteral("Temps pour 30 mots = "), QStringLiteral("Label2"), 3, 360, 840);
-    tps30mots = etiquette(this, QString(), QStringLiteral("tps30mots"), -1, 2040, 840);
+    libelles[2] = etiquette(this, QStringLiteral("Temps moyen par mot ="), nom::libelle, 2, 360, 480);
+    champSecondes = new QLineEdit(this);
+    ctl::nommer(champSecondes, nom::champSecondes);
+    ctl::placer(champSecondes, 2100, 435, 375, 285);
+    unites[2] = etiquette(this, QStringLiteral("secondes (de 2 à 15)"), nom::unite, 2, 2520, 480);
+    libelles[3] = etiquette(this, QStringLiteral("Temps pour 30 mots = "), nom::libelle, 3, 360, 840);
+    tempsPour30Mots = etiquette(this, QString(), nom::tempsPour30Mots, -1, 2040, 840);
     entete(2, QStringLiteral("Taille des échantillons"), 360, 1200);
-    Label2[4] = etiquette(this, QStringLiteral("Echantillon de base (séries de 30 tirages) ="), QStringLiteral("Label2"),
-                          4, 360, 1560);
-    Text3 = new QLineEdit(this);
-    ctl::nommer(Text3, QStringLiteral("Text3"));
-    ctl::placer(Text3, 3480, 1515, 375, 285);
-    Label3[3] = etiquette(this, QStringLiteral("série(s) (de 1 à 30)"), QStringLiteral("Label3"), 3, 3915, 1560);
-    Label2[5] = etiquette(this, QStringLiteral("Nombre de mots solution unique ="), QStringLiteral("Label2"), 5, 360, 1920);
-    nbechan0 = etiquette(this, QString(), QStringLiteral("nbechan"), 0, 2880, 1920);
+    libelles[4] = etiquette(this, QStringLiteral("Echantillon de base (séries de 30 tirages) ="), nom::libelle, 4,
+                            360, 1560);
+    champEchantillon = new QLineEdit(this);
+    ctl::nommer(champEchantillon, nom::champEchantillon);
+    ctl::placer(champEchantillon, 3480, 1515, 375, 285);
+    unites[3] = etiquette(this, QStringLiteral("série(s) (de 1 à 30)"), nom::unite, 3, 3915, 1560);
+    libelles[5] = etiquette(this, QStringLiteral("Nombre de mots solution unique ="), nom::libelle, 5, 360, 1920);
+    motsDuTest = etiquette(this, QString(), nom::motsDuTest, 0, 2880, 1920);
     entete(4, QStringLiteral("Son"), 5760, 120);
-    Check1 = new QCheckBox(QStringLiteral("Son"), this);
-    ctl::nommer(Check1, QStringLiteral("Check1"));
-    ctl::placer(Check1, 5760, 480, 1215, 495);
+    caseSon = new QCheckBox(QStringLiteral("Son"), this);
+    ctl::nommer(caseSon, nom::caseSon);
+    ctl::placer(caseSon, 5760, 480, 1215, 495);
     entete(3, QStringLiteral("Couleur du fond"), 5640, 1200);
-    Combo1 = new QComboBox(this);
-    ctl::nommer(Combo1, QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    listeCouleurs = new QComboBox(this);
+    ctl::nommer(listeCouleurs, nom::listeCouleurs);
+    listeCouleurs->setEditable(true);
+    listeCouleurs->setInsertPolicy(QComboBox::NoInsert);
     // A typed name is taken as typed: no completion into one of the listed names.
-    Combo1->setCompleter(nullptr);
-    Combo1->addItems(options::nomsCouleurs());
-    ctl::placer(Combo1, 5640, 1560, 1215, 315);
-    Label4 = etiquette(this, QString(), QStringLiteral("Label4"), -1, 360, 2250);
-    ctl::placer(Label4, 360, 2250, 6900, 300);
-    ctl::colorerTexte(Label4, 0x0000C0);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    ctl::nommer(OKButton, QStringLiteral("OKButton"));
-    ctl::placer(OKButton, 2640, 2640, 1215, 375);
-    OKButton->setDefault(true);
-    Command1 = new QPushButton(QStringLiteral("Annuler"), this);
-    ctl::nommer(Command1, QStringLiteral("Command1"));
-    ctl::placer(Command1, 3840, 2640, 1215, 375);
+    listeCouleurs->setCompleter(nullptr);
+    listeCouleurs->addItems(options::nomsCouleurs());
+    ctl::placer(listeCouleurs, 5640, 1560, 1215, 315);
+    ligneMessage = etiquette(this, QString(), nom::ligneMessage, -1, 360, 2250);
+    ctl::placer(ligneMessage, 360, 2250, 6900, 300);
+    ctl::colorerTexte(ligneMessage, 0x0000C0);
+    boutonOk = new QPushButton(QStringLiteral("OK"), this);
+    ctl::nommer(boutonOk, nom::boutonOk);
+    ctl::placer(boutonOk, 2640, 2640, 1215, 375);
+    boutonOk->setDefault(true);
+    boutonAnnuler = new QPushButton(QStringLiteral("Annuler"), this);
+    ctl::nommer(boutonAnnuler, nom::boutonAnnuler);
+    ctl::placer(boutonAnnuler, 3840, 2640, 1215, 375);
 
-    Text2->setMaxLength(32);
-    Text3->setMaxLength(32);
-    connect(Text2, &QLineEdit::textChanged, this, &Dialog2::Text2_Change);
-    connect(Text3, &QLineEdit::textChanged, this, &Dialog2::Text3_Change);
-    connect(Combo1, &QComboBox::activated, this, &Dialog2::Combo1_Click);
-    connect(OKButton, &QPushButton::clicked, this, &Dialog2::OKButton_Click);
-    connect(Command1, &QPushButton::clicked, this, &Dialog2::Command1_Click);
+    champSecondes->setMaxLength(32);
+    champEchantillon->setMaxLength(32);
+    connect(champSecondes, &QLineEdit::textChanged, this, &Dialog2::secondesModifiees);
+    connect(champEchantillon, &QLineEdit::textChanged, this, &Dialog2::echantillonModifie);
+    connect(listeCouleurs, &QComboBox::activated, this, &Dialog2::appliquerCouleur);
+    connect(boutonOk, &QPushButton::clicked, this, &Dialog2::valider);
+    connect(boutonAnnuler, &QPushButton::clicked, this, &Dialog2::annuler);
+    // The next run takes the sound as the box shows it, even before OK.
+    connect(caseSon, &QCheckBox::toggled, &reglages, &options::Reglages::choisirSon);
+    connect(&reglages, &options::Reglages::modifies, this, [this] {
+        if (ctl::couleurFond(this) != reglages.fond())
+            colorerfond();
+    });
 
     ctl::nommerAccessibles(this, {
-        {QStringLiteral("Text2"), QStringLiteral("Temps moyen par mot, en secondes (de 2 à 15)")},
-        {QStringLiteral("Text3"), QStringLiteral("Echantillon de base, en séries de 30 tirages (de 1 à 30)")},
-        {QStringLiteral("tps30mots"), QStringLiteral("Temps pour 30 mots"), true},
-        {QStringLiteral("nbechan"), QStringLiteral("Nombre de mots solution unique"), true},
-        {QStringLiteral("Label4"), QStringLiteral("Message"), true},
+        {nom::champSecondes, QStringLiteral("Temps moyen par mot, en secondes (de 2 à 15)")},
+        {nom::champEchantillon, QStringLiteral("Echantillon de base, en séries de 30 tirages (de 1 à 30)")},
+        {nom::tempsPour30Mots, QStringLiteral("Temps pour 30 mots"), true},
+        {nom::motsDuTest, QStringLiteral("Nombre de mots solution unique"), true},
+        {nom::ligneMessage, QStringLiteral("Message"), true},
     });
     // On Linux a combo box is announced by its text and the label that names it.
-    Label1[3]->setBuddy(Combo1);
+    entetes[3]->setBuddy(listeCouleurs);
     decharger();
 }
 
-void Dialog2::Form_Load()
+void Dialog2::ouvrir()
+{
+    charger();
+    show();
+    raise();
+    activateWindow();
+    listeCouleurs->setEditText(reglages.couleur());
+    appliquerCouleur();
+}
+
+void Dialog2::charger()
 {
     if (charge)
         return;
     charge = true;
     raise();
-    ctl::colorerSurface(Check1, fond);
-    Text2->setText(QString::number(tempsparmot));
+    const qint16 tempsparmot = reglages.tempsparmot();
+    champSecondes->setText(QString::number(tempsparmot));
     // Computed in full width: a garbled stored value must not wrap round.
     const int total = std::clamp(tempsparmot * 30, int(std::numeric_limits<qint16>::min()),
                                  int(std::numeric_limits<qint16>::max()));
-    tps30mots->setText(CalcDuree(qint16(total)));
-    tps30mots->adjustSize();
-    synchroniserSon();
-    Text3->setText(QString::number(nbechantillon));
+    tempsPour30Mots->setText(CalcDuree(qint16(total)));
+    tempsPour30Mots->adjustSize();
+    caseSon->setChecked(reglages.valeurs().son == 1);
+    champEchantillon->setText(QString::number(reglages.nbechantillon()));
     majechantillons();
     colorerfond();
-}
-
-void Dialog2::synchroniserSon()
-{
-    // Only 1 means on; a garbled stored value leaves the sound off rather than in a third state.
-    Check1->setChecked(son == 1);
 }
 
 void Dialog2::decharger()
 {
     charge = false;
     hide();
-    const QSignalBlocker b2(Text2), b3(Text3);
-    Text2->clear();
-    Text3->clear();
-    Label4->clear();
-    tps30mots->clear();
-    nbechan0->clear();
-    Combo1->setCurrentIndex(0);
-    Combo1->setEditText(data::couleurParDefaut);
-    fond = options::couleurDefaut;
-    ctl::colorerSurface(this, fond);
+    const QSignalBlocker b2(champSecondes), b3(champEchantillon);
+    champSecondes->clear();
+    champEchantillon->clear();
+    ligneMessage->clear();
+    tempsPour30Mots->clear();
+    motsDuTest->clear();
+    listeCouleurs->setCurrentIndex(0);
+    listeCouleurs->setEditText(data::couleurParDefaut);
+    // Only 1 means on; the box is back to the stored switch, and so is the next run.
+    caseSon->setChecked(reglages.valeurs().son == 1);
     colorerfond();
-    synchroniserSon();
 }
 
-void Dialog2::afficherMessage(const QString& texte)
+void Dialog2::secondesModifiees()
 {
-    Label4->setText(texte);
-}
-
-void Dialog2::Text2_Change()
-{
-    const auto r = options::verifierSecondes(Text2->text());
+    const auto r = options::verifierSecondes(champSecondes->text());
     if (r.message)
-        afficherMessage(*r.message);
+        ligneMessage->setText(*r.message);
     if (r.dansLesLimites) {
-        tps30mots->setText(CalcDuree(qint16(std::nearbyint(r.v * 30))));
-        tps30mots->adjustSize();
+        tempsPour30Mots->setText(CalcDuree(qint16(std::nearbyint(r.v * 30))));
+        tempsPour30Mots->adjustSize();
     }
 }
 
-void Dialog2::Text3_Change()
+void Dialog2::echantillonModifie()
 {
-    const auto r = options::verifierEchantillon(Text3->text());
+    const auto r = options::verifierEchantillon(champEchantillon->text());
     if (r.message)
-        afficherMessage(*r.message);
+        ligneMessage->setText(*r.message);
     if (r.dansLesLimites)
         majechantillons();
 }
@@ -195,62 +213,50 @@ void Dialog2::Text3_Change()
 void Dialog2::majechantillons()
 {
     // Only reached with 0 < v < 31, or at load with the stored 16-bit value.
-    const qint16 n = data::entier16(Text3->text()).value_or(0);
-    affecterechantillons(n);
-    nbechan0->setText(QString::number(qint16(n * 30)));
-    nbechan0->adjustSize();
-}
-
-void Dialog2::affecterechantillons(qint16 nbser)
-{
-    const int mots = nbser * 30;
-    // The largest 16-bit multiple of 30 rather than a wrapped-round size.
-    nbechuni = nbser > 1 ? qint16(qMin(mots, 32760)) : qint16(30);
+    const qint16 n = data::entier16(champEchantillon->text()).value_or(0);
+    reglages.affecterechantillons(n);
+    motsDuTest->setText(QString::number(qint16(n * 30)));
+    motsDuTest->adjustSize();
 }
 
 QString Dialog2::CalcDuree(qint16 TpsSec) const { return options::duree(TpsSec); }
 
-void Dialog2::Combo1_Click()
+void Dialog2::appliquerCouleur()
 {
-    fond = options::couleurNommee(Combo1->currentText());
-    ctl::colorerSurface(this, fond);
-    ctl::colorerSurface(&app::menu(), fond);
+    reglages.apercevoirCouleur(listeCouleurs->currentText());
     colorerfond();
 }
 
 void Dialog2::colorerfond()
 {
-    QWidget* const cibles[] = {Check1,   Label1[1], Label1[2], Label2[2], Label2[3], Label2[4], Label2[5],
-                               Label3[2], Label3[3], Label4,   tps30mots, nbechan0};
+    const quint32 fond = reglages.fond();
+    ctl::colorerSurface(this, fond);
+    QWidget* const cibles[] = {caseSon,    entetes[1], entetes[2],   libelles[2],     libelles[3], libelles[4],
+                               libelles[5], unites[2], unites[3], ligneMessage, tempsPour30Mots, motsDuTest};
     for (QWidget* w : cibles)
         ctl::colorerSurface(w, fond);
 }
 
-void Dialog2::OKButton_Click()
+void Dialog2::valider()
 {
-    const auto v = options::valeursAcceptees(Text2->text(), Text3->text());
+    const auto v = options::valeursAcceptees(champSecondes->text(), champEchantillon->text());
     if (!v)
         return;
-    const qint16 sonCoche = Check1->isChecked() ? 1 : 0;
-    const QString couleur = Combo1->currentText();
+    data::Parametres p = reglages.valeurs();
+    p.tempsparmot = v->tempsparmot;
+    p.nbechantillon = v->nbechantillon;
+    p.son = caseSon->isChecked() ? 1 : 0;
+    p.couleur = listeCouleurs->currentText();
     // Written first: when the file cannot be saved nothing is taken, and Annuler still cancels.
-    const QString erreur = data::ecrireParametres(v->tempsparmot, v->nbechantillon, sonCoche, couleur);
+    const QString erreur = reglages.enregistrer(p);
     if (!erreur.isEmpty()) {
         app::signaler(erreur + QStringLiteral("\nLes options n'ont pas été enregistrées."), app::Icone::Erreur, this);
         return;
     }
-    seuilch = 95;
-    seuilcb = 80;
-    tempsparmot = v->tempsparmot;
-    nbechantillon = v->nbechantillon;
-    son = sonCoche;
-    MenuODS8& m = app::menu();
-    m.couleurdufond = couleur;
-    m.Command8->setText(menu::legendeTest(nbechantillon));
     decharger();
 }
 
-void Dialog2::Command1_Click() { decharger(); }
+void Dialog2::annuler() { decharger(); }
 
 void Dialog2::reject() { decharger(); }
 

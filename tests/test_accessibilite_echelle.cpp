@@ -121,8 +121,8 @@ QWidget* TestEchelle::ouvrir(const QString& fenetre)
     QWidget* w = ouvrirFenetre(fenetre, u"MOTS DE 7 LETTRES (série 2)"_qs);
     if (fenetre == QStringLiteral("MenuODS8")) {
         MenuODS8& m = app::menu();
-        m.Label2->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
-        m.Label9->setText(u"96,7%"_qs);
+        m.ligneAide->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
+        m.scoreTest->setText(u"96,7%"_qs);
     }
     return w;
 }

@@ -43,13 +43,13 @@ void TestApropos::texteAfficheUneSeuleFois()
     MenuODS8& m = app::menu();
     m.show();
     QVERIFY(!app::aproposCharge());
-    m.Command2_Click();
+    m.ouvrirApropos();
     Apropos& a = app::apropos();
     a.resize(100, 100);
-    m.Command2_Click();
+    m.ouvrirApropos();
     const QString attendu = QString(Apropos::texte()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QCOMPARE(a.Text1->toPlainText(), attendu);
-    QVERIFY(a.Text1->isVisible());
+    QCOMPARE(a.texteApropos->toPlainText(), attendu);
+    QVERIFY(a.texteApropos->isVisible());
     QCOMPARE(a.windowTitle(), u"A propos de Lexidor"_qs);
     QCOMPARE(a.height(), ctl::twips(4500));
     QCOMPARE(a.width(), ctl::twips(8500));

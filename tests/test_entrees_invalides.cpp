@@ -11,6 +11,7 @@
 #include "menu/demarrage.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
+#include "options/reglages.h"
 #include "training/form1.h"
 
 #include <QApplication>
@@ -284,13 +285,13 @@ void TestEntreesInvalides::sansDossierListes()
     QVERIFY(messages[0].contains(u"ne peut pas être lancée"_qs));
     verifierMessages();
     // The rest of the menu still works, the options are still saved.
-    m.Command12_Click();
+    m.ouvrirOptions();
     Dialog2& d = app::dialog2();
-    d.Text2->setText(QStringLiteral("9"));
-    d.OKButton_Click();
+    d.champSecondes->setText(QStringLiteral("9"));
+    d.valider();
     QVERIFY(!d.isVisible());
     QCOMPARE(inst->lire(QStringLiteral("settings.dat")), QByteArray("95\r\n80\r\n9\r\n5\r\n0\r\nPar d\xE9" "faut\r\n"));
-    m.Command2_Click();
+    m.ouvrirApropos();
     QVERIFY(app::apropos().isVisible());
 }
 
@@ -542,8 +543,8 @@ void TestEntreesInvalides::reglagesCasses()
     verifierMessages();
     Dialog2& d = app::dialog2();
     if (tempsparmot >= 0)
-        QCOMPARE(int(d.tempsparmot), tempsparmot);
-    QVERIFY(d.nbechuni >= 30);
+        QCOMPARE(int(app::reglages().tempsparmot()), tempsparmot);
+    QVERIFY(app::reglages().nbechuni() >= 30);
 
     // Runs work with whatever was read, the random test included.
     messages.clear();
@@ -556,23 +557,23 @@ void TestEntreesInvalides::reglagesCasses()
     messages.clear();
     if (illisible)
         QFile::setPermissions(reglages, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    m.Command12_Click();
+    m.ouvrirOptions();
     QVERIFY(d.isVisible());
-    d.Text2->setText(QStringLiteral("8"));
-    d.Text3->setText(QStringLiteral("2"));
-    d.Combo1->setEditText(QStringLiteral("Vert"));
-    d.Check1->setChecked(false);
-    d.OKButton_Click();
+    d.champSecondes->setText(QStringLiteral("8"));
+    d.champEchantillon->setText(QStringLiteral("2"));
+    d.listeCouleurs->setEditText(QStringLiteral("Vert"));
+    d.caseSon->setChecked(false);
+    d.valider();
     if (enregistrable) {
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
         QVERIFY(!d.isVisible());
         QCOMPARE(inst->lire(QStringLiteral("settings.dat")), QByteArray("95\r\n80\r\n8\r\n2\r\n0\r\nVert\r\n"));
-        QCOMPARE(m.Command8->text(), u"Se tester sur 60 mots aléatoires"_qs);
+        QCOMPARE(m.boutonTest->text(), u"Se tester sur 60 mots aléatoires"_qs);
     } else {
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(u"n'ont pas été enregistrées"_qs));
         QVERIFY(d.isVisible());
-        d.Command1_Click();
+        d.annuler();
     }
     verifierMessages();
     QVERIFY2(lancerEtJouer(menu::catalogue().first()), qPrintable(raison));
@@ -607,43 +608,43 @@ void TestEntreesInvalides::enregistrementImpossible()
     MenuODS8& m = demarrer(QByteArray());
     QVERIFY(messages.isEmpty());
     Dialog2& d = app::dialog2();
-    m.Command12_Click();
-    d.Text2->setText(QStringLiteral("12"));
-    d.Text3->setText(QStringLiteral("9"));
-    d.Combo1->setEditText(QStringLiteral("Gris"));
-    d.Combo1_Click();
+    m.ouvrirOptions();
+    d.champSecondes->setText(QStringLiteral("12"));
+    d.champEchantillon->setText(QStringLiteral("9"));
+    d.listeCouleurs->setEditText(QStringLiteral("Gris"));
+    d.appliquerCouleur();
 
     const QFileDevice::Permissions lectureSeule = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
     const QFileDevice::Permissions ouvert = lectureSeule | QFileDevice::WriteOwner;
     if (obstacle == u"dossier en lecture seule") {
         QFile::setPermissions(inst->chemin(), lectureSeule);
-        d.OKButton_Click();
+        d.valider();
         QFile::setPermissions(inst->chemin(), ouvert);
     } else if (obstacle == u"fichier en lecture seule") {
         QFile::setPermissions(reglages, QFileDevice::ReadOwner);
-        d.OKButton_Click();
+        d.valider();
         QFile::setPermissions(reglages, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     } else if (obstacle == u"fichier et dossier") {
         QFile::setPermissions(reglages, QFileDevice::ReadOwner);
         QFile::setPermissions(inst->chemin(), lectureSeule);
-        d.OKButton_Click();
+        d.valider();
         QFile::setPermissions(inst->chemin(), ouvert);
         QFile::setPermissions(reglages, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     } else if (obstacle == u"disque plein") {
 #ifdef Q_OS_UNIX
         DisquePlein plein;
-        d.OKButton_Click();
+        d.valider();
 #endif
     } else if (obstacle == u"dossier") {
         QFile::remove(reglages);
         QDir().mkdir(reglages);
-        d.OKButton_Click();
+        d.valider();
     } else {
         // settings.dat leads through a plain file, as when the folder it lives in was replaced.
         QFile::remove(reglages);
         inst->ecrire(QStringLiteral("bloquant"), avant);
         QVERIFY(QFile::link(QStringLiteral("bloquant/settings.dat"), reglages));
-        d.OKButton_Click();
+        d.valider();
     }
 
     // Refused loudly; the dialog stays open with what was typed and nothing is taken.
@@ -652,11 +653,11 @@ void TestEntreesInvalides::enregistrementImpossible()
     QVERIFY(messages[0].contains(u"settings.dat"_qs));
     verifierMessages();
     QVERIFY(d.isVisible());
-    QCOMPARE(d.Text2->text(), u"12"_qs);
-    QCOMPARE(d.tempsparmot, qint16(7));
-    QCOMPARE(d.nbechantillon, qint16(3));
-    QCOMPARE(m.couleurdufond, u"Bleu"_qs);
-    QCOMPARE(m.Command8->text(), u"Se tester sur 90 mots aléatoires"_qs);
+    QCOMPARE(d.champSecondes->text(), u"12"_qs);
+    QCOMPARE(app::reglages().tempsparmot(), qint16(7));
+    QCOMPARE(app::reglages().nbechantillon(), qint16(3));
+    QCOMPARE(app::reglages().couleur(), u"Bleu"_qs);
+    QCOMPARE(m.boutonTest->text(), u"Se tester sur 90 mots aléatoires"_qs);
     // Nothing on disk changed.
     if (obstacle == u"chemin")
         QCOMPARE(inst->lire(QStringLiteral("bloquant")), avant);
@@ -667,7 +668,7 @@ void TestEntreesInvalides::enregistrementImpossible()
         QVERIFY2(!f.startsWith(u"settings.dat") || f == u"settings.dat", qPrintable(f));
 
     // The program goes on: a run on the stored values, and a second OK once the way is clear.
-    d.Command1_Click();
+    d.annuler();
     QVERIFY2(lancerEtJouer(menu::catalogue().first()), qPrintable(raison));
     QCOMPARE(app::form1().partie.tempsserie, 7 * 30);
     if (obstacle == u"dossier")
@@ -675,12 +676,12 @@ void TestEntreesInvalides::enregistrementImpossible()
     else if (obstacle == u"chemin")
         QFile::remove(reglages);
     messages.clear();
-    m.Command12_Click();
-    d.Text2->setText(QStringLiteral("12"));
-    d.OKButton_Click();
+    m.ouvrirOptions();
+    d.champSecondes->setText(QStringLiteral("12"));
+    d.valider();
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
     QVERIFY(!d.isVisible());
-    QCOMPARE(d.tempsparmot, qint16(12));
+    QCOMPARE(app::reglages().tempsparmot(), qint16(12));
     QVERIFY(inst->lire(QStringLiteral("settings.dat")).startsWith("95\r\n80\r\n12\r\n3\r\n"));
 }
 

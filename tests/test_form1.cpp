@@ -2,7 +2,7 @@
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "menu/menuods8.h"
-#include "options/dialog2.h"
+#include "options/reglages.h"
 #include "support/fenetres.h"
 #include "support/installation.h"
 #include "training/form1.h"
@@ -140,9 +140,7 @@ void TestForm1::init()
     app::menu();
     QCoreApplication::processEvents();
     messages.clear();
-    app::dialog2().tempsparmot = 8;
-    app::dialog2().nbechuni = 30;
-    app::dialog2().Check1->setChecked(false);
+    app::reglages().adopter({95, 80, 8, 1, 0, {}});
 }
 
 void TestForm1::cleanup()
@@ -155,16 +153,15 @@ void TestForm1::cleanup()
 Form1& TestForm1::demarrer(const QStringList& lignes, const QString& toue, const QString& typ, const QString& nombase)
 {
     inst->ecrireLignes(QStringLiteral("listes/base.txt"), lignes);
-    MenuODS8& m = app::menu();
-    m.toue = toue;
-    m.typ = typ;
-    m.nombase = nombase;
+    const auto l = lancementDeTest(QStringLiteral("listes\\base.txt"), nombase, toue == QLatin1String("E"),
+                                   typ == QLatin1String("rallong"));
+    app::menu().retenirLancement(l);
     Form1& f = app::form1();
     f.setAleatoire(std::make_unique<AleatoireZero>());
     f.show();
     f.activateWindow();
     [&] { QVERIFY(QTest::qWaitForWindowActive(&f)); }();
-    f.commencer(app::menu().preparerLancement(QStringLiteral("listes\\base.txt")));
+    f.commencer(l);
     return f;
 }
 
@@ -357,14 +354,14 @@ void TestForm1::premiereSerie()
 
 void TestForm1::echantillonDeTest()
 {
-    app::dialog2().nbechuni = 60;
+    app::reglages().affecterechantillons(2);
     Form1& f = demarrer(baseDe(500), QStringLiteral("E"), QString(), QStringLiteral("TEST sur 60 mots"));
     QCOMPARE(f.partie.nbrestants, 60);
     QCOMPARE(f.partie.nbinitial, 60);
     QCOMPARE(QSet<QString>(f.partie.tiragesbase.begin(), f.partie.tiragesbase.begin() + 60).size(), 60);
     // A sample larger than the base takes the whole base.
     f.quitter_Click();
-    app::dialog2().nbechuni = 900;
+    app::reglages().affecterechantillons(30);
     demarrer(baseDe(40), QStringLiteral("E"));
     QCOMPARE(f.partie.nbrestants, 40);
     QCOMPARE(QSet<QString>(f.partie.tiragesbase.begin(), f.partie.tiragesbase.begin() + 40).size(), 40);
@@ -676,7 +673,7 @@ void TestForm1::donneesManquantes()
     QCOMPARE(messages.size(), 1);
     QVERIFY(messages[0].contains(QStringLiteral("inv_28x28.bmp")));
     f.show();
-    f.commencer(app::menu().preparerLancement(QStringLiteral("listes\\absente.txt")));
+    f.commencer(lancementDeTest(QStringLiteral("listes\\absente.txt")));
     QCOMPARE(messages.size(), 2);
     QVERIFY(messages[1].contains(QStringLiteral("inv.txt")));
     QVERIFY(messages[1].contains(QStringLiteral("absente.txt")));
@@ -687,7 +684,7 @@ void TestForm1::donneesManquantes()
     QVERIFY(!f.restart->isEnabled());
     // A base with lines lacking ';' keeps its valid lines and says how many were skipped.
     f.quitter_Click();
-    app::dialog2().Check1->setChecked(true);
+    app::reglages().choisirSon(true);
     demarrer({"ABC;CAB", "", "sans point-virgule", "DEF;FED"});
     QCOMPARE(f.partie.nbrestants, 2);
     QVERIFY(messages.last().contains(QStringLiteral("2 ligne(s)")));
@@ -723,7 +720,7 @@ void TestForm1::sonDeFin()
     le32(donnees);
     wav += QByteArray(int(donnees), '\0');
     inst->ecrire(QStringLiteral("APP05.WAV"), wav);
-    app::dialog2().Check1->setChecked(true);
+    app::reglages().choisirSon(true);
     Form1& f = demarrer({"ABC;CAB"});
     frappe(QStringLiteral("CAB"));
     QElapsedTimer chrono;
@@ -863,7 +860,7 @@ void TestForm1::notesDesRallonges()
 void TestForm1::finDeBaseAvecScore()
 {
     Form1& f = demarrer(baseDe(30), QStringLiteral("T"), QString(), QStringLiteral("TEST de 30"));
-    app::menu().Label9->setText(QStringLiteral("50%"));
+    app::menu().scoreTest->setText(QStringLiteral("50%"));
     for (int j = 1; j < 30; ++j)
         f.solution[j]->setText(*f.partie.solutionsDeLigne(j));
     touche(Qt::Key_F12);
@@ -873,9 +870,9 @@ void TestForm1::finDeBaseAvecScore()
     touche(Qt::Key_F12);
     QCOMPARE(f.pourc, 96.7);
     QCOMPARE(f.nbftot->text(), QStringLiteral("1 - 96,7 %"));
-    QCOMPARE(app::menu().Label2->text(), QStringLiteral("Votre score sur la dernière base terminée : \r\n96,7%"));
-    QCOMPARE(app::menu().Label9->text(), QStringLiteral("96,7%"));
-    QCOMPARE(ctl::versBGR(app::menu().Label9->palette().color(QPalette::WindowText)), 0xC000u);
+    QCOMPARE(app::menu().ligneAide->text(), QStringLiteral("Votre score sur la dernière base terminée : \r\n96,7%"));
+    QCOMPARE(app::menu().scoreTest->text(), QStringLiteral("96,7%"));
+    QCOMPARE(ctl::versBGR(app::menu().scoreTest->palette().color(QPalette::WindowText)), 0xC000u);
     QStringList tuiles;
     for (auto* t : f.tuiles)
         tuiles.append(t->text());
@@ -892,13 +889,13 @@ void TestForm1::finDeBaseAvecScore()
 
 void TestForm1::baseVideSansScore()
 {
-    app::menu().Label2->setText(QStringLiteral("avant"));
+    app::menu().ligneAide->setText(QStringLiteral("avant"));
     Form1& f = demarrer({}, QStringLiteral("T"), QString(), QStringLiteral("TEST vide"));
     f.boutonCritere->click();  // time criterion: the last row does not exist
     touche(Qt::Key_F12);
     QCOMPARE(f.score->text(), QStringLiteral("0/0"));
     QCOMPARE(f.nbftot->text(), QStringLiteral("0"));
-    QCOMPARE(app::menu().Label2->text(), QStringLiteral("avant"));
+    QCOMPARE(app::menu().ligneAide->text(), QStringLiteral("avant"));
     QVERIFY(!f.restart->isEnabled());
     QCOMPARE(f.tuiles[0]->text(), QStringLiteral("B"));
 }
@@ -1085,12 +1082,9 @@ void TestForm1::donneesLivrees()
     QFETCH(QString, titre);
     const QString ici = QDir::currentPath();
     QDir::setCurrent(QStringLiteral(LEXIDOR_RUNTIME_DIR));
-    app::menu().toue = QStringLiteral("T");
-    app::menu().typ = typ;
-    app::menu().nombase = titre;
     Form1& f = app::form1();
     f.show();
-    f.commencer(app::menu().preparerLancement(fichier));
+    f.commencer(lancementDeTest(fichier, titre, false, typ == QLatin1String("rallong")));
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
     QVERIFY(f.partie.nbrestants > 0);
     // Type the first letter of every rack that holds it, then correct.

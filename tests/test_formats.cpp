@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/anagrammes.h"
 #include "data/base.h"
 #include "data/champs.h"
 #include "data/infosouris.h"
 #include "data/listes.h"
 #include "data/parametres.h"
 #include "data/texte.h"
+#include "data/wave.h"
 #include "support/installation.h"
 
 #include <QFile>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using data::LigneBase;
@@ -32,6 +35,10 @@ private Q_SLOTS:
     void listeLaterale();
     void infoSouris_data();
     void infoSouris();
+    void anagrammes();
+    void wave_data();
+    void wave();
+    void sonJouable();
     void parametres_data();
     void parametres();
     void parametresAbsents();
@@ -208,6 +215,81 @@ void TestFormats::infoSouris()
     QTEST(data::InfoSouris::analyser(octets).notes(mot), "attendu");
 }
 
+void TestFormats::anagrammes()
+{
+    // The fixture mixes CR LF and LF, holds a line without ';' and a word filed under other letters.
+    const QString dossier = QStringLiteral(LEXIDOR_SOURCE_DIR "/tests/fixtures/anagrammes/");
+    const auto a = data::anagrammesPourBase(dossier + u"5L_multiples.txt"_qs);
+    QVERIFY(a.estAnagramme(u"CAPER"_qs, u"ACEPR"_qs) && a.estAnagramme(u"TIRES"_qs, u"RITES"_qs));
+    QVERIFY(!a.estAnagramme(u"ZZZZZ"_qs, u"ZZZZZ"_qs) && !a.estAnagramme(u"CAPER"_qs, u"ACEPS"_qs));
+    QVERIFY(data::anagrammesPourBase(dossier + u"5L.txt"_qs).estVide());
+    QVERIFY(data::anagrammesPourBase(dossier + u"absent/7L_multiples.txt"_qs).estVide());
+}
+
+namespace {
+
+QByteArray le(quint32 v, int octets)
+{
+    QByteArray b;
+    for (int i = 0; i < octets; ++i)
+        b += char(v >> (8 * i));
+    return b;
+}
+
+QByteArray fragment(const char* id, const QByteArray& contenu, qint64 taille = -1)
+{
+    const QByteArray b = QByteArray(id, 4) + le(quint32(taille < 0 ? contenu.size() : taille), 4) + contenu;
+    return contenu.size() % 2 ? b + '\0' : b;
+}
+
+QByteArray fmt(quint16 code, quint16 canaux, quint16 bits, quint32 debit = 44100)
+{
+    return fragment("fmt ", le(code, 2) + le(canaux, 2) + le(22050, 4) + le(debit, 4) + le(canaux * bits / 8, 2)
+                                + le(bits, 2));
+}
+
+QByteArray riff(const QByteArray& fragments, qint64 taille = -1)
+{
+    return "RIFF" + le(quint32(taille < 0 ? fragments.size() + 4 : taille), 4) + "WAVE" + fragments;
+}
+
+}  // namespace
+
+void TestFormats::wave_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<bool>("jouable");
+    const QByteArray mono = fmt(1, 1, 16);
+    const QByteArray son = fragment("data", QByteArray(400, '\x10'));
+    QTest::addRow("PCM, fragment impair avant") << riff(fragment("LIST", "abc") + mono + son) << true;
+    QTest::addRow("corps tronqué") << riff(mono + fragment("data", "ab", 4000)) << false;
+    QTest::addRow("RIFF plus long que le fichier") << riff(mono + son, 9000) << false;
+    QTest::addRow("data avant fmt") << riff(son + mono) << false;
+    QTest::addRow("data vide") << riff(mono + fragment("data", {})) << false;
+    QTest::addRow("trame incomplète") << riff(mono + fragment("data", "abc")) << false;
+    QTest::addRow("flottant") << riff(fmt(3, 1, 32, 88200) + son) << false;
+    QTest::addRow("débit incohérent") << riff(fmt(1, 1, 16, 7) + son) << false;
+    QTest::addRow("fmt trop court") << riff(fragment("fmt ", mono.mid(8, 12)) + son) << false;
+    QTest::addRow("en-tête seul") << riff({}) << false;
+}
+
+void TestFormats::wave()
+{
+    QFETCH(QByteArray, octets);
+    QTEST(data::waveValide(octets), "jouable");
+}
+
+void TestFormats::sonJouable()
+{
+    QVERIFY(data::sonJouable(QStringLiteral(LEXIDOR_RUNTIME_DIR "/APP05.WAV")));
+    InstallationTest inst;
+    QVERIFY(!data::sonJouable(QStringLiteral("APP05.WAV")));
+    QVERIFY(!data::sonJouable(inst.chemin()));
+    // Opening a named pipe would wait for a writer forever.
+    QCOMPARE(::mkfifo(QFile::encodeName(inst.chemin(QStringLiteral("tube.wav"))).constData(), 0600), 0);
+    QVERIFY(!data::sonJouable(QStringLiteral("tube.wav")));
+}
+
 void TestFormats::parametres_data()
 {
     QTest::addColumn<QByteArray>("octets");
@@ -267,7 +349,7 @@ void TestFormats::parametresEcrits()
 {
     InstallationTest inst;
     inst.ecrire(QStringLiteral("settings.dat"), "10\r\n20\r\n3\r\n4\r\n0\r\nJaune\r\nreste\r\n");
-    QCOMPARE(data::ecrireParametres(8, 2, 1, u"Par défaut"_qs), QString());
+    QCOMPARE(data::ecrireParametres({95, 80, 8, 2, 1, u"Par défaut"_qs}), QString());
     QCOMPARE(inst.lire(QStringLiteral("settings.dat")), QByteArray("95\r\n80\r\n8\r\n2\r\n1\r\nPar d\xE9" "faut\r\n"));
     const auto relu = data::lireParametres();
     QCOMPARE(relu.valeurs.tempsparmot, qint16(8));
@@ -282,7 +364,7 @@ void TestFormats::parametresNonEnregistrablesGardentLAncienFichier()
     const QByteArray ancien = "95\r\n80\r\n4\r\n4\r\n1\r\nVert\r\n";
     inst.ecrire(QStringLiteral("settings.dat"), ancien);
     QFile::setPermissions(inst.chemin(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const QString erreur = data::ecrireParametres(9, 9, 0, QStringLiteral("Gris"));
+    const QString erreur = data::ecrireParametres({95, 80, 9, 9, 0, QStringLiteral("Gris")});
     QFile::setPermissions(inst.chemin(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY(erreur.contains(u"n'a pas pu être enregistré"));
     QCOMPARE(inst.lire(QStringLiteral("settings.dat")), ancien);

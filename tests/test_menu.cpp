@@ -5,6 +5,7 @@
 #include "fixtures/menu/installation_menu.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
+#include "options/reglages.h"
 #include "training/form1.h"
 
 #include <QApplication>
@@ -157,7 +158,7 @@ void TestMenu::dossierListesAbsent()
     QVERIFY(messages[0].contains(u"Le dossier « listes » est introuvable"_qs));
     QCOMPARE(label(QStringLiteral("Label7"), 3)->text(), u"?  ?"_qs);
     // The settings are still read.
-    QCOMPARE(m.Command8->text(), u"Se tester sur 150 mots aléatoires"_qs);
+    QCOMPARE(m.boutonTest->text(), u"Se tester sur 150 mots aléatoires"_qs);
 }
 
 void TestMenu::reglages_data()
@@ -212,13 +213,13 @@ void TestMenu::reglages()
     MenuODS8& m = app::menu();
     QCOMPARE(this->messages.size(), 0);
     QCoreApplication::processEvents();
-    QCOMPARE(m.Command8->text(), legende);
-    QCOMPARE(app::dialog2().nbechuni, nbechuni);
-    QCOMPARE(app::dialog2().tempsparmot, tempsparmot);
-    QCOMPARE(m.couleurdufond, couleurdufond);
+    QCOMPARE(m.boutonTest->text(), legende);
+    QCOMPARE(app::reglages().nbechuni(), nbechuni);
+    QCOMPARE(app::reglages().tempsparmot(), tempsparmot);
+    QCOMPARE(app::reglages().couleur(), couleurdufond);
     QCOMPARE(ctl::couleurFond(&m), fond);
     QCOMPARE(this->messages.size(), messages);
-    QVERIFY(!app::dialog2().isVisible());
+    QVERIFY(!app::dialog2Charge());
     // Start-up never writes the settings.
     QCOMPARE(QFile::exists(inst->chemin(QStringLiteral("settings.dat"))), !fichier.isNull());
 }
@@ -273,9 +274,9 @@ void TestMenu::lancement()
     MenuODS8& m = demarrer();
     QVERIFY(!app::form1Charge());
     QTest::mouseClick(bouton(nom, index), Qt::LeftButton);
-    QCOMPARE(m.nombase, titre);
-    QCOMPARE(m.toue, toue);
-    QCOMPARE(m.typ, typ);
+    QCOMPARE(m.dernierLancement().titre, titre);
+    QCOMPARE(m.dernierLancement().test, toue == u"E"_qs);
+    QCOMPARE(m.dernierLancement().rallonge, typ == u"rallong"_qs);
     QVERIFY(app::form1Charge());
     QCOMPARE(app::form1().fich, fichier);
     QVERIFY(!m.isVisible());
@@ -287,19 +288,19 @@ void TestMenu::contexteRemisAZeroApresUnTest()
 {
     fixtures::installerBases(*inst);
     MenuODS8& m = demarrer();
-    m.Command8_Click();
-    QCOMPARE(m.toue, u"E"_qs);
+    bouton(QStringLiteral("Command8"))->click();
+    QVERIFY(m.dernierLancement().test);
     app::form1().hide();
     m.show();
-    m.Command1_Click(3);
-    QCOMPARE(m.toue, u"T"_qs);
-    QCOMPARE(m.typ, u"rallong"_qs);
+    bouton(QStringLiteral("Command1"), 3)->click();
+    QVERIFY(!m.dernierLancement().test);
+    QVERIFY(m.dernierLancement().rallonge);
     app::form1().hide();
     m.show();
-    m.Command3_Click();
-    QCOMPARE(m.toue, u"T"_qs);
-    QCOMPARE(m.typ, QString());
-    QCOMPARE(m.nombase, u"VERBES de 5 à 9 lettres"_qs);
+    bouton(QStringLiteral("Command3"))->click();
+    QVERIFY(!m.dernierLancement().test);
+    QVERIFY(!m.dernierLancement().rallonge);
+    QCOMPARE(m.dernierLancement().titre, u"VERBES de 5 à 9 lettres"_qs);
     QCOMPARE(app::form1().fich, u"listes\\VB_5-9L.txt"_qs);
 }
 
@@ -308,14 +309,14 @@ void TestMenu::baseAbsenteAuLancementResteSurLeMenu()
     fixtures::installerBases(*inst, 3, {}, {QStringLiteral("9L_a.txt")});
     MenuODS8& m = demarrer();
     messages.clear();
-    m.SolUniques_Click(11);
+    bouton(QStringLiteral("SolUniques"), 11)->click();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0], u"La base « MOTS DE 9 LETTRES (série 1) » ne peut pas être lancée : "
                           "le fichier « listes\\9L_a.txt » est introuvable."_qs);
     QVERIFY(m.isVisible());
     QVERIFY(!app::form1Charge());
     // The other bases still launch.
-    m.SolUniques_Click(12);
+    bouton(QStringLiteral("SolUniques"), 12)->click();
     QVERIFY(!m.isVisible());
     QCOMPARE(app::form1().fich, u"listes\\9L_b.txt"_qs);
 }
@@ -356,9 +357,9 @@ void TestMenu::aide()
     fixtures::installerBases(*inst);
     MenuODS8& m = demarrer();
     const QString avant = u"Votre score sur la dernière base terminée : \r\n96,7%"_qs;
-    m.Label2->setText(avant);
+    m.ligneAide->setText(avant);
     survoler(bouton(nom, index));
-    QCOMPARE(m.Label2->text(), attendu.isNull() ? avant : attendu);
+    QCOMPARE(m.ligneAide->text(), attendu.isNull() ? avant : attendu);
     if (nom == QStringLiteral("Command1"))
         QCOMPARE(bouton(nom, index)->toolTip(), u"(ne saisir que la lettre)"_qs);
     else
@@ -369,16 +370,17 @@ void TestMenu::aideSuitLaTailleDEchantillon()
 {
     fixtures::installerBases(*inst);
     MenuODS8& m = demarrer();
-    m.Command12_Click();
+    m.ouvrirOptions();
     Dialog2& d = app::dialog2();
-    d.Text3->setText(QStringLiteral("12"));
-    survoler(m.Command8);
-    QVERIFY(m.Label2->text().startsWith(u"Testez-vous sur une sélection aléatoire de 360 mots"_qs));
+    d.champEchantillon->setText(QStringLiteral("12"));
+    survoler(m.boutonTest);
+    QVERIFY(m.ligneAide->text().startsWith(u"Testez-vous sur une sélection aléatoire de 360 mots"_qs));
     // The caption follows only after OK, and so does the test title.
-    QCOMPARE(m.Command8->text(), u"Se tester sur 150 mots aléatoires"_qs);
-    d.Command1_Click();
-    m.Command8_Click();
-    QCOMPARE(m.nombase, u"TEST SUR 360 MOTS"_qs);
+    QCOMPARE(m.boutonTest->text(), u"Se tester sur 150 mots aléatoires"_qs);
+    d.annuler();
+    bouton(QStringLiteral("Command8"))->click();
+    QCOMPARE(m.dernierLancement().titre, u"TEST SUR 360 MOTS"_qs);
+    QCOMPARE(m.dernierLancement().echantillon, qint16(360));
 }
 
 void TestMenu::motsQuiDisparaissent()
@@ -401,7 +403,7 @@ void TestMenu::optionsEtAProposNeBloquentPasLeMenu()
     QVERIFY(app::aproposCharge());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     // The menu still answers while both are open.
-    m.Command4_Click();
+    bouton(QStringLiteral("Command4"))->click();
     QCOMPARE(app::form1().fich, u"listes\\LC_2-6L.txt"_qs);
 }
 
@@ -418,11 +420,11 @@ void TestMenu::quitter()
     fixtures::installerBases(*inst);
     MenuODS8& m = demarrer();
     // Options open and the training window loaded but hidden, as after a run.
-    m.Command12_Click();
-    m.Command5_Click();
+    m.ouvrirOptions();
+    bouton(QStringLiteral("Command5"))->click();
     app::form1().hide();
     m.show();
-    m.Command2_Click();
+    m.ouvrirApropos();
     QTimer::singleShot(0, &m, [&] {
         if (caseDeFermeture)
             m.close();

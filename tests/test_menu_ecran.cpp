@@ -69,7 +69,7 @@ void TestMenuEcran::boutonsDuMenu()
 {
     MenuODS8& m = app::menu();
     m.show();
-    m.Label2->setText(u"\r\nTravailler sur la base complète. Sinon utilisez les boutons \"série 1\" et \"série 2\""_qs);
+    m.ligneAide->setText(u"\r\nTravailler sur la base complète. Sinon utilisez les boutons \"série 1\" et \"série 2\""_qs);
     const auto boutons = m.findChildren<BoutonMultiligne*>();
     QCOMPARE(boutons.size(), 32);
     for (auto* b : boutons) {
@@ -91,8 +91,8 @@ void TestMenuEcran::boutonsDuMenu()
     QCOMPARE(BoutonMultiligne::lignesAffichees(verbes->text(), verbes->fontMetrics(), verbes->width() - 6),
              (QStringList{u"VERBES"_qs, u"de 5 à 9 lettres"_qs}));
     capturer(&m, QStringLiteral("menu"));
-    m.Label2->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
-    m.Label9->setText(u"96,7%"_qs);
+    m.ligneAide->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
+    m.scoreTest->setText(u"96,7%"_qs);
     capturer(&m, QStringLiteral("menu-score"));
 }
 
@@ -102,7 +102,7 @@ void TestMenuEcran::etiquettesDuMenu()
     m.show();
     const auto boutons = m.findChildren<BoutonMultiligne*>();
     for (auto* l : m.findChildren<QLabel*>()) {
-        if (l == m.Label2 || l == m.Label9)
+        if (l == m.ligneAide || l == m.scoreTest)
             continue;
         const QRect texte(l->pos(), QSize(l->fontMetrics().horizontalAdvance(l->text()), l->fontMetrics().height()));
         QVERIFY2(m.rect().contains(texte), qPrintable(l->objectName()));
@@ -114,24 +114,24 @@ void TestMenuEcran::etiquettesDuMenu()
 void TestMenuEcran::etiquettesDesOptions()
 {
     app::menu().show();
-    app::menu().Command12_Click();
+    app::menu().ouvrirOptions();
     Dialog2& d = app::dialog2();
-    d.Text3->setText(QStringLiteral("0"));
+    d.champEchantillon->setText(QStringLiteral("0"));
     // Each label ends before the box that follows it on its line.
-    const QPair<QWidget*, QWidget*> voisins[] = {{d.Label2[2], d.Text2}, {d.Label2[4], d.Text3}, {d.Text2, d.Label3[2]},
-                                                 {d.Text3, d.Label3[3]}, {d.Label2[3], d.tps30mots},
-                                                 {d.Label2[5], d.nbechan0}};
+    const QPair<QWidget*, QWidget*> voisins[] = {{d.libelles[2], d.champSecondes}, {d.libelles[4], d.champEchantillon}, {d.champSecondes, d.unites[2]},
+                                                 {d.champEchantillon, d.unites[3]}, {d.libelles[3], d.tempsPour30Mots},
+                                                 {d.libelles[5], d.motsDuTest}};
     for (const auto& [gauche, droite] : voisins) {
         const auto* l = qobject_cast<QLabel*>(gauche);
         const int fin = l ? l->x() + l->fontMetrics().horizontalAdvance(l->text()) : gauche->geometry().right();
         QVERIFY2(fin <= droite->x(), qPrintable(gauche->objectName() + QLatin1Char('/') + droite->objectName()));
     }
-    QVERIFY(d.rect().contains(d.Label4->geometry()));
-    QVERIFY(d.Label4->fontMetrics().horizontalAdvance(d.Label4->text()) <= d.Label4->width());
+    QVERIFY(d.rect().contains(d.ligneMessage->geometry()));
+    QVERIFY(d.ligneMessage->fontMetrics().horizontalAdvance(d.ligneMessage->text()) <= d.ligneMessage->width());
     capturer(&d, QStringLiteral("options"));
-    d.Combo1->setCurrentText(QStringLiteral("Vert"));
-    d.Combo1_Click();
-    d.Text3->setText(QStringLiteral("12"));
+    d.listeCouleurs->setCurrentText(QStringLiteral("Vert"));
+    d.appliquerCouleur();
+    d.champEchantillon->setText(QStringLiteral("12"));
     capturer(&d, QStringLiteral("options-vert"));
     capturer(&app::menu(), QStringLiteral("menu-vert"));
 }
@@ -139,14 +139,14 @@ void TestMenuEcran::etiquettesDesOptions()
 void TestMenuEcran::texteAProposSansDefilement()
 {
     app::menu().show();
-    app::menu().Command2_Click();
+    app::menu().ouvrirApropos();
     Apropos& a = app::apropos();
     QVERIFY(a.isVisible());
     QCOMPARE(a.windowTitle(), u"A propos de Lexidor"_qs);
     QCOMPARE(ctl::largeurTwips(&a), 8490);
     QCOMPARE(ctl::hauteurTwips(&a), 4500);
     QApplication::processEvents();
-    QVERIFY(!a.Text1->verticalScrollBar()->isVisible());
+    QVERIFY(!a.texteApropos->verticalScrollBar()->isVisible());
     capturer(&a, QStringLiteral("apropos"));
 }
 

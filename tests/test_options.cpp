@@ -5,6 +5,7 @@
 #include "fixtures/menu/installation_menu.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
+#include "options/reglages.h"
 #include "options/regles.h"
 
 #include <QCheckBox>
@@ -63,7 +64,7 @@ Dialog2& TestOptions::ouvrir(const QByteArray& reglages)
 {
     inst->ecrire(QStringLiteral("settings.dat"), reglages);
     app::menu().show();
-    app::menu().Command12_Click();
+    app::menu().ouvrirOptions();
     return app::dialog2();
 }
 
@@ -112,12 +113,12 @@ void TestOptions::secondes()
     QFETCH(QString, message);
     QFETCH(QString, tps30mots);
     Dialog2& d = ouvrir();
-    QCOMPARE(d.tps30mots->text(), u"02:30"_qs);
+    QCOMPARE(d.tempsPour30Mots->text(), u"02:30"_qs);
     for (const QString& s : saisies)
-        d.Text2->setText(s);
-    QCOMPARE(d.Label4->text(), message);
-    QCOMPARE(d.tps30mots->text(), tps30mots);
-    QCOMPARE(d.tempsparmot, qint16(5));
+        d.champSecondes->setText(s);
+    QCOMPARE(d.ligneMessage->text(), message);
+    QCOMPARE(d.tempsPour30Mots->text(), tps30mots);
+    QCOMPARE(app::reglages().tempsparmot(), qint16(5));
 }
 
 void TestOptions::echantillon_data()
@@ -142,11 +143,11 @@ void TestOptions::echantillon()
     QFETCH(QString, message);
     QFETCH(int, nbechuni);
     Dialog2& d = ouvrir();
-    d.Text3->setText(saisie);
-    QCOMPARE(d.Label4->text(), message);
-    QCOMPARE(d.nbechuni, qint16(nbechuni));
-    QCOMPARE(d.nbechan0->text(), QString::number(nbechuni));
-    QCOMPARE(d.nbechantillon, qint16(5));
+    d.champEchantillon->setText(saisie);
+    QCOMPARE(d.ligneMessage->text(), message);
+    QCOMPARE(app::reglages().nbechuni(), qint16(nbechuni));
+    QCOMPARE(d.motsDuTest->text(), QString::number(nbechuni));
+    QCOMPARE(app::reglages().nbechantillon(), qint16(5));
 }
 
 void TestOptions::ok_data()
@@ -179,31 +180,31 @@ void TestOptions::ok()
     QFETCH(int, nbechantillon);
     const QByteArray avant("95\r\n80\r\n5\r\n5\r\n1\r\nPar d\xE9" "faut\r\n");
     Dialog2& d = ouvrir(avant);
-    d.Text2->setText(secondes);
-    d.Text3->setText(echantillon);
-    d.Check1->setChecked(false);
-    QTest::mouseClick(d.OKButton, Qt::LeftButton);
+    d.champSecondes->setText(secondes);
+    d.champEchantillon->setText(echantillon);
+    d.caseSon->setChecked(false);
+    QTest::mouseClick(d.boutonOk, Qt::LeftButton);
     QCOMPARE(d.isVisible(), !accepte);
-    QCOMPARE(d.tempsparmot, qint16(tempsparmot));
-    QCOMPARE(d.nbechantillon, qint16(nbechantillon));
-    QCOMPARE(app::menu().Command8->text(), QStringLiteral("Se tester sur %1 mots aléatoires").arg(nbechantillon * 30));
+    QCOMPARE(app::reglages().tempsparmot(), qint16(tempsparmot));
+    QCOMPARE(app::reglages().nbechantillon(), qint16(nbechantillon));
+    QCOMPARE(app::menu().boutonTest->text(), QStringLiteral("Se tester sur %1 mots aléatoires").arg(nbechantillon * 30));
     const QByteArray attendu = accepte ? QByteArray("95\r\n80\r\n") + QByteArray::number(tempsparmot) + "\r\n" +
                                              QByteArray::number(nbechantillon) + "\r\n0\r\nPar d\xE9" "faut\r\n"
                                        : avant;
     QCOMPARE(inst->lire(QStringLiteral("settings.dat")), attendu);
-    QCOMPARE(d.son, qint16(accepte ? 0 : 1));
+    QCOMPARE(app::reglages().valeurs().son, qint16(accepte ? 0 : 1));
     QVERIFY(messages.isEmpty());
 }
 
 void TestOptions::okRemetLesSeuilsFixes()
 {
     Dialog2& d = ouvrir("90\r\n70\r\n5\r\n5\r\n1\r\nBleu\r\n");
-    QCOMPARE(d.seuilch, qint16(90));
-    d.OKButton_Click();
+    QCOMPARE(app::reglages().valeurs().seuilch, qint16(90));
+    d.valider();
     QCOMPARE(inst->lire(QStringLiteral("settings.dat")), QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\nBleu\r\n"));
-    QCOMPARE(d.seuilch, qint16(95));
-    QCOMPARE(d.seuilcb, qint16(80));
-    QCOMPARE(app::menu().couleurdufond, u"Bleu"_qs);
+    QCOMPARE(app::reglages().valeurs().seuilch, qint16(95));
+    QCOMPARE(app::reglages().valeurs().seuilcb, qint16(80));
+    QCOMPARE(app::reglages().couleur(), u"Bleu"_qs);
 }
 
 void TestOptions::couleurs_data()
@@ -223,72 +224,72 @@ void TestOptions::couleurs()
     QFETCH(int, index);
     QFETCH(quint32, couleur);
     Dialog2& d = ouvrir("95\r\n80\r\n5\r\n5\r\n1\r\nJaune\r\n");
-    d.Combo1->setCurrentIndex(index);
-    Q_EMIT d.Combo1->activated(index);
+    d.listeCouleurs->setCurrentIndex(index);
+    Q_EMIT d.listeCouleurs->activated(index);
     QCOMPARE(ctl::couleurFond(&app::menu()), couleur);
     QCOMPARE(ctl::couleurFond(&d), couleur);
-    QCOMPARE(ctl::couleurFond(d.Check1), couleur);
-    QCOMPARE(ctl::couleurFond(d.Label2[4]), couleur);
-    QCOMPARE(ctl::couleurFond(d.nbechan0), couleur);
+    QCOMPARE(ctl::couleurFond(d.caseSon), couleur);
+    QCOMPARE(ctl::couleurFond(d.libelles[4]), couleur);
+    QCOMPARE(ctl::couleurFond(d.motsDuTest), couleur);
     // Names are compared exactly.
-    QCOMPARE(options::couleurNommee(d.Combo1->currentText().toLower()), index == 0 ? couleur : 0xC0E0FFu);
+    QCOMPARE(options::couleurNommee(d.listeCouleurs->currentText().toLower()), index == 0 ? couleur : 0xC0E0FFu);
 }
 
 void TestOptions::annulerGardeLaCouleurJusquALaProchaineOuverture()
 {
     Dialog2& d = ouvrir();
-    d.Combo1->setCurrentIndex(3);
-    Q_EMIT d.Combo1->activated(3);
+    d.listeCouleurs->setCurrentIndex(3);
+    Q_EMIT d.listeCouleurs->activated(3);
     QCOMPARE(ctl::couleurFond(&app::menu()), 0x80FF80u);
-    QTest::mouseClick(d.Command1, Qt::LeftButton);
+    QTest::mouseClick(d.boutonAnnuler, Qt::LeftButton);
     QVERIFY(!d.isVisible());
     QCOMPARE(ctl::couleurFond(&app::menu()), 0x80FF80u);
-    QCOMPARE(app::menu().couleurdufond, u"Par défaut"_qs);
-    app::menu().Command12_Click();
+    QCOMPARE(app::reglages().couleur(), u"Par défaut"_qs);
+    app::menu().ouvrirOptions();
     QCOMPARE(ctl::couleurFond(&app::menu()), 0xC0E0FFu);
-    QCOMPARE(d.Combo1->currentText(), u"Par défaut"_qs);
+    QCOMPARE(d.listeCouleurs->currentText(), u"Par défaut"_qs);
 }
 
 void TestOptions::couleurTapeeEnregistreeSansEtreAppliquee()
 {
     Dialog2& d = ouvrir();
-    d.Combo1->setCurrentIndex(3);
-    Q_EMIT d.Combo1->activated(3);
-    d.Combo1->setFocus();
-    d.Combo1->lineEdit()->selectAll();
-    QTest::keyClicks(d.Combo1->lineEdit(), QStringLiteral("Ve"));
-    QCOMPARE(d.Combo1->currentText(), u"Ve"_qs);
+    d.listeCouleurs->setCurrentIndex(3);
+    Q_EMIT d.listeCouleurs->activated(3);
+    d.listeCouleurs->setFocus();
+    d.listeCouleurs->lineEdit()->selectAll();
+    QTest::keyClicks(d.listeCouleurs->lineEdit(), QStringLiteral("Ve"));
+    QCOMPARE(d.listeCouleurs->currentText(), u"Ve"_qs);
     QCOMPARE(ctl::couleurFond(&app::menu()), 0x80FF80u);
     // Enter is OK.
-    QTest::keyClick(d.Combo1->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(d.listeCouleurs->lineEdit(), Qt::Key_Return);
     QVERIFY(!d.isVisible());
-    QCOMPARE(app::menu().couleurdufond, u"Ve"_qs);
+    QCOMPARE(app::reglages().couleur(), u"Ve"_qs);
     QVERIFY(inst->lire(QStringLiteral("settings.dat")).endsWith("\r\nVe\r\n"));
     QCOMPARE(ctl::couleurFond(&app::menu()), 0x80FF80u);
-    QCOMPARE(d.Combo1->count(), 6);
+    QCOMPARE(d.listeCouleurs->count(), 6);
 }
 
 void TestOptions::editionsNonConfirmeesPerdues()
 {
     Dialog2& d = ouvrir();
-    d.Text2->setText(QStringLiteral("20"));
-    d.Text3->setText(QStringLiteral("12"));
-    d.Command1_Click();
-    app::menu().Command12_Click();
-    QCOMPARE(d.Text2->text(), u"5"_qs);
-    QCOMPARE(d.Text3->text(), u"5"_qs);
-    QCOMPARE(d.Label4->text(), QString());
+    d.champSecondes->setText(QStringLiteral("20"));
+    d.champEchantillon->setText(QStringLiteral("12"));
+    d.annuler();
+    app::menu().ouvrirOptions();
+    QCOMPARE(d.champSecondes->text(), u"5"_qs);
+    QCOMPARE(d.champEchantillon->text(), u"5"_qs);
+    QCOMPARE(d.ligneMessage->text(), QString());
     // The size derived while typing stays until the next opening re-derives it.
-    QCOMPARE(d.nbechuni, qint16(150));
+    QCOMPARE(app::reglages().nbechuni(), qint16(150));
 }
 
 void TestOptions::echantillonZeroAuChargement()
 {
     Dialog2& d = ouvrir("95\r\n80\r\n5\r\n0\r\n1\r\nPar d\xE9" "faut\r\n");
-    QCOMPARE(d.Label4->text(), options::messageEchantillonPeu);
-    QCOMPARE(d.nbechan0->text(), u"0"_qs);
-    QCOMPARE(d.nbechuni, qint16(30));
-    QCOMPARE(app::menu().Command8->text(), u"Se tester sur 0 mots aléatoires"_qs);
+    QCOMPARE(d.ligneMessage->text(), options::messageEchantillonPeu);
+    QCOMPARE(d.motsDuTest->text(), u"0"_qs);
+    QCOMPARE(app::reglages().nbechuni(), qint16(30));
+    QCOMPARE(app::menu().boutonTest->text(), u"Se tester sur 0 mots aléatoires"_qs);
 }
 
 void TestOptions::enregistrementImpossible()
@@ -297,15 +298,15 @@ void TestOptions::enregistrementImpossible()
     // A folder where the file should be: it cannot be replaced.
     QFile::remove(inst->chemin(QStringLiteral("settings.dat")));
     QDir(inst->chemin()).mkdir(QStringLiteral("settings.dat"));
-    d.Text2->setText(QStringLiteral("9"));
-    d.OKButton_Click();
+    d.champSecondes->setText(QStringLiteral("9"));
+    d.valider();
     QCOMPARE(messages.size(), 1);
     QVERIFY(messages[0].contains(u"settings.dat"_qs));
     QVERIFY(messages[0].contains(u"n'ont pas été enregistrées"_qs));
     QVERIFY(d.isVisible());
-    QCOMPARE(d.tempsparmot, qint16(5));
-    d.Command1_Click();
-    QCOMPARE(d.tempsparmot, qint16(5));
+    QCOMPARE(app::reglages().tempsparmot(), qint16(5));
+    d.annuler();
+    QCOMPARE(app::reglages().tempsparmot(), qint16(5));
 }
 
 void TestOptions::sonSuitLaValeurEnregistree()
@@ -314,16 +315,19 @@ void TestOptions::sonSuitLaValeurEnregistree()
     app::menu();
     Dialog2& d = app::dialog2();
     QVERIFY(!d.estCharge());
-    QVERIFY(!d.Check1->isChecked());
-    app::menu().Command12_Click();
-    d.Check1->setChecked(true);
-    d.Command1_Click();
-    QVERIFY(!d.Check1->isChecked());
-    app::menu().Command12_Click();
-    d.Check1->setChecked(true);
-    d.OKButton_Click();
-    QVERIFY(d.Check1->isChecked());
-    QCOMPARE(d.son, qint16(1));
+    QVERIFY(!d.caseSon->isChecked());
+    app::menu().ouvrirOptions();
+    d.caseSon->setChecked(true);
+    // A run launched now rings, as the box shows, until the dialog is closed.
+    QVERIFY(app::reglages().son());
+    d.annuler();
+    QVERIFY(!d.caseSon->isChecked());
+    QVERIFY(!app::reglages().son());
+    app::menu().ouvrirOptions();
+    d.caseSon->setChecked(true);
+    d.valider();
+    QVERIFY(d.caseSon->isChecked());
+    QCOMPARE(app::reglages().valeurs().son, qint16(1));
     QCOMPARE(inst->lire(QStringLiteral("settings.dat")), QByteArray("95\r\n80\r\n5\r\n5\r\n1\r\n\r\n"));
 }
 

@@ -8,6 +8,7 @@
 #include "fixtures/menu/installation_menu.h"
 #include "menu/catalogue.h"
 #include "menu/menuods8.h"
+#include "options/reglages.h"
 #include "training/form1.h"
 
 #include <QApplication>
@@ -83,8 +84,8 @@ void TestProgramme::demarrageSurLesDonneesLivrees()
         auto* label = m.findChild<QLabel*>(ctl::nomControle(l.label, l.index));
         QCOMPARE(label->text(), menu::remplir(QString::number(n), l.remplissage));
     }
-    QCOMPARE(m.Command8->text(), u"Se tester sur 150 mots aléatoires"_qs);
-    QCOMPARE(m.couleurdufond, u"Par défaut"_qs);
+    QCOMPARE(m.boutonTest->text(), u"Se tester sur 150 mots aléatoires"_qs);
+    QCOMPARE(app::reglages().couleur(), u"Par défaut"_qs);
     const QString captures = qEnvironmentVariable("LEXIDOR_CAPTURES");
     if (!captures.isEmpty()) {
         QDir().mkpath(captures);
@@ -137,9 +138,9 @@ void TestProgramme::chaqueBaseSeLance()
         QTest::mouseClick(retour, Qt::LeftButton);
         QVERIFY(m.isVisible());
         QVERIFY(!f.isVisible());
-        m.Command6_Click();
-        QCOMPARE(m.toue, u"T"_qs);
-        QCOMPARE(m.typ, QString());
+        QTest::mouseClick(m.findChild<QPushButton*>(QStringLiteral("Command6")), Qt::LeftButton);
+        QVERIFY(!m.dernierLancement().test);
+        QVERIFY(!m.dernierLancement().rallonge);
         QCOMPARE(f.fich, u"listes\\nouvelles_declinaisons.txt"_qs);
         QVERIFY(f.isVisible());
     }

@@ -5,6 +5,7 @@
 #include "data/listes.h"
 #include "data/texte.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
@@ -94,6 +95,7 @@ class TestShippedData : public QObject {
     Q_OBJECT
 
     data::InfoSouris notes;
+    QHash<QString, QStringList> anagrammes;  // sorted letters -> every word of the newer list
 
 private Q_SLOTS:
     void initTestCase()
@@ -101,6 +103,9 @@ private Q_SLOTS:
         QCOMPARE(bases().size(), 28);
         notes = data::InfoSouris::lire(runtime(QStringLiteral("infosouris-ods8.txt")));
         QVERIFY2(notes.ok(), qPrintable(notes.erreur()));
+        for (const data::LigneBase& l : lire(QStringLiteral("anagrammes.txt")).lignes)
+            anagrammes.insert(l.tirage, l.solutions.split(u' '));
+        QVERIFY(!anagrammes.isEmpty());
     }
 
     void base_data()
@@ -160,8 +165,31 @@ private Q_SLOTS:
         }
         if (a.nom.endsWith(QLatin1String("_multiples.txt"))) {
             // Every rack of these bases has other anagrams, and shows it.
-            for (const data::LigneBase& l : base.lignes)
+            for (const data::LigneBase& l : base.lignes) {
                 QVERIFY2(l.tirage != l.solutions && l.tirage.size() > a.min, qPrintable(l.tirage));
+                // The rack names or counts every other word of the newer list with its letters.
+                const QStringList tous = anagrammes.value(trie(l.solutions));
+                QVERIFY2(tous.contains(l.solutions), qPrintable(l.solutions));
+                static const QRegularExpression decor(QStringLiteral("^[A-Z]+(?: - ([A-Z ]*?))? ?(?:\\(\\+(\\d+)\\))?$"));
+                const QRegularExpressionMatch m = decor.match(l.tirage);
+                QVERIFY2(m.hasMatch(), qPrintable(l.tirage));
+                const qsizetype nommes = m.captured(1).split(u' ', Qt::SkipEmptyParts).size();
+                QCOMPARE(nommes + m.captured(2).toInt(), tous.size() - 1);
+            }
+        }
+        // A decorated rack fits its box; the counted form is as short as a decoration gets.
+        QFont police(QStringLiteral("Liberation Serif"));
+        police.setPointSizeF(20);
+        const QFontMetricsF mesure(police);
+        for (const data::LigneBase& l : base.lignes) {
+            if (a.genre != Genre::Decore || !l.tirage.contains(u' '))
+                continue;
+            const bool compte = QRegularExpression(QStringLiteral("^[A-Z]+( -)? \\(\\+\\d+\\)$")).match(l.tirage).hasMatch();
+            // Other new words stay named even when that is too wide: they tell which answer is asked.
+            const bool nommeEtCompte = QRegularExpression(QStringLiteral("^[A-Z]+ - [A-Z ]+( \\(\\+\\d+\\))?$")).match(l.tirage).hasMatch();
+            QVERIFY2(compte || nommeEtCompte || mesure.horizontalAdvance(l.tirage) <= 2775 / 15.0 - 8
+                         || !l.tirage.contains(QLatin1String(" - ")),
+                     qPrintable(l.tirage));
         }
     }
 
@@ -236,6 +264,9 @@ private Q_SLOTS:
         }
         for (const QString& e : inv.entrees)
             QVERIFY2(solutions.contains(e), qPrintable(e));
+        // A verb with a transitive reading has a participle that agrees (BAILLER, PECHER...).
+        for (const QString& e : vbi.entrees)
+            QVERIFY2(!vbt.contient(e), qPrintable(e));
         QVERIFY(marquees > 0);
         // The verbs of the verb base all get a marker or a note.
         for (const data::LigneBase& l : lire(QStringLiteral("VB_5-9L.txt")).lignes)
@@ -281,8 +312,16 @@ private Q_SLOTS:
     void notice()
     {
         QVERIFY(QFile::exists(runtime(QStringLiteral("NOTICE"))));
+        // The data folder says what it is, and lists the words that the newer release drops.
+        const QStringList description = data::lignes(data::lireFichier(runtime(QStringLiteral("description.txt"))).octets);
+        QCOMPARE(description.mid(0, 2), (QStringList{QStringLiteral("source=substitut"), QStringLiteral("editions=7,8")}));
+        const data::Lecture disparus = data::lireFichier(runtime(QStringLiteral("mots-disparus.txt")));
+        QVERIFY(disparus.ok() && disparus.octets.endsWith("\r\n"));
+        for (const QString& mot : data::lignes(disparus.octets))
+            QVERIFY2(QRegularExpression(QStringLiteral("^[A-Z]{2,15}$")).match(mot).hasMatch() && notes.notes(mot).isEmpty(),
+                     qPrintable(mot));
     }
 };
 
-QTEST_GUILESS_MAIN(TestShippedData)
+QTEST_MAIN(TestShippedData)
 #include "test_shippeddata.moc"

@@ -1,8 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ajustement.h"
+#include "app/contraste.h"
+#include "app/controles.h"
+#include "options/regles.h"
 #include "training/notes.h"
 #include "training/partie.h"
+#include "training/touches.h"
 #include "support/installation.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QSet>
 #include <QTest>
 
@@ -62,6 +72,7 @@ private Q_SLOTS:
     void extrairelettres();
     void filtreDesTouches_data();
     void filtreDesTouches();
+    void texteInsere();
     void durees_data();
     void durees();
     void nombres_data();
@@ -78,6 +89,8 @@ private Q_SLOTS:
     void serieSansDoublon();
     void eliminationParReussites();
     void casseSensible();
+    void verdict_data();
+    void verdict();
     void uneFauteParEntree();
     void critereTemps();
     void reponseChangeeApresVerdict();
@@ -87,6 +100,10 @@ private Q_SLOTS:
     void baseVide();
     void tablesAuDelaDesBornes();
     void notesEnCache();
+    void couleursDistinctes_data();
+    void couleursDistinctes();
+    void tirageEntierDansSaBoite_data();
+    void tirageEntierDansSaBoite();
 };
 
 void TestTraining::tirageDansLeBassin_data()
@@ -143,15 +160,28 @@ void TestTraining::filtreDesTouches_data()
     QTest::addColumn<QString>("frappe");
     QTest::addColumn<QString>("gardees");  // characters that reached the box
     QTest::addColumn<QString>("libres");
-    QTest::addRow("minuscule devient capitale") << "AEINRST" << true << false << false << "a" << "A" << "EINRST";
-    QTest::addRow("lettre absente") << "AEINRST" << true << false << false << "Z" << "" << "AEINRST";
-    QTest::addRow("lettre épuisée") << "AEINRST" << true << false << false << "AA" << "A" << "EINRST";
-    QTest::addRow("lettre double") << "AABEL" << true << false << false << "AAA" << "AA" << "BEL";
-    QTest::addRow("chiffres et accents refusés") << "AEINRST" << true << false << false << "1 é¨°@[" << "" << "AEINRST";
-    QTest::addRow("rallonge: toute capitale") << "?ABC" << true << true << false << "zq1" << "ZQ" << "?ABC";
-    QTest::addRow("série fermée: lettres refusées") << "AEINRST" << false << false << false << "a1é" << "1é" << "AEINRST";
-    QTest::addRow("pause: pas de comparaison") << "AEINRST" << true << false << true << "z" << "Z" << "AEINRST";
-    QTest::addRow("codes de passage") << "ABC" << true << false << false << "{~€" << "{~€" << "ABC";
+    QTest::addColumn<bool>("colle");  // the whole text pasted at once instead of typed
+    QTest::addColumn<int>("place");   // characters the box can take
+    QTest::addRow("minuscule devient capitale") << "AEINRST" << true << false << false << "a" << "A" << "EINRST" << false << 32;
+    QTest::addRow("lettre absente") << "AEINRST" << true << false << false << "Z" << "" << "AEINRST" << false << 32;
+    QTest::addRow("lettre épuisée") << "AEINRST" << true << false << false << "AA" << "A" << "EINRST" << false << 32;
+    QTest::addRow("lettre double") << "AABEL" << true << false << false << "AAA" << "AA" << "BEL" << false << 32;
+    QTest::addRow("chiffres et accents refusés") << "AEINRST" << true << false << false << "1 é¨°@[" << "" << "AEINRST" << false << 32;
+    QTest::addRow("rallonge: toute capitale") << "?ABC" << true << true << false << "zq1" << "ZQ" << "?ABC" << false << 32;
+    QTest::addRow("série fermée: lettres refusées") << "AEINRST" << false << false << false << "a1é" << "1é" << "AEINRST" << false << 32;
+    QTest::addRow("pause: pas de comparaison") << "AEINRST" << true << false << true << "z" << "Z" << "AEINRST" << false << 32;
+    QTest::addRow("codes de passage") << "ABC" << true << false << false << "{~€" << "{~€" << "ABC" << false << 32;
+    const int sans = std::numeric_limits<int>::max();
+    QTest::addRow("boîte pleine: rien, pas même une lettre du tirage")
+        << "AEINRST" << true << false << false << "a" << "" << "AEINRST" << false << 0;
+    QTest::addRow("collé: capitales du tirage, sans saut de ligne")
+        << "AEINRST" << true << false << false << u"ri\r\nz9 é-\u4E2Dant\tS"_qs << "RIANTS" << "E" << true << sans;
+    QTest::addRow("collé: rallonges dans le désordre") << "?RAIS" << true << true << false << "fb ik\ntv"
+                                                       << "FBIKTV" << "?RAIS" << true << sans;
+    QTest::addRow("collé: un mégaoctet") << "?A" << true << true << false << QString(1 << 20, u'a')
+                                         << QString(32, u'A') << "?A" << true << 32;
+    QTest::addRow("collé: la place ne prend pas le tirage") << "AEINRST" << true << false << false << "SATIN"
+                                                             << "SAT" << "EINR" << true << 3;
 }
 
 void TestTraining::filtreDesTouches()
@@ -163,11 +193,21 @@ void TestTraining::filtreDesTouches()
     QFETCH(QString, frappe);
     QFETCH(QString, gardees);
     QFETCH(QString, libres);
+    QFETCH(bool, colle);
+    QFETCH(int, place);
     Reserve r;
     r.extrairelettres(tirage);
     QString boite;
+    if (colle) {
+        ContexteTouche ctx{ouverte, rallonge, pause, true, &tirage, place};
+        const Collage k = collerSolution(frappe, ctx, r);
+        QCOMPARE(k.texte, gardees);
+        QCOMPARE(k.afficherLibres, libres != tirage);
+        QCOMPARE(r.libres(), libres);
+        return;
+    }
     for (QChar c : frappe) {
-        ContexteTouche ctx{ouverte, rallonge, pause, boite.isEmpty(), &tirage};
+        ContexteTouche ctx{ouverte, rallonge, pause, boite.isEmpty(), &tirage, place - int(boite.size())};
         const int code = c == QChar(0x20AC) ? 128 : c.unicode();
         const EffetTouche e = toucheSolution(code, ctx, r);
         if (e.code)
@@ -175,6 +215,18 @@ void TestTraining::filtreDesTouches()
     }
     QCOMPARE(boite, gardees);
     QCOMPARE(r.libres(), libres);
+}
+
+void TestTraining::texteInsere()
+{
+    QGuiApplication::clipboard()->setText(u"ab\r\n1"_qs);
+    const QKeyEvent coller(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, u"\x16"_qs);
+    const QKeyEvent lettre(QEvent::KeyPress, Qt::Key_V, Qt::NoModifier, u"v"_qs);
+    QInputMethodEvent compose;  // a dead key then a letter
+    compose.setCommitString(u"é"_qs);
+    QCOMPARE(entrainement::texteInsere(&coller), std::optional<QString>(u"ab\r\n1"_qs));
+    QCOMPARE(entrainement::texteInsere(&lettre), std::nullopt);
+    QCOMPARE(entrainement::texteInsere(&compose), std::optional<QString>(u"é"_qs));
 }
 
 void TestTraining::durees_data()
@@ -422,6 +474,56 @@ void TestTraining::casseSensible()
     QCOMPARE(p.nbrates, 1);
 }
 
+void TestTraining::verdict_data()
+{
+    QTest::addColumn<QString>("tirage");
+    QTest::addColumn<QString>("solutions");
+    QTest::addColumn<bool>("rallonge");
+    QTest::addColumn<QString>("reponse");
+    QTest::addColumn<bool>("juste");
+    QTest::addColumn<QString>("affichee");     // answer box after correction
+    QTest::addColumn<QString>("explication");
+    const QString rien;
+    QTest::addRow("exacte") << "AEINRST" << "RIANTES" << false << "RIANTES" << true << "RIANTES" << rien;
+    QTest::addRow("rallonges dans le désordre") << "?RAIS" << "BFIKTV" << true << "FBIKTV" << true << "BFIKTV" << rien;
+    QTest::addRow("rallonges ES tapées SE") << "BALAD?" << "ES" << true << "SE" << true << "ES" << rien;
+    QTest::addRow("rallonge en moins") << "?RAIS" << "BFIKTV" << true << "FBIKT" << false << "?RAIS" << rien;
+    QTest::addRow("rallonge en double") << "BALAD?" << "ES" << true << "SSE" << false << "BALAD?" << rien;
+    QTest::addRow("multiples: autre anagramme") << "DEIRS (+4)" << "RIEDS" << false << "DIRES" << false << "DIRES"
+                                                << "DIRES est un mot valide, mais le nouveau mot attendu était RIEDS.";
+    QTest::addRow("multiples: forme listée") << "ACEPR - CAPER CRAPE" << "RECAP" << false << "CAPER" << false
+                                             << "CAPER" << "CAPER est un mot valide, mais le nouveau mot attendu était RECAP.";
+    QTest::addRow("multiples: pas ces lettres") << "DEIRS (+4)" << "RIEDS" << false << "TIRES" << false << "TIRES"
+                                                << rien;
+}
+
+void TestTraining::verdict()
+{
+    QFETCH(QString, tirage);
+    QFETCH(QString, solutions);
+    QFETCH(bool, rallonge);
+    QFETCH(QString, reponse);
+    QFETCH(bool, juste);
+    QFETCH(QString, explication);
+    AleatoireFixe a;
+    Partie p;
+    p.anagrammes = data::anagrammesPourBase(QStringLiteral(LEXIDOR_SOURCE_DIR "/tests/fixtures/anagrammes/5L_multiples.txt"));
+    p.charger({{tirage, solutions}, {tirage + u'X', solutions}}, 0, a);
+    p.tirerserie(a);
+    // The time criterion judges the same way: a row left fast with a right answer is "OK".
+    QCOMPARE(p.jugerRapidite(0, reponse, 5, rallonge), juste ? u"OK"_qs : u"NON"_qs);
+    const QList<LigneACorriger> lignes{{reponse, *p.tirageDeLigne(0)}, {reponse, *p.tirageDeLigne(1)}};
+    const Correction c = p.corrigerserie(lignes, Critere::Temps, 5, rallonge);
+    const LigneCorrigee& l = c.lignes[p.indexserie[0] == 0 ? 0 : 1];
+    QCOMPARE(l.juste, juste);
+    QTEST(l.solution, "affichee");
+    QCOMPARE(l.explication, explication);
+    if (!explication.isEmpty())
+        QVERIFY(l.bulleSolution.endsWith(u'\n' + explication));
+    QCOMPARE(c.voyant, juste ? u"OUI"_qs : u"NON"_qs);
+    QCOMPARE(p.nbrestants, juste ? 0 : 2);
+}
+
 void TestTraining::uneFauteParEntree()
 {
     AleatoireFixe a;
@@ -584,5 +686,63 @@ void TestTraining::notesEnCache()
     QCOMPARE(n.notes(QStringLiteral("ZOB")), QStringList{QStringLiteral("Un mot")});
 }
 
-QTEST_GUILESS_MAIN(TestTraining)
+void TestTraining::couleursDistinctes_data()
+{
+    QTest::addColumn<quint32>("fond");
+    QTest::addColumn<quint32>("statut");
+    // Every background colour the training window paints its own status colours over.
+    const struct {
+        const char* nom;
+        quint32 couleur;
+    } statuts[] = {{"tirage au repos", 0xFFFF80}, {"réponse au repos", 0x80C0FF}, {"juste ou ligne courante", 0x80FF80},
+                   {"réponse courante", 0x80FFFF}, {"fausse, tuiles finales", 0x8080FF}, {"tuiles, retour", 0xFFC0C0},
+                   {"seuil", 0xFFFFFF}, {"texte du score", 0xC0C000}, {"test vert", 0xC000}, {"test orange", 0x80FF},
+                   {"test rouge", 0xFF}};
+    for (const QString& nom : options::nomsCouleurs())
+        for (const auto& s : statuts)
+            QTest::addRow("%s sur %s", s.nom, qPrintable(nom)) << options::couleurNommee(nom) << s.couleur;
+}
+
+void TestTraining::couleursDistinctes()
+{
+    QFETCH(quint32, fond);
+    QFETCH(quint32, statut);
+    const quint32 c = ctl::couleurDistincte(statut, fond);
+    QVERIFY2(ctl::distinctes(c, fond), qPrintable(QString::number(c, 16)));
+    if (ctl::distinctes(statut, fond) || fond == options::couleurDefaut)
+        QCOMPARE(c, statut);
+}
+
+void TestTraining::tirageEntierDansSaBoite_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<double>("designee");
+    QTest::addColumn<bool>("reduite");
+    QTest::addRow("liste longue") << "AEINRST - NITRATES RETINAS" << 14.25 << true;
+    QTest::addRow("au-delà de tout") << QString(200, u'W') << 12.0 << true;
+}
+
+void TestTraining::tirageEntierDansSaBoite()
+{
+    QFETCH(QString, texte);
+    QFETCH(double, designee);
+    QLineEdit boite;
+    boite.setFont(ctl::police(QStringLiteral("Times New Roman"), designee));
+    boite.resize(ctl::twips(2820), ctl::twips(555));
+    boite.setText(texte);
+    QTEST(ctl::ajusterAuTexte(&boite, designee), "reduite");
+    const auto largeur = [&](double points) {
+        QFont f = boite.font();
+        f.setPointSizeF(points);
+        return QFontMetricsF(f, &boite).horizontalAdvance(texte);
+    };
+    const double t = boite.font().pointSizeF();
+    QVERIFY(t == ctl::pointsMinimum || largeur(t) <= ctl::largeurUtile(&boite));
+    QVERIFY(t == designee || largeur(t + 0.25) > ctl::largeurUtile(&boite));
+    boite.setText(QStringLiteral("AEINRST"));  // the designed size comes back
+    QVERIFY(!ctl::ajusterAuTexte(&boite, designee));
+    QCOMPARE(boite.font().pointSizeF(), designee);
+}
+
+QTEST_MAIN(TestTraining)
 #include "test_training.moc"

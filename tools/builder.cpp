@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "construction.h"
 #include "fabrique.h"
 #include "lexique.h"
 #include "ressources.h"
@@ -40,10 +41,44 @@ bool ecrireOctets(const QString& chemin, const QByteArray& octets)
 int ressources(const QString& dossier)
 {
     bool ok = true;
-    for (const QString sigle : {QStringLiteral("ppi"), QStringLiteral("inv"), QStringLiteral("vbt")})
+    for (const QString& sigle : {QStringLiteral("ppi"), QStringLiteral("inv"), QStringLiteral("vbt")})
         ok = ecrireOctets(dossier + QStringLiteral("/images/%1_28x28.bmp").arg(sigle), builder::marqueurBmp(sigle)) && ok;
     ok = ecrireOctets(dossier + QStringLiteral("/APP05.WAV"), builder::carillonWav()) && ok;
     return ok ? 0 : 1;
+}
+
+// "--editions 8 9": the option takes the older number, the newer one comes as a third positional.
+int depuisListes(QStringList fichiers, const QString& racine, const QString& ancienneEdition)
+{
+    builder::DemandeListes demande;
+    if (!ancienneEdition.isEmpty()) {
+        bool ok1 = false, ok2 = false;
+        demande.editionAncienne = ancienneEdition.toInt(&ok1);
+        demande.editionNouvelle = fichiers.isEmpty() ? 0 : fichiers.takeLast().toInt(&ok2);
+        if (!ok1 || !ok2 || demande.editionAncienne < 1 || demande.editionNouvelle <= demande.editionAncienne) {
+            erreurs() << "--editions attend deux numéros croissants, par exemple --editions 8 9." << Qt::endl;
+            return 2;
+        }
+    }
+    if (fichiers.size() != 2) {
+        erreurs() << "Donnez --listes et deux fichiers, l'ancienne édition d'abord (voir --help)." << Qt::endl;
+        return 2;
+    }
+    demande.ancienne = fichiers[0];
+    demande.nouvelle = fichiers[1];
+    demande.sortie = racine;
+    const builder::RapportListes rapport = builder::construireDepuisListes(demande);
+    for (const QString& r : rapport.remarques)
+        sortie() << "Remarque : " << r << Qt::endl;
+    if (!rapport.erreur.isEmpty()) {
+        erreurs() << rapport.erreur << Qt::endl;
+        return 1;
+    }
+    for (const QString& f : rapport.fichiers)
+        sortie() << f << Qt::endl;
+    for (const QString& i : rapport.indecis)
+        sortie() << "Indécis : " << i << Qt::endl;
+    return 0;
 }
 
 }  // namespace
@@ -68,8 +103,15 @@ int main(int argc, char** argv)
     const QCommandLineOption dossier(QStringLiteral("sortie"), QStringLiteral("Dossier de sortie (il reçoit listes/ et infosouris-ods8.txt)."),
                                      QStringLiteral("dossier"));
     const QCommandLineOption exclusions(QStringLiteral("exclusions"),
-        QStringLiteral("Mots à écarter (abréviations), un par ligne."), QStringLiteral("fichier"));
-    options.addOptions({hunspell, listes, ressourcesOpt, dossier, exclusions});
+        QStringLiteral("Mots à écarter (abréviations), un par ligne (avec --hunspell)."), QStringLiteral("fichier"));
+    const QCommandLineOption editions(QStringLiteral("editions"),
+        QStringLiteral("Numéros des deux éditions (avec --listes), 7 et 8 par défaut : --editions 8 9."),
+        QStringLiteral("ancienne"));
+    const QCommandLineOption exporter(QStringLiteral("exporter-listes"),
+        QStringLiteral("Avec --hunspell : écrit aussi les mots jouables des deux éditions (ancienne.txt, recente.txt)."));
+    const QCommandLineOption date(QStringLiteral("date"),
+        QStringLiteral("Avec --hunspell : date inscrite dans description.txt (AAAA-MM-JJ)."), QStringLiteral("date"));
+    options.addOptions({hunspell, listes, ressourcesOpt, dossier, exclusions, editions, exporter, date});
     options.addPositionalArgument(QStringLiteral("fichiers"), QStringLiteral("Les lexiques, dans l'ordre ci-dessus."));
     options.process(app);
 
@@ -80,6 +122,9 @@ int main(int argc, char** argv)
     const QString racine = options.value(dossier);
     if (options.isSet(ressourcesOpt))
         return ressources(racine);
+
+    if (options.isSet(listes))
+        return depuisListes(options.positionalArguments(), racine, options.isSet(editions) ? options.value(editions) : QString());
 
     QSet<QString> exclus;
     if (options.isSet(exclusions)) {
@@ -96,9 +141,6 @@ int main(int argc, char** argv)
     if (options.isSet(hunspell) && fichiers.size() == 4) {
         ancien = builder::lexiqueHunspell(fichiers[0], fichiers[1], exclus);
         nouveau = builder::lexiqueHunspell(fichiers[2], fichiers[3], exclus);
-    } else if (options.isSet(listes) && fichiers.size() == 2) {
-        ancien = builder::lexiqueListe(fichiers[0], exclus);
-        nouveau = builder::lexiqueListe(fichiers[1], exclus);
     } else {
         erreurs() << "Donnez --hunspell et quatre fichiers, ou --listes et deux fichiers (voir --help)." << Qt::endl;
         return 2;
@@ -116,7 +158,21 @@ int main(int argc, char** argv)
 
     sortie() << "Ancien lexique : " << ancien.mots.size() << " mots ; récent : " << nouveau.mots.size() << " mots."
              << Qt::endl;
-    const builder::Fabrication fab = builder::fabriquer(ancien, nouveau);
+    builder::Fabrication fab = builder::fabriquer(ancien, nouveau);
+    builder::Description d;
+    d.source = QStringLiteral("substitut");
+    d.date = options.isSet(date) ? QDate::fromString(options.value(date), Qt::ISODate) : QDate::currentDate();
+    d.ancienne = QFileInfo(fichiers[1]).fileName();
+    d.nouvelle = QFileInfo(fichiers[3]).fileName();
+    fab.fichiers.insert(QStringLiteral("description.txt"), builder::description(d));
+    if (options.isSet(exporter)) {
+        QDir().mkpath(racine);
+        for (const auto& [nom, lexique] : {std::pair{"ancienne.txt", &ancien}, {"recente.txt", &nouveau}}) {
+            QStringList mots(lexique->mots.cbegin(), lexique->mots.cend());
+            mots.sort();
+            data::ecrireFichier(racine + u'/' + QLatin1String(nom), mots);
+        }
+    }
     bool ok = true;
     for (auto it = fab.fichiers.cbegin(); it != fab.fichiers.cend(); ++it) {
         const QString chemin = racine + u'/' + it.key();
@@ -129,8 +185,8 @@ int main(int argc, char** argv)
         }
         sortie() << it.key() << " : " << it.value().size() << " lignes" << Qt::endl;
     }
-    for (const QString& m : fab.manquants)
-        sortie() << "Non fabriqué : " << m << Qt::endl;
+    for (const QString& m : fab.indecis)
+        sortie() << "Indécis : " << m << Qt::endl;
     for (const QString& r : fab.remarques)
         sortie() << "Remarque : " << r << Qt::endl;
     return ok ? 0 : 1;

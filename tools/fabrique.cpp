@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fabrique.h"
+#include "grammaire.h"
 
 #include "data/base.h"
 #include "data/infosouris.h"
@@ -48,23 +49,33 @@ QString chemin(const QString& nom)
 struct Atelier {
     const Lexique& ancien;
     const Lexique& nouveau;
+    const Grammaire& g;
     Fabrication& sortie;
     QStringList ajoutes;
     QHash<QString, QStringList> anagrammes;  // new words by sorted letters
     QSet<QString> anciensParCle;             // sorted letters that make some older word
 
-    Atelier(const Lexique& a, const Lexique& n, Fabrication& f) : ancien(a), nouveau(n), sortie(f)
+    Atelier(const Lexique& a, const Lexique& n, const Grammaire& gr, Fabrication& f)
+        : ancien(a), nouveau(n), g(gr), sortie(f)
     {
+        anagrammes.reserve(nouveau.mots.size());
         for (const QString& mot : nouveau.mots) {
             anagrammes[lettresTriees(mot)].append(mot);
             if (!ancien.contient(mot))
                 ajoutes.append(mot);
         }
         for (QStringList& liste : anagrammes)
-            liste.sort();
+            if (liste.size() > 1)
+                liste.sort();
         ajoutes.sort();
+        // Sorting the letters of every older word again would double the cost: the older words
+        // are the newer ones it keeps plus the few it drops.
+        for (auto it = anagrammes.cbegin(); it != anagrammes.cend(); ++it)
+            if (std::any_of(it->cbegin(), it->cend(), [&](const QString& m) { return ancien.contient(m); }))
+                anciensParCle.insert(it.key());
         for (const QString& mot : ancien.mots)
-            anciensParCle.insert(lettresTriees(mot));
+            if (!nouveau.contient(mot))
+                anciensParCle.insert(lettresTriees(mot));
     }
 
     const QStringList& memesLettres(const QString& mot) const
@@ -75,32 +86,6 @@ struct Atelier {
     }
 
     bool solutionUnique(const QString& mot) const { return memesLettres(mot).size() == 1; }
-
-    // An inflected form (plural, feminine, conjugation) of a lemma that the older release had.
-    bool nouvelleForme(const QString& mot) const
-    {
-        const QList<Analyse> liste = nouveau.analyses.value(mot);
-        if (liste.isEmpty())
-            return false;
-        const bool lemme = std::any_of(liste.cbegin(), liste.cend(),
-                                       [&](const Analyse& a) { return a.lemmeScrabble == mot; });
-        const bool formeAncienne = std::any_of(liste.cbegin(), liste.cend(), [&](const Analyse& a) {
-            return !a.lemmeScrabble.isEmpty() && a.lemmeScrabble != mot && ancien.contient(a.lemmeScrabble);
-        });
-        return formeAncienne && !lemme;
-    }
-
-    bool infinitif(const QString& mot) const
-    {
-        const QList<Analyse> liste = nouveau.analyses.value(mot);
-        return std::any_of(liste.cbegin(), liste.cend(), [](const Analyse& a) { return a.estInfinitif(); });
-    }
-
-    bool formeConjuguee(const QString& mot) const
-    {
-        const QList<Analyse> liste = nouveau.analyses.value(mot);
-        return std::any_of(liste.cbegin(), liste.cend(), [](const Analyse& a) { return a.estFormeVerbale(); });
-    }
 
     QString rallongesAvant(const QString& mot) const
     {
@@ -146,38 +131,24 @@ struct Atelier {
         ecrire(racine + QStringLiteral("_b.txt"), lignes.mid(moitie, std::min(lignes.size(), lignesMaxBase) - moitie));
     }
 
-    void manque(const QString& fichier, const QString& raison)
-    {
-        sortie.manquants.append(fichier + QStringLiteral(" : ") + raison);
-    }
-
     void bases();
+    void anagrammesEtDisparus();
     void listesLaterales(const QSet<QString>& solutions);
     void notes(const QSet<QString>& mots);
 };
 
 void Atelier::bases()
 {
-    const bool etiquete = nouveau.etiquete;
-    const QString sansEtiquettes = QStringLiteral("le lexique récent n'a pas d'étiquettes grammaticales");
-
-    if (etiquete) {
-        QStringList verbes;
-        QStringList formes;
-        for (const QString& mot : ajoutes) {
-            if (mot.size() >= 5 && mot.size() <= 9 && infinitif(mot))
-                verbes.append(ligneAnagramme(mot));
-            if (mot.size() >= 5 && mot.size() <= 8 && nouvelleForme(mot))
-                formes.append(ligneAnagramme(mot));
-        }
-        ecrire(QStringLiteral("VB_5-9L.txt"), trie(verbes));
-        ecrire(QStringLiteral("nouvelles_declinaisons.txt"), trie(formes));
-    } else {
-        manque(chemin(QStringLiteral("VB_5-9L.txt")), sansEtiquettes + QStringLiteral(" (infinitifs)"));
-        manque(chemin(QStringLiteral("nouvelles_declinaisons.txt")), sansEtiquettes + QStringLiteral(" (lemmes)"));
-        sortie.remarques.append(QStringLiteral(
-            "Bases de solutions uniques : sans étiquettes, les nouvelles formes de mots anciens y restent"));
+    QStringList verbes;
+    QStringList formes;
+    for (const QString& mot : ajoutes) {
+        if (mot.size() >= 5 && mot.size() <= 9 && g.infinitif(mot))
+            verbes.append(ligneAnagramme(mot));
+        if (mot.size() >= 5 && mot.size() <= 8 && g.nouvelleForme(mot))
+            formes.append(ligneAnagramme(mot));
     }
+    ecrire(QStringLiteral("VB_5-9L.txt"), trie(verbes));
+    ecrire(QStringLiteral("nouvelles_declinaisons.txt"), trie(formes));
 
     QStringList cheres26, cheres78;
     for (const QString& mot : ajoutes) {
@@ -201,7 +172,7 @@ void Atelier::bases()
             if (n <= 8)
                 tirage28.append(ligne);
             // The new forms that have their own base (5 to 8 letters) stay out of this one.
-            const bool formeAPart = etiquete && n >= 5 && n <= 8 && nouvelleForme(mot);
+            const bool formeAPart = n >= 5 && n <= 8 && g.nouvelleForme(mot);
             if (n <= 9 && !formeAPart)
                 uniques[std::max(n, 3)].append(ligne);
         }
@@ -237,7 +208,7 @@ void Atelier::bases()
                 const QString rallonge = arriere + c;
                 if (ancien.contient(rallonge))
                     continue;
-                if (etiquete && formeConjuguee(rallonge))
+                if (g.formeConjuguee(rallonge))
                     conj = true;
                 else
                     autre = true;
@@ -259,11 +230,7 @@ void Atelier::bases()
     }
     ecrire(QStringLiteral("Nouvelles_rallonges_avant.txt"), trie(nouvAvant));
     ecrire(QStringLiteral("Nouvelles_rallonges_arriere.txt"), trie(nouvArriere));
-    if (etiquete)
-        ecrire(QStringLiteral("Nouvelles_rallonges_ar_conj.txt"), trie(nouvConj));
-    else
-        manque(chemin(QStringLiteral("Nouvelles_rallonges_ar_conj.txt")),
-               sansEtiquettes + QStringLiteral(" (formes conjuguées) ; ces rallonges sont dans Nouvelles_rallonges_arriere.txt"));
+    ecrire(QStringLiteral("Nouvelles_rallonges_ar_conj.txt"), trie(nouvConj));
     ecrire(QStringLiteral("Rallonges_avant_sur_ODS8.txt"), trie(surAvant));
     ecrire(QStringLiteral("Rallonges_arriere_sur_ODS8.txt"), trie(surArriere));
 }
@@ -290,31 +257,16 @@ QStringList limiter(const QString& nom, const QStringList& tous, const QSet<QStr
 
 void Atelier::listesLaterales(const QSet<QString>& solutions)
 {
-    if (!nouveau.etiquete) {
-        const QString raison = QStringLiteral("le lexique récent n'a pas d'étiquettes grammaticales");
-        manque(chemin(QStringLiteral("vbi_gd.txt")), raison);
-        manque(chemin(QStringLiteral("vbt_gd.txt")), raison);
-        manque(chemin(QStringLiteral("inv.txt")), raison);
-        return;
-    }
     QStringList vbi, vbt, inv;
-    for (auto it = nouveau.analyses.cbegin(); it != nouveau.analyses.cend(); ++it) {
-        const QList<Analyse>& liste = it.value();
-        bool infinitifPpi = false, infinitifTr = false;
-        for (const Analyse& a : liste) {
-            if (!a.estInfinitif())
-                continue;
-            infinitifPpi = infinitifPpi || a.participeInvariable();
-            infinitifTr = infinitifTr || a.transitif();
-        }
-        if (infinitifPpi)
-            vbi.append(it.key());
-        if (infinitifTr)
-            vbt.append(it.key());
-        if (solutions.contains(it.key())
-            && std::all_of(liste.cbegin(), liste.cend(), [](const Analyse& a) { return a.invariable(); }))
-            inv.append(it.key());
+    for (const QString& verbe : g.infinitifs()) {
+        if (g.participeInvariable(verbe))
+            vbi.append(verbe);
+        if (g.transitif(verbe))
+            vbt.append(verbe);
     }
+    for (const QString& mot : solutions)
+        if (g.invariable(mot))
+            inv.append(mot);
     sortie.fichiers.insert(chemin(QStringLiteral("vbi_gd.txt")),
                            limiter(QStringLiteral("vbi_gd.txt"), trie(vbi), solutions, entreesMaxVbi, sortie.remarques));
     sortie.fichiers.insert(chemin(QStringLiteral("vbt_gd.txt")),
@@ -325,13 +277,9 @@ void Atelier::listesLaterales(const QSet<QString>& solutions)
 
 void Atelier::notes(const QSet<QString>& mots)
 {
-    if (!nouveau.etiquete) {
-        manque(QStringLiteral("infosouris-ods8.txt"), QStringLiteral("le lexique récent n'a pas d'étiquettes grammaticales"));
-        return;
-    }
     QStringList lignes;
     for (const QString& mot : trie(mots)) {
-        const QString note = noteGrammaticale(mot, nouveau.analyses.value(mot));
+        const QString note = g.note(mot);
         if (note.isEmpty())
             continue;
         if (lignes.size() + 2 >= lignesMaxNotes) {
@@ -343,171 +291,59 @@ void Atelier::notes(const QSet<QString>& mots)
     sortie.fichiers.insert(QStringLiteral("infosouris-ods8.txt"), lignes);
 }
 
-QString nomTemps(const QString& t)
-{
-    static const QHash<QString, QString> noms = {
-        {QStringLiteral("ipre"), QStringLiteral("présent")},
-        {QStringLiteral("iimp"), QStringLiteral("imparfait")},
-        {QStringLiteral("ipsi"), QStringLiteral("passé simple")},
-        {QStringLiteral("ifut"), QStringLiteral("futur")},
-        {QStringLiteral("cond"), QStringLiteral("conditionnel")},
-        {QStringLiteral("spre"), QStringLiteral("subj. présent")},
-        {QStringLiteral("simp"), QStringLiteral("subj. imparfait")},
-        {QStringLiteral("impe"), QStringLiteral("impératif")},
-        {QStringLiteral("ppas"), QStringLiteral("part. passé")},
-        {QStringLiteral("ppre"), QStringLiteral("part. présent")},
-    };
-    return noms.value(t);
-}
-
-QString genreNombre(const QStringList& traits)
-{
-    const bool fem = traits.contains(QStringLiteral("fem"));
-    const bool pl = traits.contains(QStringLiteral("pl"));
-    if (fem && pl)
-        return QStringLiteral("fém. pl.");
-    if (fem)
-        return QStringLiteral("fém.");
-    if (pl)
-        return QStringLiteral("pl.");
-    return {};
-}
-
-QString emplois(const QString& verbe)
-{
-    QStringList e;
-    if (verbe.size() >= 10) {
-        if (verbe[4] == u't')
-            e << QStringLiteral("tr.");
-        if (verbe[5] == u'n')
-            e << QStringLiteral("tr. ind.");
-        if (verbe[3] == u'i')
-            e << QStringLiteral("intr.");
-        if (verbe[6] == u'p' || verbe[6] == u'q' || verbe[6] == u'e' || verbe[6] == u'r')
-            e << QStringLiteral("pron.");
-        if (verbe[7] == u'm')
-            e << QStringLiteral("impers.");
-    }
-    return e.isEmpty() ? QStringLiteral("v.") : QStringLiteral("v. ") + e.join(QStringLiteral(" et "));
-}
-
-QString classeNom(const QString& categorie, const QStringList& traits)
-{
-    QString texte = categorie == QLatin1String("nom") ? QStringLiteral("n.") : QStringLiteral("adj.");
-    if (categorie == QLatin1String("nom")) {
-        if (traits.contains(QStringLiteral("epi")))
-            texte += QStringLiteral(" m. et f.");
-        else if (traits.contains(QStringLiteral("fem")))
-            texte += QStringLiteral(" f.");
-        else if (traits.contains(QStringLiteral("mas")))
-            texte += QStringLiteral(" m.");
-    }
-    if (traits.contains(QStringLiteral("inv")))
-        texte += QStringLiteral(" inv.");
-    return texte;
-}
-
-// " de manger", " d'aboyer": "de" elides before a vowel.
-QString deLemme(const QString& lemme)
-{
-    static const QString voyelles = QStringLiteral("aàâeéèêëiîïoôuùûyœæ");
-    if (!lemme.isEmpty() && voyelles.contains(lemme[0]))
-        return QStringLiteral(" d'") + lemme;
-    return QStringLiteral(" de ") + lemme;
-}
-
 }  // namespace
+
+double largeurTirage(QStringView texte)
+{
+    // Advance widths of Times New Roman (and of the metric-compatible Liberation Serif), per 1000 em.
+    static constexpr short lettres[26] = {722, 667, 667, 722, 611, 556, 722, 722, 333, 389, 722, 611, 889,
+                                          722, 722, 556, 722, 667, 556, 611, 722, 722, 944, 722, 722, 611};
+    double milliemes = 0;
+    for (QChar c : texte) {
+        const char16_t u = c.unicode();
+        if (u >= u'A' && u <= u'Z')
+            milliemes += lettres[u - u'A'];
+        else if (u >= u'0' && u <= u'9')
+            milliemes += 500;
+        else if (u == u'+')
+            milliemes += 564;
+        else if (u == u' ')
+            milliemes += 250;
+        else
+            milliemes += 333;  // "-", "(", ")", "?"
+    }
+    return milliemes / 1000.0 * taillePoliceTirage * 96.0 / 72.0;
+}
 
 QString tirageAvecAutres(const QString& mot, const QStringList& anagrammes, const Lexique& ancien)
 {
     QStringList autres, nouveaux;
-    qsizetype anciens = 0;
-    for (const QString& a : trie(anagrammes)) {
+    for (const QString& a : anagrammes) {
         if (a == mot)
             continue;
         autres.append(a);
-        if (ancien.contient(a))
-            ++anciens;
-        else
+        if (!ancien.contient(a))
             nouveaux.append(a);
     }
+    autres.sort();
+    nouveaux.sort();
     const QString lettres = lettresTriees(mot);
     if (autres.isEmpty())
         return lettres;
     const QString liste = lettres + QStringLiteral(" - ") + autres.join(u' ');
-    if (liste.size() <= longueurTirageLisible)
+    if (largeurTirage(liste) <= largeurTexteTirage)
         return liste;
-    // Digits 9 and 0 would count as rack letters before a " - ", so larger counts go after one.
-    if (nouveaux.isEmpty() && anciens <= 8)
-        return lettres + QStringLiteral(" (+%1)").arg(anciens);
-    QString texte = lettres + QStringLiteral(" -");
+    // Other new words stay named: two new words with the same letters may be asked in one base,
+    // and the rack must say which one it wants. The older words are only counted.
+    const QString anciens = QString::number(autres.size() - nouveaux.size());
     if (!nouveaux.isEmpty())
-        texte += u' ' + nouveaux.join(u' ');
-    if (anciens > 0)
-        texte += QStringLiteral(" (+%1)").arg(anciens);
-    return texte;
-}
-
-QString noteGrammaticale(const QString& mot, const QList<Analyse>& analyses)
-{
-    QStringList parties;
-    QMap<QString, QStringList> tempsParLemme;  // conjugated forms grouped by their infinitive
-    QStringList ordreLemmes;
-    auto ajouter = [&](const QString& p) {
-        if (!p.isEmpty() && !parties.contains(p))
-            parties.append(p);
-    };
-    for (const Analyse& a : analyses) {
-        if (a.estVerbe()) {
-            if (a.estInfinitif()) {
-                ajouter(emplois(a.verbe));
-                continue;
-            }
-            for (const QString& f : a.flexion) {
-                QString temps = nomTemps(f);
-                if (temps.isEmpty())
-                    continue;
-                if (f == QLatin1String("ppas")) {
-                    const QString gn = genreNombre(a.traits);
-                    if (!gn.isEmpty())
-                        temps += u' ' + gn;
-                }
-                if (!ordreLemmes.contains(a.lemme))
-                    ordreLemmes.append(a.lemme);
-                if (!tempsParLemme[a.lemme].contains(temps))
-                    tempsParLemme[a.lemme].append(temps);
-            }
-            continue;
-        }
-        for (const QString& c : a.categories) {
-            if (c == QLatin1String("nom") || c == QLatin1String("adj")) {
-                if (a.lemmeScrabble == mot || a.lemmeScrabble.isEmpty()) {
-                    ajouter(classeNom(c, a.traits));
-                } else {
-                    // A feminine noun's plural is its plural, not a feminine of it.
-                    QString gn = genreNombre(a.traitsAffixes);
-                    if (gn.isEmpty())
-                        gn = QStringLiteral("forme");
-                    ajouter(gn + deLemme(a.lemme));
-                }
-            } else if (c == QLatin1String("adv") || c == QLatin1String("negadv") || c == QLatin1String("advint")) {
-                ajouter(QStringLiteral("adv."));
-            } else if (c == QLatin1String("interj")) {
-                ajouter(QStringLiteral("interj."));
-            } else if (c == QLatin1String("prep") || c == QLatin1String("prepv")) {
-                ajouter(QStringLiteral("prép."));
-            } else if (c.startsWith(QLatin1String("cj"))) {
-                ajouter(QStringLiteral("conj."));
-            } else if (c.startsWith(QLatin1String("pro"))) {
-                ajouter(QStringLiteral("pron."));
-            } else if (c.startsWith(QLatin1String("det"))) {
-                ajouter(QStringLiteral("dét."));
-            }
-        }
-    }
-    for (const QString& lemme : ordreLemmes)
-        ajouter(tempsParLemme.value(lemme).join(QStringLiteral(", ")) + deLemme(lemme));
-    return parties.join(QStringLiteral(" ; "));
+        return lettres + QStringLiteral(" - ") + nouveaux.join(u' ')
+            + (anciens == u'0' ? QString() : QStringLiteral(" (+%1)").arg(anciens));
+    // The letter filter ignores "(", ")", "+" and 1 to 8; 9 and 0 would count as rack letters
+    // unless a " - " comes first.
+    if (anciens.contains(u'9') || anciens.contains(u'0'))
+        return lettres + QStringLiteral(" - (+%1)").arg(anciens);
+    return lettres + QStringLiteral(" (+%1)").arg(anciens);
 }
 
 QStringList fichiersAttendus()
@@ -530,15 +366,68 @@ QStringList fichiersAttendus()
     return noms;
 }
 
-Fabrication fabriquer(const Lexique& ancienBrut, const Lexique& nouveau)
+void Atelier::anagrammesEtDisparus()
 {
-    // A word that the newer release only makes from names or symbols is no word of the older one
-    // either: the older release has no tags to tell.
-    Lexique ancien = ancienBrut;
-    ancien.mots.subtract(nouveau.refuses);
+    QStringList lignes;
+    for (int n = 5; n <= 9; ++n) {
+        for (const QString& ligne : sortie.fichiers.value(chemin(QStringLiteral("%1L_multiples.txt").arg(n)))) {
+            const QString mot = ligne.mid(ligne.indexOf(u';') + 1);
+            lignes.append(lettresTriees(mot) + u';' + memesLettres(mot).join(u' '));
+        }
+    }
+    sortie.fichiers.insert(chemin(QStringLiteral("anagrammes.txt")), trie(lignes));
+    QStringList disparus;
+    for (const QString& mot : ancien.mots)
+        if (!nouveau.contient(mot))
+            disparus.append(mot);
+    sortie.fichiers.insert(QStringLiteral("mots-disparus.txt"), trie(disparus));
+}
+
+QStringList description(const Description& d)
+{
+    return {
+        QStringLiteral("source=") + d.source,
+        QStringLiteral("editions=%1,%2").arg(d.editionAncienne).arg(d.editionNouvelle),
+        QStringLiteral("date=") + d.date.toString(Qt::ISODate),
+        QStringLiteral("ancienne=") + d.ancienne,
+        QStringLiteral("nouvelle=") + d.nouvelle,
+    };
+}
+
+Fabrication fabriquer(const Lexique& ancienBrut, const Lexique& nouveauBrut, const std::function<void(int)>& progres,
+                      const std::atomic<bool>* annuler)
+{
+    const auto signaler = [&](int p) {
+        if (progres)
+            progres(p);
+    };
     Fabrication sortie;
-    Atelier atelier(ancien, nouveau, sortie);
+    const auto arrete = [&] {
+        sortie.annule = sortie.annule || (annuler && annuler->load());
+        return sortie.annule;
+    };
+    // A word that the newer release only makes from names or symbols is no word of the older one
+    // either: the older release has no tags to tell. Titles and pieces of set phrases that the older
+    // release lists as words stay words ("messire", "parce").
+    Lexique ancien = ancienBrut;
+    ancien.mots.subtract(nouveauBrut.refuses);
+    Lexique nouveau = nouveauBrut;
+    for (const QString& mot : nouveauBrut.reserves)
+        if (ancien.contient(mot))
+            nouveau.mots.insert(mot);
+    const std::unique_ptr<Grammaire> g = nouveau.etiquete ? grammaireEtiquetee(ancien, nouveau)
+                                                          : grammaireDeduite(ancien, nouveau, annuler);
+    if (!g || arrete())
+        return sortie;
+    signaler(40);
+    Atelier atelier(ancien, nouveau, *g, sortie);
+    if (arrete())
+        return sortie;
+    signaler(60);
     atelier.bases();
+    if (arrete())
+        return sortie;
+    signaler(70);
 
     QSet<QString> solutions;  // whole SOLUTIONS texts of the ordinary bases
     QSet<QString> motsANoter;
@@ -559,8 +448,13 @@ Fabrication fabriquer(const Lexique& ancienBrut, const Lexique& nouveau)
             }
         }
     }
+    atelier.anagrammesEtDisparus();
     atelier.listesLaterales(solutions);
+    if (arrete())
+        return sortie;
+    signaler(80);
     atelier.notes(motsANoter);
+    sortie.indecis = g->indecis();
     return sortie;
 }
 

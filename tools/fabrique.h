@@ -3,9 +3,13 @@
 
 #include "lexique.h"
 
+#include <QDate>
 #include <QMap>
 #include <QString>
 #include <QStringList>
+
+#include <atomic>
+#include <functional>
 
 namespace builder {
 
@@ -13,24 +17,40 @@ namespace builder {
 // ("listes/7L.txt", "infosouris-ods8.txt"), each as its lines.
 struct Fabrication {
     QMap<QString, QStringList> fichiers;
-    QStringList manquants;  // "file: reason" for every file that could not be made
+    QStringList indecis;    // what the forms could not decide, in French
     QStringList remarques;  // what was left out or cut, for the person running the builder
+    bool annule = false;
 };
 
 // Rack of a base line: the letters in alphabetical order and, when they make other words of the
-// newer release, enough to tell which answer is expected. Short enough, the other words are listed
-// after " - " (the letter filter stops there); otherwise the words the older release lacks are listed
-// and the older ones counted, "(+3)", a decoration the letter filter ignores.
+// newer list, the other words after " - " (the letter filter stops there) when the whole text fits
+// the rack box; or else the other new words named and the older ones counted, "(+3)", a decoration
+// the letter filter ignores.
 QString tirageAvecAutres(const QString& mot, const QStringList& anagrammes, const Lexique& ancien);
-constexpr qsizetype longueurTirageLisible = 20;
+// Width in pixels at 96 dpi of a rack text in the training window's font at its larger size.
+double largeurTirage(QStringView texte);
+constexpr double taillePoliceTirage = 20;
+// The rack box is 2775 twips wide; its frame and margins take 4 pixels on each side, and hinting
+// a pixel more.
+constexpr double largeurTexteTirage = 2775 / 15.0 - 10;
 
 // The note shown for a word after a correction ("pl. de chat", "v. tr."), empty when the lexicon
 // says nothing usable.
 QString noteGrammaticale(const QString& mot, const QList<Analyse>& analyses);
 
-// Makes every file the two lexicons allow. An untagged newer lexicon gives the bases that need no
-// grammatical tags and lists the others in `manquants`.
-Fabrication fabriquer(const Lexique& ancien, const Lexique& nouveau);
+// Makes every file: from the tags of a tagged newer lexicon, or else from the forms of the lists.
+// `progres` gets 0..80 as it goes; with `annuler` set it stops early with `annule`.
+Fabrication fabriquer(const Lexique& ancien, const Lexique& nouveau, const std::function<void(int)>& progres = {},
+                      const std::atomic<bool>* annuler = nullptr);
+
+// What description.txt says of a data folder.
+struct Description {
+    QString source;  // "listes" or "substitut"
+    int editionAncienne = 7, editionNouvelle = 8;
+    QDate date;
+    QString ancienne, nouvelle;
+};
+QStringList description(const Description& d);
 
 // The 28 bases of the menu, then the three side lists and the notes, by relative path.
 QStringList fichiersAttendus();

@@ -17,11 +17,17 @@ namespace {
 bool categorieRefusee(const QString& po)
 {
     static const QStringList refusees = {
-        QStringLiteral("npr"), QStringLiteral("prn"), QStringLiteral("patr"), QStringLiteral("titr"),
+        QStringLiteral("npr"), QStringLiteral("prn"), QStringLiteral("patr"),
         QStringLiteral("pfx"), QStringLiteral("sfx"), QStringLiteral("err"), QStringLiteral("sign"),
         QStringLiteral("ponc"), QStringLiteral("nb"), QStringLiteral("nbro"),
     };
-    return refusees.contains(po) || po.startsWith(QLatin1String("loc."));
+    return refusees.contains(po);
+}
+
+// Titles and pieces of set phrases: words only where the older list has them on their own.
+bool categorieReservee(const QString& po)
+{
+    return po == QLatin1String("titr") || po.startsWith(QLatin1String("loc."));
 }
 
 bool motDeBaseAcceptable(const QString& mot)
@@ -51,12 +57,21 @@ bool etiquetteDeFlexion(const QString& po)
 
 }  // namespace
 
-QString formeScrabble(const QString& mot)
+QString formeScrabble(QStringView mot)
 {
     QString sortie;
     sortie.reserve(mot.size() + 2);
     for (QChar c : mot) {
         const char16_t u = c.unicode();
+        // Plain letters are nearly every character of a list: only the others go through Unicode.
+        if (u >= u'A' && u <= u'Z') {
+            sortie += c;
+            continue;
+        }
+        if (u >= u'a' && u <= u'z') {
+            sortie += QChar(u - 32);
+            continue;
+        }
         if (u == u'œ' || u == u'Œ') {
             sortie += QStringLiteral("OE");
             continue;
@@ -65,6 +80,8 @@ QString formeScrabble(const QString& mot)
             sortie += QStringLiteral("AE");
             continue;
         }
+        if (u < 0xC0)
+            return {};
         const QString decompose = QString(c).normalized(QString::NormalizationForm_D);
         const QChar base = decompose.isEmpty() ? c : decompose[0];
         const QChar majuscule = base.toUpper();
@@ -149,6 +166,7 @@ Lexique lexiqueHunspell(const Affixes& affixes, const QList<Entree>& entrees,
         const bool refuse = !motDeBaseAcceptable(entree.mot)
             || (!affixes.casseGardee.isEmpty() && entree.drapeaux.contains(affixes.casseGardee))
             || std::any_of(categories.cbegin(), categories.cend(), categorieRefusee);
+        const bool reserve = std::any_of(categories.cbegin(), categories.cend(), categorieReservee);
         const QString lemmeScrabble = formeScrabble(lemme);
         developper(entree, affixes, [&](const Forme& forme) {
             const QString mot = formeScrabble(forme.mot);
@@ -156,6 +174,10 @@ Lexique lexiqueHunspell(const Affixes& affixes, const QList<Entree>& entrees,
                 return;
             if (refuse || exclusions.contains(mot)) {
                 lexique.refuses.insert(mot);
+                return;
+            }
+            if (reserve) {
+                lexique.reserves.insert(mot);
                 return;
             }
             lexique.mots.insert(mot);
@@ -188,6 +210,8 @@ Lexique lexiqueHunspell(const Affixes& affixes, const QList<Entree>& entrees,
     }
     // A word that some kept stem also yields is a word.
     lexique.refuses.subtract(lexique.mots);
+    lexique.reserves.subtract(lexique.mots);
+    lexique.refuses.subtract(lexique.reserves);
     return lexique;
 }
 

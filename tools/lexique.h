@@ -13,7 +13,7 @@ namespace builder {
 
 // "Œuvrâmes" -> "OEUVRAMES": upper case, accents dropped, ligatures spread. Empty when the result
 // is not a playable word (letters A-Z only, 2 to 15 of them).
-QString formeScrabble(const QString& mot);
+QString formeScrabble(QStringView mot);
 
 // Racks show their letters in alphabetical order.
 QString lettresTriees(const QString& mot);
@@ -40,6 +40,7 @@ struct Lexique {
     QSet<QString> mots;
     QHash<QString, QList<Analyse>> analyses;  // empty for an untagged lexicon
     QSet<QString> refuses;  // words that only come from stems left out (proper nouns, symbols, ...)
+    QSet<QString> reserves; // words that only come from titles and set phrases ("messire", "parce")
     bool etiquete = false;
     QString erreur;
 

@@ -4,7 +4,8 @@
 # and the end chime from the two pinned releases of the French hunspell lexicon.
 #   tools/regenerate-data.sh           regenerate into runtime/
 #   tools/regenerate-data.sh --check   regenerate into a temporary folder and compare byte for byte
-# LEXIDOR_BUILD_DIR chooses where the builder is compiled (default: build/builder).
+# LEXIDOR_BUILD_DIR chooses where the builder is compiled (default: build/builder); LEXIDOR_BUILDER
+# names an already built lexidor-builder instead.
 set -euo pipefail
 
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -48,11 +49,20 @@ mkdir -p "$travail/recent" "$travail/ancien"
 dpkg-deb -x "$deb" "$travail/recent"
 tar -xzf "$tgz" -C "$travail/ancien"
 
-construction="${LEXIDOR_BUILD_DIR:-$racine/build/builder}"
-echo "Compilation du fabricant dans $construction..."
-cmake -S "$racine" -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLEXIDOR_BENCH=OFF >/dev/null
-cmake --build "$construction" --target lexidor-builder >/dev/null
-fabricant="$construction/tools/lexidor-builder"
+if [ -n "${LEXIDOR_BUILDER:-}" ]; then
+    fabricant="$LEXIDOR_BUILDER"
+else
+    construction="${LEXIDOR_BUILD_DIR:-$racine/build/builder}"
+    echo "Compilation du fabricant dans $construction..."
+    cmake -S "$racine" -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLEXIDOR_BENCH=OFF >/dev/null
+    cmake --build "$construction" --target lexidor-builder >/dev/null
+    fabricant="$construction/tools/lexidor-builder"
+fi
+# description.txt names the two releases and the day the shipped data was last rebuilt.
+cp "$travail/ancien/package/index.aff" "$travail/dictionary-fr-2.2.0.aff"
+cp "$travail/ancien/package/index.dic" "$travail/dictionary-fr-2.2.0.dic"
+cp "$travail/recent/usr/share/hunspell/fr.aff" "$travail/hunspell-fr-classical-7.0.aff"
+cp "$travail/recent/usr/share/hunspell/fr.dic" "$travail/hunspell-fr-classical-7.0.dic"
 
 if [ "$verifier" = 1 ]; then
     sortie="$travail/sortie"
@@ -62,9 +72,9 @@ fi
 mkdir -p "$sortie"
 
 "$fabricant" --hunspell \
-    "$travail/ancien/package/index.aff" "$travail/ancien/package/index.dic" \
-    "$travail/recent/usr/share/hunspell/fr.aff" "$travail/recent/usr/share/hunspell/fr.dic" \
-    --exclusions "$racine/tools/exclusions.txt" --sortie "$sortie"
+    "$travail/dictionary-fr-2.2.0.aff" "$travail/dictionary-fr-2.2.0.dic" \
+    "$travail/hunspell-fr-classical-7.0.aff" "$travail/hunspell-fr-classical-7.0.dic" \
+    --exclusions "$racine/tools/exclusions.txt" --date 2026-12-08 --sortie "$sortie" >/dev/null
 "$fabricant" --ressources --sortie "$sortie"
 
 if [ "$verifier" = 1 ]; then

@@ -27,88 +27,12 @@ int indiceTire(double r, int taille)
     return std::clamp(k, 0, taille - 1);
 }
 
-void Reserve::extrairelettres(const QString& texte)
+bool reponseJuste(const QString& reponse, const QString& solutions, bool rallonge)
 {
-    const QString tirage = texte;  // the caller may pass lettrestirage itself
-    static const QString decorations = QStringLiteral("+()12345678");
-    lettrestirage.clear();
-    bool tiret = false;
-    for (QChar c : tirage) {
-        if (c == QLatin1Char('-'))
-            tiret = true;
-        if (!decorations.contains(c))
-            lettrestirage.append(c);
-    }
-    if (tiret)
-        lettrestirage = tirage.left(tirage.indexOf(QLatin1Char('-')));
-    utilisees = QList<bool>(lettrestirage.size(), false);
-}
-
-bool Reserve::prendre(QChar c)
-{
-    for (qsizetype k = 0; k < lettrestirage.size(); ++k) {
-        if (!utilisees[k] && lettrestirage[k] == c) {
-            utilisees[k] = true;
-            return true;
-        }
-    }
-    return false;
-}
-
-void Reserve::recalculer(const QString& reponse)
-{
-    extrairelettres(lettrestirage);
-    for (QChar c : reponse)
-        prendre(c);
-}
-
-QString Reserve::libres() const
-{
-    QString s;
-    for (qsizetype k = 0; k < lettrestirage.size(); ++k)
-        if (!utilisees[k])
-            s.append(lettrestirage[k]);
-    return s;
-}
-
-void Reserve::vider()
-{
-    lettrestirage.clear();
-    utilisees.clear();
-}
-
-EffetTouche toucheSolution(int code, const ContexteTouche& c, Reserve& reserve)
-{
-    EffetTouche e;
-    if (code >= 'a' && code <= 'z')
-        code -= 32;
-    const bool lettre = code >= 'A' && code <= 'Z';
-    if (!c.serieOuverte) {
-        e.code = lettre ? 0 : code;
-        return e;
-    }
-    if (!c.rallonge && !c.enPause) {
-        if (c.selectionTotale && lettre) {
-            if (c.tirageBase)
-                reserve.extrairelettres(*c.tirageBase);
-            else
-                reserve.vider();
-        }
-        if (reserve.prendre(QChar(code)))
-            e.afficherLibres = true;
-        else if (lettre)
-            code = 0;
-    }
-    if ((code >= 32 && code <= 64) || (code >= 91 && code <= 96) || code == 168 || code == 176
-        || (code >= 192 && code <= 255))
-        code = 0;
-    e.code = code;
-    return e;
-}
-
-int toucheRecherche(int code)
-{
-    return code >= 'a' && code <= 'z' ? code - 32 : code;
+    if (reponse == solutions)
+        return true;
+    return rallonge && reponse.size() == solutions.size()
+        && data::lettresTriees(reponse) == data::lettresTriees(solutions);
 }
 
 int nombreEnTete(const QString& texte)
@@ -316,12 +240,12 @@ bool Partie::dejarate(const QString& cle) const
     return ratesConnus.contains(cle);
 }
 
-QString Partie::jugerRapidite(int ligne, const QString& reponse, int seuil)
+QString Partie::jugerRapidite(int ligne, const QString& reponse, int seuil, bool rallonge)
 {
     const QString* s = solutionsDeLigne(ligne);
     if (!s)
         return {};
-    if (seuil > tempsmot && reponse == *s) {
+    if (seuil > tempsmot && reponseJuste(reponse, *s, rallonge)) {
         if (rapide[ligne] == 0)
             return {};
         rapide[ligne] = 1;
@@ -329,6 +253,17 @@ QString Partie::jugerRapidite(int ligne, const QString& reponse, int seuil)
     }
     rapide[ligne] = 0;
     return QStringLiteral("NON");
+}
+
+QString Partie::explicationAnagramme(const QString& reponse, const QString& tirage, const QString& solutions) const
+{
+    if (anagrammes.estVide())
+        return {};
+    Reserve r;
+    r.extrairelettres(tirage);
+    if (!anagrammes.estAnagramme(reponse, r.lettrestirage.trimmed()))
+        return {};
+    return QStringLiteral("%1 est un mot valide, mais le nouveau mot attendu était %2.").arg(reponse, solutions);
 }
 
 void Partie::eliminer(int entree)
@@ -345,7 +280,7 @@ Correction Partie::corrigerserie(const QList<LigneACorriger>& lignes, Critere cr
     const int last = derniere();
     if (critere == Critere::Temps && last >= 0) {
         const QString& a = lignes.value(last).reponse;
-        if (a == solutionsbase[indexserie[last]] && seuil > tempsmot) {
+        if (reponseJuste(a, solutionsbase[indexserie[last]], rallonge) && seuil > tempsmot) {
             if (rapide[last] != 0) {
                 rapide[last] = 1;
                 r.voyant = QStringLiteral("OUI");
@@ -362,9 +297,9 @@ Correction Partie::corrigerserie(const QList<LigneACorriger>& lignes, Critere cr
         const QString R = lignes.value(j).tirage;
         const QString S = solutionsbase[e];
         LigneCorrigee l;
-        l.juste = a == S;
+        l.juste = reponseJuste(a, S, rallonge);
         justes[j] = l.juste;
-        l.solution = a;
+        l.solution = l.juste ? S : a;  // hook letters typed in another order are shown as stored
         l.tirage = R;
         if (l.juste) {
             ++r.trouves;
@@ -377,6 +312,9 @@ Correction Partie::corrigerserie(const QList<LigneACorriger>& lignes, Critere cr
             if (!a.isEmpty() && !rallonge) {
                 l.bulleSolution = QStringLiteral("Tirage: ") + R;
                 l.barree = true;
+                l.explication = explicationAnagramme(a, R, S);
+                if (!l.explication.isEmpty())
+                    l.bulleSolution += QLatin1Char('\n') + l.explication;
             } else if (!a.isEmpty()) {
                 l.bulleSolution = QStringLiteral("Vous aviez saisi: ") + a;
                 l.solution = R;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/anagrammes.h"
 #include "data/base.h"
 #include "data/listes.h"
 
@@ -11,6 +12,7 @@
 #include <QStringList>
 
 #include <array>
+#include <limits>
 #include <memory>
 #include <random>
 
@@ -67,6 +69,9 @@ struct ContexteTouche {
     bool selectionTotale = false;
     // Rack text of the row as the base holds it; null for an empty row.
     const QString* tirageBase = nullptr;
+    // Characters the box can still take (its limit less the text that stays); at 0 a character
+    // that would be inserted is swallowed instead.
+    int place = std::numeric_limits<int>::max();
 };
 struct EffetTouche {
     int code = 0;
@@ -77,7 +82,15 @@ EffetTouche toucheSolution(int code, const ContexteTouche& c, Reserve& reserve);
 // Central entry box: lower-case a..z become capitals, everything else passes.
 int toucheRecherche(int code);
 
+// Longest answer a player can type or paste: the 26 hook letters, or a rack's letters, with room
+// to spare. Only what the player enters is limited: the correction may show a longer rack.
+constexpr int longueurMaxReponse = 32;
+
 enum class Critere { Reussites, Temps };
+
+// An answer is right when it is the stored solutions exactly (letter case included); in a hook
+// base, when it holds exactly the hook letters, in any order.
+bool reponseJuste(const QString& reponse, const QString& solutions, bool rallonge);
 
 // Leading decimal number of a text, 0 when there is none.
 int nombreEnTete(const QString& texte);
@@ -109,6 +122,9 @@ struct LigneCorrigee {
     QString tirage;         // text of the rack box after correction
     QString bulleSolution;  // tooltip of the answer box, empty for none
     bool barree = false;
+    // Why a fault is not what it seems (another valid word of the rack), for the notes box; empty
+    // otherwise. bulleSolution already ends with it.
+    QString explication;
 };
 
 struct Correction {
@@ -139,6 +155,9 @@ public:
     QStringList motsrates;
     qint32 nbmotsrates = 0;
     double pourc = 0.0;
+    // Words of the rack's letters that the list accepts, for the "multiples" bases
+    // (data::anagrammesPourBase); empty elsewhere.
+    data::Anagrammes anagrammes;
 
     // Loads the entries of a base; with a sample size, keeps that many entries drawn at random
     // (the whole base, shuffled, when it is smaller than the sample).
@@ -154,7 +173,7 @@ public:
     // Correction of rows 0..last; eliminates the mastered entries and compacts the base.
     Correction corrigerserie(const QList<LigneACorriger>& lignes, Critere critere, int seuil, bool rallonge);
     // Verdict of the time criterion when a row is left: "OK", "NON" or empty when unchanged.
-    QString jugerRapidite(int ligne, const QString& reponse, int seuil);
+    QString jugerRapidite(int ligne, const QString& reponse, int seuil, bool rallonge = false);
     // Removes the eliminated entries; true when the base is finished.
     bool finserie();
 
@@ -162,6 +181,7 @@ public:
 
 private:
     void eliminer(int entree);
+    QString explicationAnagramme(const QString& reponse, const QString& tirage, const QString& solutions) const;
     QSet<QString> ratesConnus;
 };
 

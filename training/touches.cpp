@@ -3,9 +3,99 @@
 
 #include "data/texte.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 
 namespace entrainement {
+
+void Reserve::extrairelettres(const QString& texte)
+{
+    const QString tirage = texte;  // the caller may pass lettrestirage itself
+    static const QString decorations = QStringLiteral("+()12345678");
+    lettrestirage.clear();
+    bool tiret = false;
+    for (QChar c : tirage) {
+        if (c == QLatin1Char('-'))
+            tiret = true;
+        if (!decorations.contains(c))
+            lettrestirage.append(c);
+    }
+    if (tiret)
+        lettrestirage = tirage.left(tirage.indexOf(QLatin1Char('-')));
+    utilisees = QList<bool>(lettrestirage.size(), false);
+}
+
+bool Reserve::prendre(QChar c)
+{
+    for (qsizetype k = 0; k < lettrestirage.size(); ++k) {
+        if (!utilisees[k] && lettrestirage[k] == c) {
+            utilisees[k] = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+void Reserve::recalculer(const QString& reponse)
+{
+    extrairelettres(lettrestirage);
+    for (QChar c : reponse)
+        prendre(c);
+}
+
+QString Reserve::libres() const
+{
+    QString s;
+    for (qsizetype k = 0; k < lettrestirage.size(); ++k)
+        if (!utilisees[k])
+            s.append(lettrestirage[k]);
+    return s;
+}
+
+void Reserve::vider()
+{
+    lettrestirage.clear();
+    utilisees.clear();
+}
+
+EffetTouche toucheSolution(int code, const ContexteTouche& c, Reserve& reserve)
+{
+    EffetTouche e;
+    if (code >= 'a' && code <= 'z')
+        code -= 32;
+    if (code >= 32 && c.place <= 0)
+        return e;  // a full box takes nothing, nor does it use up a letter of the rack
+    const bool lettre = code >= 'A' && code <= 'Z';
+    if (!c.serieOuverte) {
+        e.code = lettre ? 0 : code;
+        return e;
+    }
+    if (!c.rallonge && !c.enPause) {
+        if (c.selectionTotale && lettre) {
+            if (c.tirageBase)
+                reserve.extrairelettres(*c.tirageBase);
+            else
+                reserve.vider();
+        }
+        if (reserve.prendre(QChar(code)))
+            e.afficherLibres = true;
+        else if (lettre)
+            code = 0;
+    }
+    if ((code >= 32 && code <= 64) || (code >= 91 && code <= 96) || code == 168 || code == 176
+        || (code >= 192 && code <= 255))
+        code = 0;
+    e.code = code;
+    return e;
+}
+
+int toucheRecherche(int code)
+{
+    return code >= 'a' && code <= 'z' ? code - 32 : code;
+}
 
 int codeVirtuel(const QKeyEvent* e)
 {
@@ -57,6 +147,57 @@ QString texteDuCode(int code)
 {
     const char c = char(quint8(code));
     return data::decoder(QByteArrayView(&c, 1));
+}
+
+std::optional<QString> texteInsere(const QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::KeyPress: {
+        const auto* k = static_cast<const QKeyEvent*>(e);
+        if (k->matches(QKeySequence::Paste))
+            return QGuiApplication::clipboard()->text();
+        return std::nullopt;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* m = static_cast<const QMouseEvent*>(e);
+        if (m->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection())
+            return QGuiApplication::clipboard()->text(QClipboard::Selection);
+        return std::nullopt;
+    }
+    case QEvent::Drop: {
+        const QMimeData* d = static_cast<const QDropEvent*>(e)->mimeData();
+        return d && d->hasText() ? std::optional<QString>(d->text()) : std::nullopt;
+    }
+    case QEvent::InputMethod: {
+        const auto* i = static_cast<const QInputMethodEvent*>(e);
+        if (i->commitString().isEmpty())
+            return std::nullopt;
+        return i->commitString();
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+Collage collerSolution(const QString& texte, ContexteTouche c, Reserve& reserve)
+{
+    Collage r;
+    for (QChar ch : texte) {
+        if (c.place <= 0)
+            break;
+        const QByteArray b = data::encoder(QStringView(&ch, 1));
+        const int code = b.size() == 1 ? int(quint8(b[0])) : '?';
+        if (code < 32 || code == 127)
+            continue;
+        const EffetTouche e = toucheSolution(code, c, reserve);
+        if (e.code == 0)
+            continue;  // as a refused key, it leaves the selection in place
+        c.selectionTotale = false;
+        r.texte += texteDuCode(e.code);
+        r.afficherLibres |= e.afficherLibres;
+        --c.place;
+    }
+    return r;
 }
 
 }  // namespace entrainement

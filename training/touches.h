@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "training/partie.h"
+
 #include <QString>
 
+#include <optional>
+
+class QEvent;
 class QKeyEvent;
 
 // The window's handlers speak Windows key codes; this is the one place where Qt's keys become them.
@@ -23,5 +28,22 @@ int codeVirtuel(const QKeyEvent* e);
 int codeCaractere(const QKeyEvent* e);
 int codeCaractere(QChar c);
 QString texteDuCode(int code);
+
+// Text that an event would put into a line edit other than by a plain key: a paste (Ctrl+V,
+// Shift+Insert), a middle-click paste of the selection, a drop of text, or text composed by an input
+// method (dead keys). nullopt for any other event. The window swallows such an event and inserts
+// what collerSolution keeps instead. (The context menu's "Paste" goes through no event: the answer
+// boxes need Qt::NoContextMenu.)
+std::optional<QString> texteInsere(const QEvent* e);
+
+struct Collage {
+    QString texte;                // what the answer box receives in place of its selection
+    bool afficherLibres = false;  // the rack box now shows the free letters
+};
+// A pasted or dropped text, given character by character to toucheSolution as if it were typed
+// (upper case, the rack's letters, hook letters, the closed series), the first character seeing
+// the box's selection. Line breaks and other control characters are dropped, and characters stop
+// when `c.place` is used up.
+Collage collerSolution(const QString& texte, ContexteTouche c, Reserve& reserve);
 
 }  // namespace entrainement
