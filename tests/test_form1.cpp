@@ -473,7 +473,7 @@ void TestForm1::tuilesDuTirageCourant()
     f.quitter_Click();
     inst->ecrireLignes(QStringLiteral("listes/base.txt"), {"DEILMOT;MOTILED"});
     f.show();
-    f.commencer(app::menu().preparerLancement(QStringLiteral("listes\\base.txt")));
+    f.commencer(lancementDeTest(QStringLiteral("listes\\base.txt"), QStringLiteral("7 lettres"), false, false));
     QVERIFY(QTest::qWaitForWindowActive(&f));
     QCOMPARE(f.tuiles[0]->text() + f.tuiles[6]->text(), QStringLiteral("DT"));
 }
