@@ -74,7 +74,7 @@ void mesurerTirages(Form1& f)
                 const QList<QRect> z = zonesDeTexte(b);
                 const QString quoi = fichier + QStringLiteral(" : ") + tirage + QStringLiteral(" -> ") + b->text();
                 QVERIFY2(z[1].contains(z[0]), qPrintable(quoi));
-                QVERIFY2(b->font().pointSizeF() >= 11, qPrintable(quoi));
+                QVERIFY2(b->font().pointSizeF() >= 9, qPrintable(quoi));
                 if (b->text() != tirage || b->font().pointSizeF() < f.taillePolice)
                     QCOMPARE(b->toolTip(), tirage);
             }

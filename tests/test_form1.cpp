@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/contraste.h"
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "menu/menuods8.h"
@@ -91,6 +92,8 @@ private Q_SLOTS:
     void eliminationAuSeuil2();
     void dureeDeLaSerie();
     void notesDesRallonges();
+    void couleursSurChaqueFond_data();
+    void couleursSurChaqueFond();
     void finDeBaseAvecScore();
     void baseVideSansScore();
     void baseEntiereJouee();
@@ -855,6 +858,46 @@ void TestForm1::notesDesRallonges()
     QCOMPARE(f.tirage[0]->toolTip(), QStringLiteral("Note T"));
     QCOMPARE(f.solution[0]->text(), QStringLiteral("?ABC"));
     QCOMPARE(f.solution[0]->toolTip(), QStringLiteral("Vous aviez saisi: T"));
+    // Another valid word of the rack stays a fault, explained in the row's tooltip and the notes.
+    inst->ecrireLignes(QStringLiteral("listes/anagrammes.txt"), {"DEIRS;DIRES RIDES SIDER"});
+    inst->ecrireLignes(QStringLiteral("listes/5L_multiples.txt"), {"DEIRS (+2);SIDER"});
+    f.commencer(lancementDeTest(QStringLiteral("listes\\5L_multiples.txt"), QStringLiteral("5 lettres"), false, false));
+    frappe(QStringLiteral("dires"));
+    touche(Qt::Key_F12);
+    const QString explication = QStringLiteral("DIRES est un mot valide, mais le nouveau mot attendu était SIDER.");
+    QCOMPARE(ctl::couleurFond(f.solution[0]), 0x8080FFu);
+    QVERIFY2(f.solution[0]->toolTip().endsWith(explication), qPrintable(f.solution[0]->toolTip()));
+    QVERIFY(f.InfoSourisText->isVisible());
+    QCOMPARE(f.InfoSourisText->toPlainText(), explication);
+}
+
+void TestForm1::couleursSurChaqueFond_data()
+{
+    QTest::addColumn<quint32>("fond");
+    // The background colours the options offer.
+    for (const quint32 c : {0xC0E0FFu, 0x80FFFFu, 0x80C0FFu, 0x80FF80u, 0xFFC0C0u, 0xE0E0E0u})
+        QTest::addRow("%06X", c) << c;
+}
+
+void TestForm1::couleursSurChaqueFond()
+{
+    QFETCH(quint32, fond);
+    Form1& f = demarrer(base7());
+    auto l = lancementDeTest(QStringLiteral("listes\\base.txt"), QStringLiteral("7 lettres"), false, false);
+    l.fond = fond;
+    f.commencer(l);
+    const auto distincte = [&](const QWidget* w) {
+        QVERIFY2(ctl::distinctes(ctl::couleurFond(w), fond), qPrintable(w->objectName()));
+    };
+    frappe(QStringLiteral("RIANTES"));
+    touche(Qt::Key_Return);
+    frappe(QStringLiteral("RESTEL"));
+    for (const QWidget* w : std::initializer_list<const QWidget*>{f.tirage[1], f.solution[1], f.tirage[2], f.solution[2],
+                                                                  f.tuiles[0], f.recherche})
+        distincte(w);
+    touche(Qt::Key_F12);
+    for (const QWidget* w : std::initializer_list<const QWidget*>{f.solution[0], f.solution[1], f.tirage[1], f.tirage[0], f.temps})
+        distincte(w);
 }
 
 void TestForm1::finDeBaseAvecScore()

@@ -129,6 +129,7 @@ void Form1::commencer(const entrainement::Lancement& l)
         w->show();
 
     partie.charger(base.lignes, l.test ? (l.echantillon > 0 ? l.echantillon : 30) : 0, *alea);
+    partie.anagrammes = data::anagrammesPourBase(fich);
     placerNotes();
     if (!problemes.isEmpty())
         app::signaler(problemes.join(QLatin1Char('\n')), app::Icone::Avertissement, this);
@@ -147,8 +148,8 @@ void Form1::tirerserie()
         solution[j]->setFrame(true);
     }
     for (int j = 1; j < 30; ++j) {
-        ctl::colorerFond(tirage[j], tirageRepos);
-        ctl::colorerFond(solution[j], solutionRepos);
+        ctl::colorerFond(tirage[j], statut(tirageRepos));
+        ctl::colorerFond(solution[j], statut(solutionRepos));
     }
     motsleft->setText(QString::number(partie.nbrestants));
     score->hide();

@@ -95,9 +95,8 @@ public:
     QPushButton* boutonParDefaut() const { return parDefaut; }
 
     void tirerserie();
-    // Shows a rack (or any text the window writes in a rack or answer box) whole: in its counted
-    // form "(+n)" when the listed form does not fit, then in a smaller font until it fits, the
-    // whole text in the box's tooltip.
+    // Shows a rack (or any text the window writes in a rack or answer box) whole: in a smaller font
+    // when it does not fit at the base's size, the whole text then also in the box's tooltip.
     void ecrireTirage(QLineEdit* boite, const QString& texte);
     void corrigerserie();
     void placertuiles();
@@ -151,7 +150,8 @@ private:
     void finserie(const entrainement::Correction& c);
     void definirParDefaut(QPushButton* b);
     void colorerLignes(int courante);
-    // Pasted or dropped text, character by character through the rules of the keys.
+    entrainement::ContexteTouche contexte(int r) const;
+    // Pasted, dropped or composed text, character by character through the rules of the keys.
     void coller(QLineEdit* boite, const QString& texte);
     // The focus back in the current answer unless it is in an answer or the central box already.
     void revenirALaLigne();
@@ -163,13 +163,13 @@ private:
     void jouerSon();
     void chargerMarqueurs();
     void colorerFenetre(quint32 fond);
+    // A status colour (right, wrong, current row, tiles...) kept distinguishable from the background.
+    quint32 statut(quint32 couleur) const;
     // Right end, in twips, of the criterion line and of the word's verdict when shown.
     int finLigneCritere() const;
     void disposerSaisieCompacte();
     void placerNotes();
-    // The text last written by ecrireTirage() in full, or what the box shows.
-    QString texteEntier(const QLineEdit* boite) const;
-    // A tooltip that keeps the box's whole text, when it shows a shortened one, above it.
+    // A tooltip that keeps the box's whole text above it when the text had to shrink.
     void bulle(QLineEdit* boite, const QString& texte);
 
     entrainement::Lancement lancement;

@@ -4,11 +4,11 @@
 #include "app/controles.h"
 #include "app/messages.h"
 #include "data/texte.h"
+#include "data/wave.h"
 #include "training/form1_couleurs.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,18 +21,6 @@
 using namespace entrainement;
 using namespace entrainement::couleurs;
 
-namespace {
-
-bool enTeteWave(const QString& chemin)
-{
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray h = f.read(12);
-    return h.size() == 12 && h.startsWith("RIFF") && h.mid(8, 4) == "WAVE";
-}
-
-}  // namespace
 
 void Form1::corrigerserie()
 {
@@ -40,7 +28,7 @@ void Form1::corrigerserie()
         return;
     minuterieSerie->stop();
     minuterieMot->stop();
-    ctl::colorerFond(temps, vert);
+    ctl::colorerFond(temps, statut(vert));
     restart->setEnabled(true);
     if (const QString* t = partie.tirageDeLigne(lignecourante))
         ecrireTirage(tirage[lignecourante], *t);
@@ -69,11 +57,11 @@ void Form1::corrigerserie()
 
     corriger->setEnabled(false);
     for (QLineEdit* t : tirage)
-        ctl::colorerFond(t, tirageRepos);
+        ctl::colorerFond(t, statut(tirageRepos));
     for (int j = 0; j <= last; ++j) {
         const LigneCorrigee& l = c.lignes[j];
         ecrireTirage(solution[j], l.solution);
-        ctl::colorerFond(solution[j], l.juste ? vert : rouge);
+        ctl::colorerFond(solution[j], statut(l.juste ? vert : rouge));
         if (l.barree) {
             QFont f = solution[j]->font();
             f.setStrikeOut(true);
@@ -81,7 +69,7 @@ void Form1::corrigerserie()
         }
         if (!l.juste) {
             ecrireTirage(tirage[j], l.tirage);
-            ctl::colorerFond(tirage[j], vert);
+            ctl::colorerFond(tirage[j], statut(vert));
         }
     }
 
@@ -104,6 +92,8 @@ void Form1::corrigerserie()
         // What the player typed says more about a wrong row than the note of the right word.
         if (!c.lignes[j].bulleSolution.isEmpty())
             bulle(solution[j], c.lignes[j].bulleSolution);
+        if (!c.lignes[j].explication.isEmpty())
+            texteNotes += c.lignes[j].explication + QLatin1Char('\n');
     }
     if (!texteNotes.isEmpty()) {
         texteNotes.chop(1);
@@ -138,7 +128,7 @@ void Form1::finserie(const Correction& c)
     if (!c.finie)
         return;
     minuterieTotal->stop();
-    ctl::colorerFond(tempstot, vert);
+    ctl::colorerFond(tempstot, statut(vert));
     if (partie.nbinitial != 0) {
         pourc = partie.pourc;
         const QString P = textePourcentage(pourc);
@@ -146,7 +136,7 @@ void Form1::finserie(const Correction& c)
         Q_EMIT baseTerminee(pourc);
     }
     for (QPushButton* t : tuiles)
-        ctl::colorerFond(t, rouge);
+        ctl::colorerFond(t, statut(rouge));
     motsleft->setText(QStringLiteral("0"));
     reserve.extrairelettres(QStringLiteral("BRAVO!"));
     placertuiles();
@@ -155,7 +145,7 @@ void Form1::finserie(const Correction& c)
     disposerSaisieCompacte();
     // Nothing is left to draw: the only way on is back to the menu, even while the sound plays.
     restart->setEnabled(false);
-    ctl::colorerFond(quitter, mauve);
+    ctl::colorerFond(quitter, statut(mauve));
     QApplication::processEvents();
     if (lancement.son)
         jouerSon();
@@ -164,8 +154,9 @@ void Form1::finserie(const Correction& c)
 void Form1::jouerSon()
 {
     const QString chemin = data::cheminLocal(QStringLiteral("APP05.WAV"));
-    // A missing or broken sound is no reason to cover the score with a message: the end stays silent.
-    if (!enTeteWave(chemin))
+    // A missing or broken sound is no reason to cover the score with a message: the end stays
+    // silent. A body that does not hold what its header says is not handed to the player either.
+    if (!data::sonJouable(chemin))
         return;
     if (!son) {
         son = new QSoundEffect(this);

@@ -173,7 +173,7 @@ void Form1::changerPolice()
     if (taillePolice > 0)
         for (auto* colonne : {&tirage, &solution})
             for (QLineEdit* b : *colonne)
-                ecrireTirage(b, texteEntier(b));
+                ecrireTirage(b, b->text());
     numeropolice = numeropolice >= 5 ? 1 : qint16(numeropolice + 1);
     afficherTexte(police, QString::number(numeropolice));
 }

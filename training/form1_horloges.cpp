@@ -82,7 +82,7 @@ void Form1::quitter_Click()
     minuterieTotal->stop();
     minuterieMot->stop();
     for (QPushButton* t : tuiles)
-        ctl::colorerFond(t, mauve);
+        ctl::colorerFond(t, statut(mauve));
     partie.reinitialiserTemps(lancement.tempsparmot);
     lettre = -1;
     afficherTexte(nbseries, QStringLiteral("0 série déjà réalisée."));

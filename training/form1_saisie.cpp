@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,8 +61,8 @@ void Form1::revenirALaLigne()
 void Form1::colorerLignes(int courante)
 {
     for (int i = 0; i < 30; ++i) {
-        ctl::colorerFond(tirage[i], i == courante ? tirageCourant : tirageRepos);
-        ctl::colorerFond(solution[i], i == courante ? solutionCourante : solutionRepos);
+        ctl::colorerFond(tirage[i], statut(i == courante ? tirageCourant : tirageRepos));
+        ctl::colorerFond(solution[i], statut(i == courante ? solutionCourante : solutionRepos));
     }
 }
 
@@ -97,24 +96,31 @@ void Form1::solution_LostFocus(int r)
     }
     if (t && ouverte) {
         if (critere() == Critere::Temps) {
-            const QString v = partie.jugerRapidite(r, solution[r]->text(), nombreEnTete(seuiltxt->text()));
+            const QString v = partie.jugerRapidite(r, solution[r]->text(), nombreEnTete(seuiltxt->text()), rallonge());
             if (!v.isEmpty())
                 afficherTexte(voyant, v);
         }
-        ctl::colorerFond(tirage[r], tirageRepos);
-        ctl::colorerFond(solution[r], solutionRepos);
+        ctl::colorerFond(tirage[r], statut(tirageRepos));
+        ctl::colorerFond(solution[r], statut(solutionRepos));
     }
 }
 
-void Form1::solution_KeyPress(int r, int& code)
+ContexteTouche Form1::contexte(int r) const
 {
     ContexteTouche c;
     c.serieOuverte = serieOuverte();
     c.rallonge = rallonge();
     c.enPause = enPause();
-    c.selectionTotale = solution[r]->selectedText().size() == solution[r]->text().size();
+    const QLineEdit* s = solution[r];
+    c.selectionTotale = s->selectedText().size() == s->text().size();
     c.tirageBase = partie.tirageDeLigne(r);
-    const EffetTouche e = toucheSolution(code, c, reserve);
+    c.place = longueurMaxReponse - int(s->text().size() - s->selectedText().size());
+    return c;
+}
+
+void Form1::solution_KeyPress(int r, int& code)
+{
+    const EffetTouche e = toucheSolution(code, contexte(r), reserve);
     if (e.afficherLibres)
         ecrireTirage(tirage[r], reserve.libres());
     code = e.code;
@@ -176,13 +182,19 @@ bool Form1::eventFilter(QObject* o, QEvent* e)
     if (!estSolution && !estRecherche)
         return QWidget::eventFilter(o, e);
     auto* edit = static_cast<QLineEdit*>(o);
+    // Pasted, dropped or composed text takes the road of the keys.
+    if (const std::optional<QString> insere = texteInsere(e)) {
+        if (e->type() == QEvent::Drop) {
+            auto* d = static_cast<QDropEvent*>(e);
+            edit->setCursorPosition(edit->cursorPositionAt(d->position().toPoint()));
+            d->acceptProposedAction();
+        }
+        coller(edit, *insere);
+        return true;
+    }
     switch (e->type()) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(e);
-        if (k->matches(QKeySequence::Paste)) {
-            coller(edit, QGuiApplication::clipboard()->text());
-            return true;
-        }
         if (estSolution) {
             int vk = codeVirtuel(k);
             const int avant = vk;
@@ -236,21 +248,9 @@ bool Form1::eventFilter(QObject* o, QEvent* e)
         return false;
     }
     case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(e)->button() == Qt::MiddleButton) {
-            if (QGuiApplication::clipboard()->supportsSelection())
-                coller(edit, QGuiApplication::clipboard()->text(QClipboard::Selection));
-            return true;
-        }
         if (estRecherche)
             recherche_Click();
         return false;
-    case QEvent::Drop: {
-        auto* d = static_cast<QDropEvent*>(e);
-        edit->setCursorPosition(edit->cursorPositionAt(d->position().toPoint()));
-        coller(edit, d->mimeData()->text());
-        d->acceptProposedAction();
-        return true;
-    }
     case QEvent::ContextMenu: {
         // The menu's "Coller" goes through the same rules as the keys.
         QMenu* menu = edit->createStandardContextMenu();
@@ -269,28 +269,32 @@ bool Form1::eventFilter(QObject* o, QEvent* e)
 
 void Form1::coller(QLineEdit* edit, const QString& texte)
 {
+    if (edit->isReadOnly())
+        return;
+    // Beyond a few hundred characters a paste holds no answer, only work for nothing.
+    const QString debut = texte.left(256);
     const int r = int(std::find(solution.begin(), solution.end(), edit) - solution.begin());
-    if (r < 30 && !serieOuverte())
-        return;  // a corrected answer stays as the correction left it
-    // Nothing the player needs is longer; a pasted megabyte is not worth typing key by key.
-    constexpr int longueurUtile = 64;
-    for (QChar c : QStringView(texte).left(longueurUtile)) {
-        const int code = codeCaractere(c);
-        if (code < 32)
-            continue;  // line breaks and tabs of a copied list are not keys of an answer
-        int nouveau = code;
-        if (r < 30)
-            solution_KeyPress(r, nouveau);
-        else
-            recherche_KeyPress(nouveau);
-        if (nouveau != 0 && !edit->isReadOnly())
-            edit->insert(texteDuCode(nouveau));
+    if (r == 30) {
+        for (QChar c : debut) {
+            const int code = codeCaractere(c);
+            if (code >= 32)
+                edit->insert(texteDuCode(toucheRecherche(code)));
+        }
+        return;
     }
+    if (!serieOuverte())
+        return;  // a corrected answer stays as the correction left it
+    const Collage k = collerSolution(debut, contexte(r), reserve);
+    if (!k.texte.isEmpty())
+        edit->insert(k.texte);
+    if (k.afficherLibres)
+        ecrireTirage(tirage[r], reserve.libres());
 }
+
 void Form1::choisirTuile(int index)
 {
-    ctl::colorerFond(tirage[lignecourante], tirageCourant);
-    ctl::colorerFond(solution[lignecourante], solutionCourante);
+    ctl::colorerFond(tirage[lignecourante], statut(tirageCourant));
+    ctl::colorerFond(solution[lignecourante], statut(solutionCourante));
     if (lettre == -1) {
         lettre = qint16(index);
         return;
@@ -312,14 +316,14 @@ void Form1::recherche_GotFocus()
 void Form1::recherche_Click()
 {
     definirParDefaut(valider);
-    ctl::colorerFond(solution[lignecourante], solutionCourante);
+    ctl::colorerFond(solution[lignecourante], statut(solutionCourante));
 }
 
 void Form1::recherche_Change()
 {
     if (rallonge())
         return;
-    const qsizetype limite = texteEntier(tirage[lignecourante]).size();
+    const qsizetype limite = tirage[lignecourante]->text().size();
     if (recherche->text().size() > limite)
         recherche->setText(recherche->text().left(limite));
 }
