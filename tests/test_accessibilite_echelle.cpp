@@ -57,6 +57,32 @@ QList<QRect> zonesDeTexte(QWidget* c)
     return {};
 }
 
+// Each rack of each shipped base goes through the window's own display into a rack box and an
+// answer box (a wrong row shows its rack there): its text must lie whole inside the box, legible.
+void mesurerTirages(Form1& f)
+{
+    for (const QString& fichier : fixtures::fichiersBases()) {
+        entrainement::Lancement l;
+        l.fichier = QStringLiteral(LEXIDOR_RUNTIME_DIR "/listes/") + fichier;
+        l.titre = fichier;
+        l.son = false;
+        f.commencer(l);
+        QVERIFY2(f.partie.nbrestants > 0, qPrintable(fichier));
+        for (qint32 k = 0; k < f.partie.nbrestants; ++k) {
+            const QString& tirage = f.partie.tiragesbase[k];
+            for (QLineEdit* b : {f.tirage[10], f.solution[29]}) {
+                f.ecrireTirage(b, tirage);
+                const QList<QRect> z = zonesDeTexte(b);
+                const QString quoi = fichier + QStringLiteral(" : ") + tirage + QStringLiteral(" -> ") + b->text();
+                QVERIFY2(z[1].contains(z[0]), qPrintable(quoi));
+                QVERIFY2(b->font().pointSizeF() >= 9, qPrintable(quoi));
+                if (b->text() != tirage || b->font().pointSizeF() < f.taillePolice)
+                    QCOMPARE(b->toolTip(), tirage);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 class TestEchelle : public QObject {
@@ -81,6 +107,7 @@ void TestEchelle::init()
     fixtures::installerBases(*inst, 15001);
     inst->ecrireLignes(QStringLiteral("listes/base.txt"),
                        {"AEINRST;RIANTES", "AABEL;ABELA", "EIMNORS;MOINERS", "ACEHINS;CHAINES", "EEIRSTT;TERTIES"});
+    inst->ecrireLignes(QStringLiteral("infosouris-ods8.txt"), {"RIANTES", "Qui rient", "CHAINES", "pl. de chaine"});
 }
 
 void TestEchelle::cleanup()
@@ -108,8 +135,14 @@ void TestEchelle::fenetres_data()
     QTest::addRow("menu") << "MenuODS8" << "";
     QTest::addRow("serie") << "Form1" << "";
     QTest::addRow("correction") << "Form1" << "corriger";
+    QTest::addRow("correction, critère du temps") << "Form1" << "temps corriger";
     // The layout meant for smaller screens, the one that fits 1280 x 720 logical pixels.
     QTest::addRow("compact") << "Form1" << "compact";
+    QTest::addRow("compact, critère du temps") << "Form1" << "compact temps";
+    QTest::addRow("compact, critère du temps, correction") << "Form1" << "compact temps corriger";
+    // Every rack of every shipped base, in a rack box and in an answer box, in both layouts.
+    QTest::addRow("tirages livrés") << "Form1" << "tirages";
+    QTest::addRow("tirages livrés, compact") << "Form1" << "compact tirages";
     QTest::addRow("options") << "Dialog2" << "";
     QTest::addRow("apropos") << "Apropos" << "";
 }
@@ -120,21 +153,27 @@ void TestEchelle::fenetres()
     QFETCH(QString, etape);
     const qreal facteur = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
     QWidget* w = ouvrir(fenetre);
-    if (etape == QStringLiteral("corriger")) {
-        auto& f = static_cast<Form1&>(*w);
-        f.solution[0]->setText(QStringLiteral("RIANTES"));
-        f.corriger_Click();
-    } else if (etape == QStringLiteral("compact")) {
-        auto& f = static_cast<Form1&>(*w);
-        f.passerModeCompact();
+    auto* f = qobject_cast<Form1*>(w);
+    QVERIFY(f || etape.isEmpty());
+    if (etape.contains(QStringLiteral("temps")))
+        f->changerCritere();
+    if (etape.contains(QStringLiteral("compact"))) {
+        f->passerModeCompact();
         // The tiles line up in their compact places when a row next takes the focus.
-        f.solution[1]->setFocus();
+        f->solution[1]->setFocus();
         QVERIFY(w->width() <= 1280 && w->height() <= 720);
         const QRect dispo = w->screen()->availableGeometry();
         // Room is left for a title bar of 32 pixels.
         QVERIFY2(w->width() <= dispo.width() && w->height() + 32 <= dispo.height(),
                  qPrintable(QStringLiteral("%1x%2").arg(w->width()).arg(w->height())));
     }
+    if (etape.contains(QStringLiteral("corriger"))) {
+        f->solution[0]->setText(QStringLiteral("RIANTES"));
+        f->corriger_Click();
+        QVERIFY(f->InfoSourisText->isVisible());
+    }
+    if (etape.contains(QStringLiteral("tirages")))
+        mesurerTirages(*f);
     QCOMPARE(w->devicePixelRatioF(), facteur);
     const QPixmap image = w->grab();
     QCOMPARE(image.size(), (w->size() * facteur));
@@ -167,7 +206,8 @@ void TestEchelle::fenetres()
         if (!qobject_cast<QLabel*>(c))
             continue;
         for (QWidget* autre : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if ((qobject_cast<QAbstractButton*>(autre) || qobject_cast<QLineEdit*>(autre)) && autre->isVisibleTo(w) &&
+            if ((qobject_cast<QAbstractButton*>(autre) || qobject_cast<QLineEdit*>(autre) ||
+             qobject_cast<QPlainTextEdit*>(autre)) && autre->isVisibleTo(w) &&
                 autre->objectName() != QStringLiteral("Command2"))
                 QVERIFY2(!z[0].intersects(autre->geometry()), qPrintable(nom + QLatin1Char('/') + autre->objectName()));
     }
@@ -214,11 +254,11 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
         QCoreApplication a(argc, argv);
-        // The usual screens at these scales: a 1080p laptop at 150 %, 1440p and 4K screens at 200 %.
+        // The usual screens at these scales: 1080p at 100 % and 150 % (a laptop), 1440p and 4K at 200 %.
         const struct {
             const char* facteur;
             int largeur, hauteur;
-        } ecrans[] = {{"1.5", 1920, 1080}, {"2", 2560, 1440}, {"2", 3840, 2160}};
+        } ecrans[] = {{"1", 1920, 1080}, {"1.5", 1920, 1080}, {"2", 2560, 1440}, {"2", 3840, 2160}};
         QTemporaryDir dossier;
         int echecs = 0;
         for (const auto& e : ecrans) {

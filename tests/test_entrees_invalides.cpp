@@ -2,6 +2,7 @@
 // The program started on broken installations: it must keep working, lose nothing and tell the
 // player in French what is wrong wherever the player has to act.
 #include "about/apropos.h"
+#include "app/contraste.h"
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "app/messages.h"
@@ -246,7 +247,8 @@ bool TestEntreesInvalides::lancerEtJouer(const menu::EntreeCatalogue& e)
     if (f.corriger->isEnabled())
         return echec(u"pas de correction");
     // Right answers turn green (a garbled line may have an empty solution, found by an empty box).
-    if (lignes > 0 && tient && ctl::couleurFond(f.solution[0]) != 0x80FF80)
+    // Green, or the shade of green that stands out on a green background.
+    if (lignes > 0 && tient && ctl::couleurFond(f.solution[0]) != ctl::couleurDistincte(0x80FF80, ctl::couleurFond(&f)))
         return echec(u"réponse juste comptée fausse");
 
     // Second series, if any is left: nobody answers and the countdown ends it.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/contraste.h"
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "progres/depot.h"
@@ -11,6 +12,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QMimeData>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -75,6 +78,7 @@ private Q_SLOTS:
     void saisieAssistee_data();
     void saisieAssistee();
     void retourArriereEtSelection();
+    void tuilesDuTirageCourant();
     void anneauDesLignes();
     void pauseEtReprise();
     void compteARebours();
@@ -89,6 +93,8 @@ private Q_SLOTS:
     void eliminationAuSeuil2();
     void dureeDeLaSerie();
     void notesDesRallonges();
+    void couleursSurChaqueFond_data();
+    void couleursSurChaqueFond();
     void finDeBaseAvecScore();
     void baseVideSansScore();
     void baseEntiereJouee();
@@ -106,6 +112,7 @@ private:
                     const QString& typ = QString(), const QString& nombase = QStringLiteral("7 lettres"));
     void frappe(const QString& texte);
     void touche(Qt::Key k);
+    void touche(const QKeySequence& s);
     QLineEdit* focus() const { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
     void sauver(QWidget* w, const QString& nom);
 
@@ -182,6 +189,11 @@ void TestForm1::frappe(const QString& texte)
 void TestForm1::touche(Qt::Key k)
 {
     QTest::keyClick(app::form1().windowHandle(), k);
+}
+
+void TestForm1::touche(const QKeySequence& s)
+{
+    QTest::keySequence(app::form1().windowHandle(), s);
 }
 
 void TestForm1::sauver(QWidget* w, const QString& nom)
@@ -374,6 +386,12 @@ void TestForm1::saisieAssistee_data()
     QTest::addRow("tiret: lettres avant") << "ABC-DEF;ABC" << "" << "CBD" << "CB" << "A";
     QTest::addRow("rallonge: toute capitale") << "?ABC;ST" << "rallong" << "st9" << "ST" << "?ABC";
     QTest::addRow("tout le tirage") << "AEINRST;RIANTES" << "" << "riantes" << "RIANTES" << "";
+    // Pasted and dropped text goes through the same rules, line breaks and all.
+    QTest::addRow("collé") << "AEINRST;RIANTES" << "" << "Ctrl+V:r1é\r\nIAz" << "RIA" << "ENST";
+    QTest::addRow("collé, un mégaoctet") << "AEINRST;RIANTES" << "" << QString(1 << 20, u'A').prepend(u"Ctrl+V:")
+                                         << "A" << "EINRST";
+    QTest::addRow("collé, rallonge") << "?ABC;ST" << "rallong" << "Ctrl+V:s\tT" << "ST" << "?ABC";
+    QTest::addRow("glissé") << "AABEL;ABELA" << "" << "Glisser:aaaB" << "AAB" << "EL";
 }
 
 void TestForm1::saisieAssistee()
@@ -384,7 +402,20 @@ void TestForm1::saisieAssistee()
     QFETCH(QString, reponse);
     QFETCH(QString, tirage);
     Form1& f = demarrer({ligne}, QStringLiteral("T"), typ);
-    this->frappe(frappe);
+    if (frappe.startsWith(u"Ctrl+V:")) {
+        QGuiApplication::clipboard()->setText(frappe.mid(7));
+        touche(QKeySequence(QKeySequence::Paste));
+    } else if (frappe.startsWith(u"Glisser:")) {
+        QMimeData m;
+        m.setText(frappe.mid(8));
+        const QPoint p = f.solution[0]->rect().center();
+        QDragEnterEvent entree(p, Qt::CopyAction, &m, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.solution[0], &entree);
+        QDropEvent d(p, Qt::CopyAction, &m, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.solution[0], &d);
+    } else {
+        this->frappe(frappe);
+    }
     QCOMPARE(f.solution[0]->text(), reponse);
     QCOMPARE(f.tirage[0]->text(), tirage);
 }
@@ -426,6 +457,29 @@ void TestForm1::retourArriereEtSelection()
     f.solution[0]->end(false);
     touche(Qt::Key_Backspace);
     QCOMPARE(f.solution[0]->text(), QStringLiteral("E"));
+    // Nothing can be pasted into a corrected answer.
+    QGuiApplication::clipboard()->setText(QStringLiteral("A1"));
+    touche(QKeySequence(QKeySequence::Paste));
+    QCOMPARE(f.solution[0]->text(), QStringLiteral("E"));
+}
+
+void TestForm1::tuilesDuTirageCourant()
+{
+    // More letters than tiles: empty tiles, never the previous rack; the blank before "(+2)" takes none.
+    Form1& f = demarrer({"ABCDEFGHIJ;X", "ABDEEORRR (+2);REABORDER"});
+    for (QPushButton* t : f.tuiles)
+        QCOMPARE(t->text(), QString());
+    f.solution[1]->setFocus();
+    QCOMPARE(f.tuiles[0]->text() + f.tuiles[8]->text(), QStringLiteral("AR"));
+    // Left with row 0 current, then a new run in a window not yet active: its rack, not the last one.
+    demarrer({"AEINRST;RIANTES"});
+    QCOMPARE(f.tuiles[6]->text(), QStringLiteral("T"));
+    f.quitter_Click();
+    inst->ecrireLignes(QStringLiteral("listes/base.txt"), {"DEILMOT;MOTILED"});
+    f.show();
+    f.commencer(lancementDeTest(QStringLiteral("listes\\base.txt"), QStringLiteral("7 lettres"), false, false));
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(f.tuiles[0]->text() + f.tuiles[6]->text(), QStringLiteral("DT"));
 }
 
 void TestForm1::anneauDesLignes()
@@ -482,6 +536,17 @@ void TestForm1::pauseEtReprise()
     f.restart->click();
     QCOMPARE(f.boutonPause->text(), QStringLiteral("Pause"));
     QVERIFY(f.minuterieSerie->isActive());
+    // After the buttons beside the typing, by mouse or keyboard, the keys reach the current row.
+    f.solution[2]->setFocus();
+    for (QPushButton* b : {f.boutonPause, f.boutonPause, f.boutonPolice, f.boutonCritere})
+        QTest::mouseClick(b, Qt::LeftButton);
+    frappe(QStringLiteral("a"));
+    QCOMPARE(f.solution[2]->text(), QStringLiteral("A"));
+    for (QPushButton* b : {f.boutonPause, f.boutonPause, f.boutonPolice, f.boutonCritere}) {
+        b->setFocus(Qt::TabFocusReason);
+        touche(Qt::Key_Space);
+        QCOMPARE(focus(), f.solution[2]);
+    }
 }
 
 void TestForm1::compteARebours()
@@ -627,13 +692,15 @@ void TestForm1::donneesManquantes()
     demarrer({"ABC;CAB", "", "sans point-virgule", "DEF;FED"});
     QCOMPARE(f.partie.nbrestants, 2);
     QVERIFY(messages.last().contains(QStringLiteral("2 ligne(s)")));
-    // A sound file that is not WAV plays nothing and says so.
+    // A sound file that is not WAV plays nothing, without a message over the score.
     inst->ecrire(QStringLiteral("APP05.WAV"), "pas un son");
+    const qsizetype avant = messages.size();
     frappe(*f.partie.solutionsDeLigne(0));
     touche(Qt::Key_Down);
     frappe(*f.partie.solutionsDeLigne(1));
     touche(Qt::Key_F12);
-    QVERIFY(messages.last().contains(QStringLiteral("APP05.WAV")));
+    QCOMPARE(messages.size(), avant);
+    QVERIFY(!f.findChild<QObject*>(QStringLiteral("son")));
     QVERIFY(!f.restart->isEnabled());
 }
 
@@ -792,6 +859,46 @@ void TestForm1::notesDesRallonges()
     QCOMPARE(f.tirage[0]->toolTip(), QStringLiteral("Note T"));
     QCOMPARE(f.solution[0]->text(), QStringLiteral("?ABC"));
     QCOMPARE(f.solution[0]->toolTip(), QStringLiteral("Vous aviez saisi: T"));
+    // Another valid word of the rack stays a fault, explained in the row's tooltip and the notes.
+    inst->ecrireLignes(QStringLiteral("listes/anagrammes.txt"), {"DEIRS;DIRES RIDES SIDER"});
+    inst->ecrireLignes(QStringLiteral("listes/5L_multiples.txt"), {"DEIRS (+2);SIDER"});
+    f.commencer(lancementDeTest(QStringLiteral("listes\\5L_multiples.txt"), QStringLiteral("5 lettres"), false, false));
+    frappe(QStringLiteral("dires"));
+    touche(Qt::Key_F12);
+    const QString explication = QStringLiteral("DIRES est un mot valide, mais le nouveau mot attendu était SIDER.");
+    QCOMPARE(ctl::couleurFond(f.solution[0]), 0x8080FFu);
+    QVERIFY2(f.solution[0]->toolTip().endsWith(explication), qPrintable(f.solution[0]->toolTip()));
+    QVERIFY(f.InfoSourisText->isVisible());
+    QCOMPARE(f.InfoSourisText->toPlainText(), explication);
+}
+
+void TestForm1::couleursSurChaqueFond_data()
+{
+    QTest::addColumn<quint32>("fond");
+    // The background colours the options offer.
+    for (const quint32 c : {0xC0E0FFu, 0x80FFFFu, 0x80C0FFu, 0x80FF80u, 0xFFC0C0u, 0xE0E0E0u})
+        QTest::addRow("%06X", c) << c;
+}
+
+void TestForm1::couleursSurChaqueFond()
+{
+    QFETCH(quint32, fond);
+    Form1& f = demarrer(base7());
+    auto l = lancementDeTest(QStringLiteral("listes\\base.txt"), QStringLiteral("7 lettres"), false, false);
+    l.fond = fond;
+    f.commencer(l);
+    const auto distincte = [&](const QWidget* w) {
+        QVERIFY2(ctl::distinctes(ctl::couleurFond(w), fond), qPrintable(w->objectName()));
+    };
+    frappe(QStringLiteral("RIANTES"));
+    touche(Qt::Key_Return);
+    frappe(QStringLiteral("RESTEL"));
+    for (const QWidget* w : std::initializer_list<const QWidget*>{f.tirage[1], f.solution[1], f.tirage[2], f.solution[2],
+                                                                  f.tuiles[0], f.recherche})
+        distincte(w);
+    touche(Qt::Key_F12);
+    for (const QWidget* w : std::initializer_list<const QWidget*>{f.solution[0], f.solution[1], f.tirage[1], f.tirage[0], f.temps})
+        distincte(w);
 }
 
 void TestForm1::finDeBaseAvecScore()
@@ -959,15 +1066,18 @@ void TestForm1::modeCompact()
     f.boutonCompact->click();
     QVERIFY(f.modecompact);
     QVERIFY(f.boutonCompact->isHidden());
-    QCOMPARE(ctl::gaucheTwips(f.tirage[10]), 6570);
-    QCOMPARE(ctl::gaucheTwips(f.solution[10]), 9570);
+    QCOMPARE(ctl::gaucheTwips(f.tirage[10]), 6540);
+    QCOMPARE(ctl::gaucheTwips(f.solution[10]), 9540);
     QCOMPARE(ctl::hautTwips(f.tirage[14]), 840 + 720 * 4);
     QCOMPARE(ctl::gaucheTwips(f.tirage[0]), 120);
     QCOMPARE(ctl::gaucheTwips(f.corriger), 14880);
     QCOMPARE(ctl::gaucheTwips(f.recherche), 7110);
     QCOMPARE(ctl::gaucheTwips(f.tuiles[0]), 5550);
     QCOMPARE(f.gauchetuiles, 5550);
-    QCOMPARE(ctl::gaucheTwips(f.reperesParticipe[3]), ctl::gaucheTwips(f.solution[3]) + ctl::largeurTwips(f.solution[3]));
+    for (int i = 0; i < 30; ++i) {
+        QCOMPARE(ctl::gaucheTwips(f.reperesParticipe[i]), ctl::gaucheTwips(f.solution[i]) + ctl::largeurTwips(f.solution[i]));
+        QVERIFY(f.rect().contains(f.reperesParticipe[i]->geometry()));  // the right-hand column's too
+    }
     QCOMPARE(f.size(), avant - QSize(1700 / 15, 1100 / 15));
     QVERIFY(f.boutonCritere->isEnabled());
     QCOMPARE(f.solution[0]->text(), QStringLiteral("RIA"));
@@ -979,7 +1089,10 @@ void TestForm1::modeCompact()
     touche(Qt::Key_F12);
     QVERIFY(f.InfoSourisText->isVisible());
     QVERIFY(f.recherche->isHidden());
-    QCOMPARE(ctl::gaucheTwips(f.InfoSourisText), ctl::gaucheTwips(f.etiquetteEliminer));
+    // Beside the criterion line, the verdict and the faults, not over them.
+    for (QWidget* w : std::initializer_list<QWidget*>{f.etiquetteEliminer, f.seuiltxt, f.etiquetteCritere, f.boutonCritere,
+                                                      f.voyant, f.etiquetteFautes, f.nbftot})
+        QVERIFY2(!f.InfoSourisText->geometry().intersects(w->geometry()), qPrintable(w->objectName()));
     touche(Qt::Key_F8);
     QVERIFY(f.recherche->isVisible());
     sauver(&f, QStringLiteral("compact.png"));

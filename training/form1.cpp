@@ -136,6 +136,7 @@ void Form1::commencer(const entrainement::Lancement& l)
 
     const QString dernier = base.lignes.isEmpty() ? QString() : base.lignes.last().tirage;
     const double taille = dernier.size() >= 9 ? 19 : 20;
+    taillePolice = taille;
     for (int i = 0; i < 30; ++i) {
         tirage[i]->setFont(ctl::police(times, taille));
         solution[i]->setFont(ctl::police(times, taille));
@@ -150,8 +151,8 @@ void Form1::commencer(const entrainement::Lancement& l)
 
     partie.charger(base.lignes, l.test ? (l.echantillon > 0 ? l.echantillon : 30) : 0, *alea);
     proposerReprise(base.lignes, problemes);
-    if (modecompact)
-        ctl::placer(InfoSourisText, ctl::gaucheTwips(etiquetteEliminer), 8040, 10700, 1440);
+    partie.anagrammes = data::anagrammesPourBase(fich);
+    placerNotes();
     if (!problemes.isEmpty())
         app::signaler(problemes.join(QLatin1Char('\n')), app::Icone::Avertissement, this);
     tirerserie();
@@ -169,8 +170,8 @@ void Form1::tirerserie()
         solution[j]->setFrame(true);
     }
     for (int j = 1; j < 30; ++j) {
-        ctl::colorerFond(tirage[j], tirageRepos);
-        ctl::colorerFond(solution[j], solutionRepos);
+        ctl::colorerFond(tirage[j], statut(tirageRepos));
+        ctl::colorerFond(solution[j], statut(solutionRepos));
     }
     motsleft->setText(QString::number(partie.nbrestants));
     score->hide();
@@ -180,20 +181,19 @@ void Form1::tirerserie()
     if (modecompact) {
         recherche->show();
         valider->show();
+        disposerSaisieCompacte();
     }
     if (enPause())
         basculerPause();
     const int n = partie.tirerserie(*alea);
     lettre = -1;
     for (int j = 0; j < 30; ++j) {
-        tirage[j]->clear();
-        solution[j]->clear();
+        ecrireTirage(tirage[j], j < n ? *partie.tirageDeLigne(j) : QString());
+        ecrireTirage(solution[j], QString());
         QFont f = solution[j]->font();
         f.setStrikeOut(false);
         solution[j]->setFont(f);
     }
-    for (int j = 0; j < n; ++j)
-        tirage[j]->setText(*partie.tirageDeLigne(j));
     unsetCursor();
     ctl::colorerFond(seuiltxt, fondSysteme());
     corriger->setEnabled(true);
@@ -201,11 +201,16 @@ void Form1::tirerserie()
     reserve.vider();
     temps->setFocus(Qt::OtherFocusReason);
     solution[0]->setFocus(Qt::OtherFocusReason);
-    if (ligneEntree != 0)
-        ligneEntree = -1;  // the window is not active yet: row 0 is entered when it becomes so
     ctl::colorerFond(temps, fondSysteme());
     partie.tempsserie = partie.tempsrestant = qint32(lancement.tempsparmot) * 30;
     minuterieSerie->start();
     if (!minuterieTotal->isActive())
         minuterieTotal->start();
+    if (!isActiveWindow() || ligneEntree != 0) {
+        // No focus event entered row 0: the window is hidden or not active yet, maybe with row 0
+        // still entered from the last run. Entered now, the row shows the new rack on the tiles;
+        // the activation that follows finds it entered and does not enter it twice.
+        ligneEntree = 0;
+        solution_GotFocus(0);
+    }
 }

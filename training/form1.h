@@ -96,10 +96,14 @@ public:
     qint16 gauchetuiles = 0;
     qint16 largeurtuile = 0;
     bool modecompact = false;
+    double taillePolice = 0;  // points of the rack and answer boxes for this base
     entrainement::Reserve reserve;
     QPushButton* boutonParDefaut() const { return parDefaut; }
 
     void tirerserie();
+    // Shows a rack (or any text the window writes in a rack or answer box) whole: in a smaller font
+    // when it does not fit at the base's size, the whole text then also in the box's tooltip.
+    void ecrireTirage(QLineEdit* boite, const QString& texte);
     void corrigerserie();
     void placertuiles();
     void extrairelettres(const QString& texte);
@@ -158,6 +162,11 @@ private:
     void finserie(const entrainement::Correction& c);
     void definirParDefaut(QPushButton* b);
     void colorerLignes(int courante);
+    entrainement::ContexteTouche contexte(int r) const;
+    // Pasted, dropped or composed text, character by character through the rules of the keys.
+    void coller(QLineEdit* boite, const QString& texte);
+    // The focus back in the current answer unless it is in an answer or the central box already.
+    void revenirALaLigne();
     void afficherTexte(QLabel* l, const QString& t);
     bool serieOuverte() const;
     bool enPause() const;
@@ -171,6 +180,14 @@ private:
     void jouerSon();
     void chargerMarqueurs();
     void colorerFenetre(quint32 fond);
+    // A status colour (right, wrong, current row, tiles...) kept distinguishable from the background.
+    quint32 statut(quint32 couleur) const;
+    // Right end, in twips, of the criterion line and of the word's verdict when shown.
+    int finLigneCritere() const;
+    void disposerSaisieCompacte();
+    void placerNotes();
+    // A tooltip that keeps the box's whole text above it when the text had to shrink.
+    void bulle(QLineEdit* boite, const QString& texte);
 
     entrainement::Lancement lancement;
     QPushButton* parDefaut = nullptr;

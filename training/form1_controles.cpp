@@ -2,6 +2,7 @@
 #include "training/form1.h"
 
 #include "app/bouton.h"
+#include "app/contraste.h"
 #include "app/controles.h"
 #include "app/messages.h"
 #include "data/texte.h"
@@ -76,11 +77,11 @@ void Form1::construire()
         tirage[i]->setReadOnly(true);
         tirage[i]->setAlignment(Qt::AlignCenter);
         tirage[i]->setFocusPolicy(Qt::ClickFocus);
-        ctl::colorerFond(tirage[i], tirageRepos);
+        ctl::colorerFond(tirage[i], statut(tirageRepos));
         tirage[i]->setFont(ctl::police(times, i >= 23 ? 14.25 : 12));
         solution[i] = boite(gaucheColonne(i, true), haut, 2820, 555);
         solution[i]->setAlignment(Qt::AlignCenter);
-        ctl::colorerFond(solution[i], solutionRepos);
+        ctl::colorerFond(solution[i], statut(solutionRepos));
     }
     for (int i = 1; i < 30; ++i)
         setTabOrder(solution[i - 1], solution[i]);
@@ -98,7 +99,7 @@ void Form1::construire()
         tuiles[k] = new QPushButton(this);
         ctl::placer(tuiles[k], 6480 + 840 * k, 8400, 840, 840);
         tuiles[k]->setFont(ctl::police(arial, 27.75));
-        ctl::colorerFond(tuiles[k], mauve);
+        ctl::colorerFond(tuiles[k], statut(mauve));
         connect(tuiles[k], &QPushButton::clicked, this, [this, k] { choisirTuile(k); });
     }
     boutonPolice = bouton(QStringLiteral("Changer de police"), 16635, 0, 1935, 300, 9.75);
@@ -115,11 +116,19 @@ void Form1::construire()
     quitter = new BoutonMultiligne(QStringLiteral("Retour au sommaire"), this);
     ctl::placer(quitter, 18840, 0, 1335, 560);
     quitter->setFont(ctl::police(arial, 11.25));
-    ctl::colorerFond(quitter, mauve);
+    ctl::colorerFond(quitter, statut(mauve));
     connect(boutonSuivant, &QPushButton::clicked, this, &Form1::allerLigneSuivante);
-    connect(boutonPolice, &QPushButton::clicked, this, &Form1::changerPolice);
-    connect(boutonCritere, &QPushButton::clicked, this, &Form1::changerCritere);
-    connect(boutonPause, &QPushButton::clicked, this, &Form1::basculerPause);
+    // These buttons act beside the typing: a click leaves the focus in the answer (leaving the row
+    // would judge it under the time criterion), and after the keyboard the focus goes back to it.
+    const std::pair<QPushButton*, void (Form1::*)()> aCote[] = {
+        {boutonPolice, &Form1::changerPolice}, {boutonCritere, &Form1::changerCritere}, {boutonPause, &Form1::basculerPause}};
+    for (const auto& [b, action] : aCote) {
+        b->setFocusPolicy(Qt::TabFocus);
+        connect(b, &QPushButton::clicked, this, [this, action] {
+            (this->*action)();
+            revenirALaLigne();
+        });
+    }
     connect(boutonCompact, &QPushButton::clicked, this, &Form1::passerModeCompact);
     connect(restart, &QPushButton::clicked, this, &Form1::restart_Click);
     connect(corriger, &QPushButton::clicked, this, &Form1::corriger_Click);
@@ -128,7 +137,7 @@ void Form1::construire()
 
     recherche = boite(8040, 9480, 2820, 585);
     recherche->setAlignment(Qt::AlignCenter);
-    ctl::colorerFond(recherche, solutionRepos);
+    ctl::colorerFond(recherche, statut(solutionRepos));
     recherche->setFont(ctl::police(times, 20.25));
     connect(recherche, &QLineEdit::textChanged, this, &Form1::recherche_Change);
     seuiltxt = boite(2540, 10365, 340, 390);
@@ -181,8 +190,6 @@ void Form1::construire()
     nbseries = etiquette(QStringLiteral("0 série déjà réalisée"), 600, 9840, ctl::police(arial, 12));
     score = etiquette(QString(), 16800, 9240, ctl::police(QStringLiteral("Comic Sans MS"), 14.25, true));
     tps = etiquette(QString(), 16800, 9840, ctl::police(QStringLiteral("Comic Sans MS"), 14.25, true));
-    ctl::colorerTexte(score, 0xC0C000);
-    ctl::colorerTexte(tps, 0xC0C000);
     score->hide();
     tps->hide();
     police = etiquette(QStringLiteral("1"), 18600, 0, ctl::police(arial, 12));
@@ -223,6 +230,11 @@ void Form1::construire()
     nommerControles();
 }
 
+quint32 Form1::statut(quint32 couleur) const
+{
+    return ctl::couleurDistincte(couleur, lancement.fond);
+}
+
 void Form1::colorerFenetre(quint32 fond)
 {
     ctl::colorerFond(this, fond);
@@ -232,6 +244,12 @@ void Form1::colorerFenetre(quint32 fond)
                        static_cast<QWidget*>(nbseries), static_cast<QWidget*>(score), static_cast<QWidget*>(police),
                        static_cast<QWidget*>(tps), static_cast<QWidget*>(voyant), static_cast<QWidget*>(nbftot)})
         ctl::colorerFond(w, fond);
+    // Status colours that stay between series follow the background.
+    for (QPushButton* t : tuiles)
+        ctl::colorerFond(t, statut(mauve));
+    ctl::colorerFond(recherche, statut(solutionRepos));
+    ctl::colorerTexte(score, statut(0xC0C000));
+    ctl::colorerTexte(tps, statut(0xC0C000));
 }
 
 void Form1::Form_Load()

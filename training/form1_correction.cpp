@@ -4,11 +4,11 @@
 #include "app/controles.h"
 #include "app/messages.h"
 #include "data/texte.h"
+#include "data/wave.h"
 #include "training/form1_couleurs.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,18 +21,6 @@
 using namespace entrainement;
 using namespace entrainement::couleurs;
 
-namespace {
-
-bool enTeteWave(const QString& chemin)
-{
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray h = f.read(12);
-    return h.size() == 12 && h.startsWith("RIFF") && h.mid(8, 4) == "WAVE";
-}
-
-}  // namespace
 
 void Form1::corrigerserie()
 {
@@ -40,10 +28,10 @@ void Form1::corrigerserie()
         return;
     minuterieSerie->stop();
     minuterieMot->stop();
-    ctl::colorerFond(temps, vert);
+    ctl::colorerFond(temps, statut(vert));
     restart->setEnabled(true);
     if (const QString* t = partie.tirageDeLigne(lignecourante))
-        tirage[lignecourante]->setText(*t);
+        ecrireTirage(tirage[lignecourante], *t);
 
     const data::InfoSouris& notes = infosouris.lire(lancement.fichierNotes);
     if (infosouris.erreurNouvelle())
@@ -51,37 +39,16 @@ void Form1::corrigerserie()
                       app::Icone::Avertissement, this);
 
     const int last = partie.derniere();
-    QString texteNotes;
+    // Read before the correction, which removes the entries it eliminates.
+    QStringList tirages, solutionsBase;
     for (int j = 0; j <= last; ++j) {
-        const QString& S = *partie.solutionsDeLigne(j);
-        reperesParticipe[j]->setVisible(listevbi.contient(S));
-        reperesTransitif[j]->setVisible(listevbt.contient(S));
-        reperesInvariable[j]->setVisible(listeinv.contient(S));
-        const QStringList mots = motsPourNotes(rallonge(j), titreDeLigne(j), tirage[j]->text(), S);
-        for (const QString& w : mots) {
-            for (const QString& n : notes.notes(w)) {
-                tirage[j]->setToolTip(n);
-                solution[j]->setToolTip(n);
-                tirage[j]->setFrame(false);
-                solution[j]->setFrame(false);
-                texteNotes += w + QLatin1Char(' ') + n + QLatin1Char('\n');
-            }
-        }
-    }
-    if (!texteNotes.isEmpty()) {
-        texteNotes.chop(1);
-        InfoSourisText->setPlainText(texteNotes);
-        InfoSourisText->show();
-        InfoSourisText->raise();
-        if (modecompact) {
-            recherche->hide();
-            valider->hide();
-        }
+        tirages.append(*partie.tirageDeLigne(j));
+        solutionsBase.append(*partie.solutionsDeLigne(j));
     }
 
     QList<LigneACorriger> lignes;
     for (int j = 0; j <= last; ++j)
-        lignes.append({solution[j]->text(), tirage[j]->text(), rallonge(j)});
+        lignes.append({solution[j]->text(), tirages[j], rallonge(j)});
     const int restantAvant = partie.tempsrestant;
     const int seuil = nombreEnTete(seuiltxt->text());
     suivi.avantCorrection(partie);
@@ -92,21 +59,52 @@ void Form1::corrigerserie()
 
     corriger->setEnabled(false);
     for (QLineEdit* t : tirage)
-        ctl::colorerFond(t, tirageRepos);
+        ctl::colorerFond(t, statut(tirageRepos));
     for (int j = 0; j <= last; ++j) {
         const LigneCorrigee& l = c.lignes[j];
-        solution[j]->setText(l.solution);
-        ctl::colorerFond(solution[j], l.juste ? vert : rouge);
-        if (!l.bulleSolution.isEmpty())
-            solution[j]->setToolTip(l.bulleSolution);
+        ecrireTirage(solution[j], l.solution);
+        ctl::colorerFond(solution[j], statut(l.juste ? vert : rouge));
         if (l.barree) {
             QFont f = solution[j]->font();
             f.setStrikeOut(true);
             solution[j]->setFont(f);
         }
         if (!l.juste) {
-            tirage[j]->setText(l.tirage);
-            ctl::colorerFond(tirage[j], vert);
+            ecrireTirage(tirage[j], l.tirage);
+            ctl::colorerFond(tirage[j], statut(vert));
+        }
+    }
+
+    QString texteNotes;
+    for (int j = 0; j <= last; ++j) {
+        const QString& S = solutionsBase[j];
+        reperesParticipe[j]->setVisible(listevbi.contient(S));
+        reperesTransitif[j]->setVisible(listevbt.contient(S));
+        reperesInvariable[j]->setVisible(listeinv.contient(S));
+        const QStringList mots = motsPourNotes(rallonge(j), titreDeLigne(j), tirages[j], S);
+        for (const QString& w : mots) {
+            for (const QString& n : notes.notes(w)) {
+                bulle(tirage[j], n);
+                bulle(solution[j], n);
+                tirage[j]->setFrame(false);
+                solution[j]->setFrame(false);
+                texteNotes += w + QLatin1Char(' ') + n + QLatin1Char('\n');
+            }
+        }
+        // What the player typed says more about a wrong row than the note of the right word.
+        if (!c.lignes[j].bulleSolution.isEmpty())
+            bulle(solution[j], c.lignes[j].bulleSolution);
+        if (!c.lignes[j].explication.isEmpty())
+            texteNotes += c.lignes[j].explication + QLatin1Char('\n');
+    }
+    if (!texteNotes.isEmpty()) {
+        texteNotes.chop(1);
+        InfoSourisText->setPlainText(texteNotes);
+        InfoSourisText->show();
+        InfoSourisText->raise();
+        if (modecompact) {
+            recherche->hide();
+            valider->hide();
         }
     }
 
@@ -121,6 +119,9 @@ void Form1::corrigerserie()
         std::clamp(partie.tempsserie - std::max(restantAvant, 0), 0, std::max(partie.tempsserie, 0));
     afficherTexte(tps, CalcDuree(qint16(passe)));
     tps->show();
+    if (InfoSourisText->isVisible())
+        placerNotes();  // the verdict of the last row may have widened
+    disposerSaisieCompacte();
     finserie(c);
 }
 
@@ -130,7 +131,7 @@ void Form1::finserie(const Correction& c)
         return;
     montrerReprise();
     minuterieTotal->stop();
-    ctl::colorerFond(tempstot, vert);
+    ctl::colorerFond(tempstot, statut(vert));
     if (partie.nbinitial != 0) {
         pourc = partie.pourc;
         const QString P = textePourcentage(pourc);
@@ -138,21 +139,16 @@ void Form1::finserie(const Correction& c)
         Q_EMIT baseTerminee(pourc);
     }
     for (QPushButton* t : tuiles)
-        ctl::colorerFond(t, rouge);
+        ctl::colorerFond(t, statut(rouge));
     motsleft->setText(QStringLiteral("0"));
     reserve.extrairelettres(QStringLiteral("BRAVO!"));
     placertuiles();
-    if (InfoSourisText->isVisible()) {
-        if (modecompact)
-            ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText),
-                        ctl::hautTwips(tuiles[0]) + ctl::hauteurTwips(tuiles[0]) + 10,
-                        ctl::largeurTwips(InfoSourisText), 550);
-        else
-            ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText), 9360, ctl::largeurTwips(InfoSourisText), 1695);
-    }
+    if (InfoSourisText->isVisible())
+        placerNotes();
+    disposerSaisieCompacte();
     // Nothing is left to draw: the only way on is back to the menu, even while the sound plays.
     restart->setEnabled(false);
-    ctl::colorerFond(quitter, mauve);
+    ctl::colorerFond(quitter, statut(mauve));
     QApplication::processEvents();
     if (lancement.son)
         jouerSon();
@@ -161,12 +157,10 @@ void Form1::finserie(const Correction& c)
 void Form1::jouerSon()
 {
     const QString chemin = data::cheminLocal(QStringLiteral("APP05.WAV"));
-    if (!enTeteWave(chemin)) {
-        app::signaler(QStringLiteral("Le son « APP05.WAV » est absent ou n'est pas un fichier WAV : "
-                                      "la fin de la base reste silencieuse."),
-                      app::Icone::Avertissement, this);
+    // A missing or broken sound is no reason to cover the score with a message: the end stays
+    // silent. A body that does not hold what its header says is not handed to the player either.
+    if (!data::sonJouable(chemin))
         return;
-    }
     if (!son) {
         son = new QSoundEffect(this);
         son->setObjectName(QStringLiteral("son"));

@@ -49,13 +49,64 @@ void Form1::changerCritere()
         deplacer(etiquetteCritere, ctl::gaucheTwips(seuiltxt) + 350, ctl::hautTwips(etiquetteCritere));
         voyant->hide();
     }
+    disposerSaisieCompacte();
+    if (InfoSourisText->isVisible())
+        placerNotes();
+}
+
+int Form1::finLigneCritere() const
+{
+    int fin = 0;
+    for (const QWidget* w : {static_cast<QWidget*>(etiquetteEliminer), static_cast<QWidget*>(seuiltxt),
+                             static_cast<QWidget*>(etiquetteCritere), static_cast<QWidget*>(voyant)})
+        if (w->isVisibleTo(this) && !(w == voyant && voyant->text().isEmpty()))
+            fin = std::max(fin, ctl::gaucheTwips(w) + ctl::largeurTwips(w));
+    return fin;
+}
+
+void Form1::disposerSaisieCompacte()
+{
+    if (!modecompact)
+        return;
+    // The longer line of the time criterion pushes the central box to the right, and the faults
+    // follow it up to the clocks' frame; under the success criterion everything is as designed.
+    const int decalage = std::max(0, finLigneCritere() + 60 - 7120);
+    deplacer(recherche, 7120 + decalage, 9180);
+    deplacer(valider, 10040 + decalage, 9255);
+    const auto droiteDe = [](const QWidget* w) { return ctl::gaucheTwips(w) + ctl::largeurTwips(w); };
+    const int minimum = (valider->isVisibleTo(this) ? droiteDe(valider) : droiteDe(boutonCritere)) + 60;
+    const int ecart = std::max(2070, ctl::largeurTwips(etiquetteFautes) + 60);
+    const int limite = ctl::gaucheTwips(cadreTemps[2]) - 60 - ecart - ctl::largeurTwips(nbftot);
+    const int gauche = std::max(minimum, std::min(std::max(11680, minimum), limite));
+    deplacer(etiquetteFautes, gauche, ctl::hautTwips(etiquetteFautes));
+    deplacer(nbftot, gauche + ecart, ctl::hautTwips(nbftot));
+}
+
+void Form1::placerNotes()
+{
+    // The notes sit beside the criterion line and the word's verdict, never over them; at the
+    // end of a base they make room for the tiles that greet the player.
+    const bool finie = partie.nbrestants == 0 && !serieOuverte();
+    const int apresCritere = finLigneCritere() + 60;
+    if (modecompact) {
+        const int gauche = std::max(ctl::gaucheTwips(etiquetteEliminer), apresCritere);
+        const int droite = ctl::gaucheTwips(cadreTemps[2]) - 120;
+        const int haut = finie ? ctl::hautTwips(tuiles[0]) + ctl::hauteurTwips(tuiles[0]) + 10 : 8040;
+        const int bas = ctl::hautTwips(etiquetteFautes) - 30;
+        ctl::placer(InfoSourisText, gauche, haut, droite - gauche, std::max(bas - haut, 300));
+    } else {
+        const int gauche = std::max(4080, apresCritere);
+        ctl::placer(InfoSourisText, gauche, finie ? 9360 : 8160, 4080 + 11775 - gauche, finie ? 1695 : 2895);
+    }
 }
 
 void Form1::passerModeCompact()
 {
     modecompact = true;
-    static const int tirages[3] = {120, 6580, 12980};
-    static const int solutions[3] = {3120, 9580, 15980};
+    // The last two columns sit 40 and 180 twips left of their designed places, so that the markers
+    // of the right-hand column stay inside the narrower window.
+    static const int tirages[3] = {120, 6540, 12800};
+    static const int solutions[3] = {3120, 9540, 15800};
     for (int i = 0; i < 30; ++i) {
         deplacer(tirage[i], tirages[i / 10], ctl::hautTwips(tirage[i]));
         deplacer(solution[i], solutions[i / 10], ctl::hautTwips(solution[i]));
@@ -74,12 +125,9 @@ void Form1::passerModeCompact()
     deplacer(etiquetteCritere, ctl::gaucheTwips(seuiltxt) + 350, ctl::hautTwips(etiquetteEliminer));
     deplacer(boutonCritere, 3525, ctl::hautTwips(etiquetteEliminer) + 360);
     deplacer(voyant, 3720, 8400);
-    ctl::placer(InfoSourisText, ctl::gaucheTwips(etiquetteEliminer), 8040, 10700, 1460);
     deplacer(tuiles[0], 5560, 8100);
     gauchetuiles = qint16(ctl::gaucheTwips(tuiles[0]));
     largeurtuile = qint16(ctl::largeurTwips(tuiles[0]));
-    deplacer(recherche, 7120, 9180);
-    deplacer(valider, 10040, 9255);
     tracerCadre(cadreTemps, 14760, 8040, 18600, 9900);
     deplacer(corriger, 14880, 8160);
     deplacer(etiquetteTemps, 17040, 8160);
@@ -93,6 +141,12 @@ void Form1::passerModeCompact()
     deplacer(tps, 15360, 9360);
     deplacer(etiquetteFautes, 11680, ctl::hautTwips(etiquetteEliminer) + 310);
     deplacer(nbftot, 13750, ctl::hautTwips(etiquetteEliminer) + 310);
+    disposerSaisieCompacte();
+    if (InfoSourisText->isVisible())
+        placerNotes();
+    // Left where they were, tiles 1 to 8 would overlap the central box until a row is entered.
+    for (int k = 1; k < 9; ++k)
+        deplacer(tuiles[k], gauchetuiles + k * largeurtuile, ctl::hautTwips(tuiles[0]));
     deplacer(boutonSuivant, ctl::gaucheTwips(tuiles[0]) + 40, ctl::hautTwips(tuiles[0]) + 40);
     for (int i = 0; i < 30; ++i) {
         const int haut = ctl::hautTwips(tirage[i]) + 60;
@@ -111,10 +165,15 @@ void Form1::changerPolice()
         bool sansItalique;
     } polices[] = {{"Arial", false}, {"Verdana", false}, {"Times New Roman", false}, {"Lucida Sans", true}, {"Georgia", true}};
     const auto& p = polices[std::clamp<int>(numeropolice, 1, 5) - 1];
-    for (int i = 0; i < 30; ++i) {
-        changerFamille(tirage[i], QString::fromLatin1(p.nom), p.sansItalique);
-        changerFamille(solution[i], QString::fromLatin1(p.nom), p.sansItalique);
-    }
+    for (QLineEdit* b : tirage)
+        changerFamille(b, QString::fromLatin1(p.nom), p.sansItalique);
+    for (QLineEdit* b : solution)
+        changerFamille(b, QString::fromLatin1(p.nom), p.sansItalique);
+    // Another font is wider or narrower: the racks are fitted to their boxes again.
+    if (taillePolice > 0)
+        for (auto* colonne : {&tirage, &solution})
+            for (QLineEdit* b : *colonne)
+                ecrireTirage(b, b->text());
     numeropolice = numeropolice >= 5 ? 1 : qint16(numeropolice + 1);
     afficherTexte(police, QString::number(numeropolice));
 }

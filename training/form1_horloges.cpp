@@ -82,8 +82,7 @@ void Form1::quitter_Click()
     minuterieTotal->stop();
     minuterieMot->stop();
     for (QPushButton* t : tuiles)
-        ctl::colorerFond(t, mauve);
-    ctl::placer(InfoSourisText, ctl::gaucheTwips(InfoSourisText), 8160, ctl::largeurTwips(InfoSourisText), 2895);
+        ctl::colorerFond(t, statut(mauve));
     memoriserEnPartant();
     partie.reinitialiserTemps(lancement.tempsparmot);
     lettre = -1;

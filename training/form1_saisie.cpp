@@ -5,7 +5,10 @@
 #include "training/form1_couleurs.h"
 #include "training/touches.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,26 +31,38 @@ void Form1::actualiserlettres(int r)
     reserve.recalculer(solution[r]->text());
     const QString t = tirage[r]->text();
     if (!t.contains(QLatin1Char('-')) && !t.contains(QLatin1Char('+')) && !t.contains(QLatin1Char('(')))
-        tirage[r]->setText(reserve.libres());
+        ecrireTirage(tirage[r], reserve.libres());
 }
 
 void Form1::placertuiles()
 {
-    const QString& l = reserve.lettrestirage;
-    if (l.isEmpty() || l.size() > 9)
+    // An empty row leaves the tiles as they were. A rack of more than nine letters leaves them
+    // empty: showing the previous rack would mislead. The blank before a "(+2)" takes no tile.
+    const QString l = reserve.lettrestirage.trimmed();
+    if (reserve.lettrestirage.isEmpty())
         return;
+    const bool lisible = l.size() <= 9;
     const int haut = ctl::hautTwips(tuiles[0]);
     for (int k = 0; k < 9; ++k) {
-        tuiles[k]->setText(k < l.size() ? QString(l[k]) : QString());
+        tuiles[k]->setText(lisible && k < l.size() ? QString(l[k]) : QString());
         ctl::placer(tuiles[k], gauchetuiles + k * largeurtuile, haut);
     }
+}
+
+void Form1::revenirALaLigne()
+{
+    const QWidget* f = focusWidget();
+    const bool dansUneBoite = f && f->isEnabled()
+                              && (f == recherche || std::find(solution.begin(), solution.end(), f) != solution.end());
+    if (isVisible() && !dansUneBoite)
+        solution[std::clamp<int>(lignecourante, 0, 29)]->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::colorerLignes(int courante)
 {
     for (int i = 0; i < 30; ++i) {
-        ctl::colorerFond(tirage[i], i == courante ? tirageCourant : tirageRepos);
-        ctl::colorerFond(solution[i], i == courante ? solutionCourante : solutionRepos);
+        ctl::colorerFond(tirage[i], statut(i == courante ? tirageCourant : tirageRepos));
+        ctl::colorerFond(solution[i], statut(i == courante ? solutionCourante : solutionRepos));
     }
 }
 
@@ -75,9 +90,9 @@ void Form1::solution_LostFocus(int r)
     const QString* t = partie.tirageDeLigne(r);
     if (!rallonge(r) && ouverte) {
         if (t)
-            tirage[r]->setText(*t);
+            ecrireTirage(tirage[r], *t);
         else if (!reserve.lettrestirage.isEmpty())
-            tirage[r]->setText(reserve.lettrestirage);
+            ecrireTirage(tirage[r], reserve.lettrestirage);
     }
     if (t && ouverte) {
         if (critere() == Critere::Temps) {
@@ -85,22 +100,29 @@ void Form1::solution_LostFocus(int r)
             if (!v.isEmpty())
                 afficherTexte(voyant, v);
         }
-        ctl::colorerFond(tirage[r], tirageRepos);
-        ctl::colorerFond(solution[r], solutionRepos);
+        ctl::colorerFond(tirage[r], statut(tirageRepos));
+        ctl::colorerFond(solution[r], statut(solutionRepos));
     }
 }
 
-void Form1::solution_KeyPress(int r, int& code)
+ContexteTouche Form1::contexte(int r) const
 {
     ContexteTouche c;
     c.serieOuverte = serieOuverte();
     c.rallonge = rallonge(r);
     c.enPause = enPause();
-    c.selectionTotale = solution[r]->selectedText().size() == solution[r]->text().size();
+    const QLineEdit* s = solution[r];
+    c.selectionTotale = s->selectedText().size() == s->text().size();
     c.tirageBase = partie.tirageDeLigne(r);
-    const EffetTouche e = toucheSolution(code, c, reserve);
+    c.place = longueurMaxReponse - int(s->text().size() - s->selectedText().size());
+    return c;
+}
+
+void Form1::solution_KeyPress(int r, int& code)
+{
+    const EffetTouche e = toucheSolution(code, contexte(r), reserve);
     if (e.afficherLibres)
-        tirage[r]->setText(reserve.libres());
+        ecrireTirage(tirage[r], reserve.libres());
     code = e.code;
 }
 
@@ -160,6 +182,16 @@ bool Form1::eventFilter(QObject* o, QEvent* e)
     if (!estSolution && !estRecherche)
         return QWidget::eventFilter(o, e);
     auto* edit = static_cast<QLineEdit*>(o);
+    // Pasted, dropped or composed text takes the road of the keys.
+    if (const std::optional<QString> insere = texteInsere(e)) {
+        if (e->type() == QEvent::Drop) {
+            auto* d = static_cast<QDropEvent*>(e);
+            edit->setCursorPosition(edit->cursorPositionAt(d->position().toPoint()));
+            d->acceptProposedAction();
+        }
+        coller(edit, *insere);
+        return true;
+    }
     switch (e->type()) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(e);
@@ -219,14 +251,50 @@ bool Form1::eventFilter(QObject* o, QEvent* e)
         if (estRecherche)
             recherche_Click();
         return false;
+    case QEvent::ContextMenu: {
+        // The menu's "Coller" goes through the same rules as the keys.
+        QMenu* menu = edit->createStandardContextMenu();
+        if (QAction* a = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+            disconnect(a, &QAction::triggered, edit, nullptr);
+            connect(a, &QAction::triggered, this, [this, edit] { coller(edit, QGuiApplication::clipboard()->text()); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent*>(e)->globalPos());
+        return true;
+    }
     default:
         return false;
     }
 }
+
+void Form1::coller(QLineEdit* edit, const QString& texte)
+{
+    if (edit->isReadOnly())
+        return;
+    // Beyond a few hundred characters a paste holds no answer, only work for nothing.
+    const QString debut = texte.left(256);
+    const int r = int(std::find(solution.begin(), solution.end(), edit) - solution.begin());
+    if (r == 30) {
+        for (QChar c : debut) {
+            const int code = codeCaractere(c);
+            if (code >= 32)
+                edit->insert(texteDuCode(toucheRecherche(code)));
+        }
+        return;
+    }
+    if (!serieOuverte())
+        return;  // a corrected answer stays as the correction left it
+    const Collage k = collerSolution(debut, contexte(r), reserve);
+    if (!k.texte.isEmpty())
+        edit->insert(k.texte);
+    if (k.afficherLibres)
+        ecrireTirage(tirage[r], reserve.libres());
+}
+
 void Form1::choisirTuile(int index)
 {
-    ctl::colorerFond(tirage[lignecourante], tirageCourant);
-    ctl::colorerFond(solution[lignecourante], solutionCourante);
+    ctl::colorerFond(tirage[lignecourante], statut(tirageCourant));
+    ctl::colorerFond(solution[lignecourante], statut(solutionCourante));
     if (lettre == -1) {
         lettre = qint16(index);
         return;
@@ -248,7 +316,7 @@ void Form1::recherche_GotFocus()
 void Form1::recherche_Click()
 {
     definirParDefaut(valider);
-    ctl::colorerFond(solution[lignecourante], solutionCourante);
+    ctl::colorerFond(solution[lignecourante], statut(solutionCourante));
 }
 
 void Form1::recherche_Change()

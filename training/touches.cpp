@@ -134,9 +134,12 @@ int codeVirtuel(const QKeyEvent* e)
 int codeCaractere(const QKeyEvent* e)
 {
     const QString t = e->text();
-    if (t.size() != 1)
-        return -1;
-    const QByteArray b = data::encoder(t);
+    return t.size() == 1 ? codeCaractere(t[0]) : -1;
+}
+
+int codeCaractere(QChar c)
+{
+    const QByteArray b = data::encoder(QString(c));
     return b.size() == 1 ? int(quint8(b[0])) : -1;
 }
 

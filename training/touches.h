@@ -26,6 +26,7 @@ int codeVirtuel(const QKeyEvent* e);
 // Character code of the typed text in Windows-1252, -1 when the event types no single character.
 // A character that Windows-1252 cannot hold reads as '?', which the filters treat as punctuation.
 int codeCaractere(const QKeyEvent* e);
+int codeCaractere(QChar c);
 QString texteDuCode(int code);
 
 // Text that an event would put into a line edit other than by a plain key: a paste (Ctrl+V,
