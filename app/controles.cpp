@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ctl {
 
@@ -22,18 +23,76 @@ QRect rectTwips(int gauche, int haut, int largeur, int hauteur)
     return QRect(twips(gauche), twips(haut), twips(largeur), twips(hauteur));
 }
 
-void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur)
+namespace {
+
+// Only windows drawn at another factor than 1 are listed; most of the time the list is empty.
+QHash<const QWidget*, double>& facteurs()
 {
-    w->move(twips(gauche), twips(haut));
-    if (largeur >= 0 || hauteur >= 0)
-        w->resize(largeur >= 0 ? twips(largeur) : w->width(),
-                  hauteur >= 0 ? twips(hauteur) : w->height());
+    static QHash<const QWidget*, double> f;
+    return f;
 }
 
-int gaucheTwips(const QWidget* w) { return versTwips(w->x()); }
-int hautTwips(const QWidget* w) { return versTwips(w->y()); }
-int largeurTwips(const QWidget* w) { return versTwips(w->width()); }
-int hauteurTwips(const QWidget* w) { return versTwips(w->height()); }
+int versTwipsA(int pixels, double k)
+{
+    return k == 1.0 ? versTwips(pixels) : int(std::lround(pixels * twipsParPixel / k));
+}
+
+int versPixelsA(int valeur, double k)
+{
+    return k == 1.0 ? twips(valeur) : int(std::lround(valeur * k / twipsParPixel));
+}
+
+}  // namespace
+
+double facteurDe(const QWidget* w)
+{
+    const auto& f = facteurs();
+    return f.isEmpty() ? 1.0 : f.value(w->window(), 1.0);
+}
+
+void fixerFacteur(QWidget* fenetre, double facteur)
+{
+    auto& f = facteurs();
+    if (facteur == 1.0) {
+        f.remove(fenetre);
+        return;
+    }
+    if (!f.contains(fenetre))
+        QObject::connect(fenetre, &QObject::destroyed, [fenetre] { facteurs().remove(fenetre); });
+    f.insert(fenetre, facteur);
+}
+
+int pixels(const QWidget* w, int valeur)
+{
+    return versPixelsA(valeur, facteurDe(w));
+}
+
+void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur)
+{
+    const double k = facteurDe(w);
+    const QPoint coin(versPixelsA(gauche, k), versPixelsA(haut, k));
+    w->move(coin);
+    // At another factor the far edges are rounded rather than the sizes, so that controls side by
+    // side stay side by side.
+    const auto taille = [k](int debut, int longueur, int px) {
+        return k == 1.0 ? twips(longueur) : versPixelsA(debut + longueur, k) - px;
+    };
+    if (largeur >= 0 || hauteur >= 0)
+        w->resize(largeur >= 0 ? taille(gauche, largeur, coin.x()) : w->width(),
+                  hauteur >= 0 ? taille(haut, hauteur, coin.y()) : w->height());
+}
+
+int gaucheTwips(const QWidget* w) { return versTwipsA(w->x(), facteurDe(w)); }
+int hautTwips(const QWidget* w) { return versTwipsA(w->y(), facteurDe(w)); }
+int largeurTwips(const QWidget* w) { return versTwipsA(w->width(), facteurDe(w)); }
+int hauteurTwips(const QWidget* w) { return versTwipsA(w->height(), facteurDe(w)); }
+
+void fixerPolice(QWidget* w, QFont police)
+{
+    if (const double k = facteurDe(w); k != 1.0 && police.pointSizeF() > 0)
+        police.setPointSizeF(police.pointSizeF() * k);
+    w->setFont(police);
+}
 
 QColor couleurBGR(quint32 bgr)
 {

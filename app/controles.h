@@ -20,12 +20,21 @@ constexpr int twips(int valeur) { return valeur / twipsParPixel; }
 constexpr int versTwips(int pixels) { return pixels * twipsParPixel; }
 QRect rectTwips(int gauche, int haut, int largeur, int hauteur);
 
+// A window that places its controls itself while it is open, and is drawn smaller than designed to
+// fit its screen (app/echelle.h), has its factor here: the helpers below convert twips and points at
+// that factor for each of its controls, so that its code keeps speaking of the designed places.
+double facteurDe(const QWidget* w);  // the factor of the window w belongs to; 1 for most
+void fixerFacteur(QWidget* fenetre, double facteur);
+int pixels(const QWidget* w, int twips);
+
 // Moves and, when a size is given (>= 0), resizes a widget; all values in twips.
 void placer(QWidget* w, int gauche, int haut, int largeur = -1, int hauteur = -1);
 int gaucheTwips(const QWidget* w);
 int hautTwips(const QWidget* w);
 int largeurTwips(const QWidget* w);
 int hauteurTwips(const QWidget* w);
+// Gives a widget a font of the designed size, drawn at its window's factor.
+void fixerPolice(QWidget* w, QFont police);
 
 // 0x00BBGGRR <-> QColor.
 QColor couleurBGR(quint32 bgr);

@@ -2,6 +2,7 @@
 #include "app/echelle.h"
 
 #include "app/bouton.h"
+#include "app/controles.h"
 
 #include <QEvent>
 #include <QFont>
@@ -20,6 +21,7 @@ namespace ctl {
 namespace {
 
 const char* const nomEchelle = "qt_echelle";
+const char* const nomEchelleVivante = "qt_echelle_vivante";
 
 // Room kept for the title bar and the frame, at least.
 constexpr int barreDeTitre = 32;
@@ -31,6 +33,44 @@ struct Controle {
     bool tailleAuTexte;  // a label sized to its text keeps doing so at any factor
     int lignes;  // lines of a wrapping caption at the designed size, 0 for any other control
 };
+
+int cadreDe(const QWidget* fenetre)
+{
+    int cadre = 0;
+    if (const QWindow* w = fenetre->windowHandle())
+        cadre = w->frameMargins().top() + w->frameMargins().bottom();
+    // Some platforms report a thin border or nothing at all until the window manager has framed it.
+    return std::max(cadre, barreDeTitre);
+}
+
+// A window opened partly below or beside the screen is brought back whole, title bar first.
+void ramenerSurLEcran(QWidget* fenetre)
+{
+    const QScreen* s = fenetre->screen();
+    if (!s)
+        return;
+    const QRect dispo = s->availableGeometry();
+    const QRect cadre = fenetre->frameGeometry();
+    const int x = std::clamp(cadre.left(), dispo.left(), std::max(dispo.left(), dispo.right() - cadre.width() + 1));
+    const int y = std::clamp(cadre.top(), dispo.top(), std::max(dispo.top(), dispo.bottom() - cadre.height() + 1));
+    if (x != cadre.left() || y != cadre.top())
+        fenetre->move(fenetre->pos() + QPoint(x - cadre.left(), y - cadre.top()));
+}
+
+QFont echelonnee(QFont f, double k)
+{
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * k);
+    else if (f.pixelSize() > 0)
+        f.setPixelSize(std::max(1, int(std::lround(f.pixelSize() * k))));
+    return f;
+}
+
+bool tailleAuTexte(const QWidget* c)
+{
+    const auto* l = qobject_cast<const QLabel*>(c);
+    return l && !l->wordWrap() && l->pixmap().isNull() && c->size() == c->sizeHint();
+}
 
 int lignesDe(const BoutonMultiligne* b)
 {
@@ -52,9 +92,7 @@ public:
                 continue;
             auto* l = qobject_cast<QLabel*>(c);
             const auto* b = qobject_cast<BoutonMultiligne*>(c);
-            controles.append({c, c->geometry(), c->font(),
-                              l && !l->wordWrap() && l->pixmap().isNull() && c->size() == c->sizeHint(),
-                              b ? lignesDe(b) : 0});
+            controles.append({c, c->geometry(), c->font(), tailleAuTexte(c), b ? lignesDe(b) : 0});
             // A picture shrinks with its place.
             if (l && !l->pixmap().isNull())
                 l->setScaledContents(true);
@@ -69,12 +107,7 @@ public:
         const QScreen* s = fenetre->screen();
         if (!s)
             return;
-        int cadre = 0;
-        if (const QWindow* w = fenetre->windowHandle())
-            cadre = w->frameMargins().top() + w->frameMargins().bottom();
-        // Some platforms report a thin border or nothing at all until the window manager has framed it.
-        cadre = std::max(cadre, barreDeTitre);
-        const double k = facteurPour(taille, s->availableGeometry().size(), cadre);
+        const double k = facteurPour(taille, s->availableGeometry().size(), cadreDe(fenetre));
         if (k == facteur)
             return;
         facteur = k;
@@ -112,23 +145,9 @@ protected:
     {
         if (e->type() == QEvent::Show || e->type() == QEvent::ScreenChangeInternal) {
             appliquer();
-            ramenerSurLEcran();
+            ramenerSurLEcran(fenetre);
         }
         return false;
-    }
-
-    // A window opened partly below or beside the screen is brought back whole, title bar first.
-    void ramenerSurLEcran()
-    {
-        const QScreen* s = fenetre->screen();
-        if (!s)
-            return;
-        const QRect dispo = s->availableGeometry();
-        const QRect cadre = fenetre->frameGeometry();
-        const int x = std::clamp(cadre.left(), dispo.left(), std::max(dispo.left(), dispo.right() - cadre.width() + 1));
-        const int y = std::clamp(cadre.top(), dispo.top(), std::max(dispo.top(), dispo.bottom() - cadre.height() + 1));
-        if (x != cadre.left() || y != cadre.top())
-            fenetre->move(fenetre->pos() + QPoint(x - cadre.left(), y - cadre.top()));
     }
 
 private:
@@ -151,23 +170,70 @@ private:
     }
 
     int arrondi(int v) const { return int(std::lround(v * facteur)); }
-    // Text does not shrink exactly with its size (hinting, whole pixels): a little room keeps a caption
-    // that just fitted its designed box on the same number of lines.
-    double facteurPolice() const { return facteur; }
-    QFont echelonnee(QFont f) const
-    {
-        if (f.pointSizeF() > 0)
-            f.setPointSizeF(f.pointSizeF() * facteurPolice());
-        else if (f.pixelSize() > 0)
-            f.setPixelSize(std::max(1, int(std::lround(f.pixelSize() * facteurPolice()))));
-        return f;
-    }
+    QFont echelonnee(const QFont& f) const { return ctl::echelonnee(f, facteur); }
 
     QWidget* fenetre;
     QSize taille;
     QFont police;
     bool fixe;
     QList<Controle> controles;
+};
+
+// For a window that keeps placing its controls: the factor is kept by the twips helpers, and a new
+// one takes every control from where it is now to the same place at the new scale.
+class EchelleVivante : public QObject {
+public:
+    explicit EchelleVivante(QWidget* f)
+        : QObject(f)
+        , fenetre(f)
+    {
+        setObjectName(QString::fromLatin1(nomEchelleVivante));
+        f->installEventFilter(this);
+    }
+
+    void appliquer()
+    {
+        const QScreen* s = fenetre->screen();
+        if (!s)
+            return;
+        const double avant = facteurDe(fenetre);
+        const QSize dessinee(int(std::lround(fenetre->width() / avant)), int(std::lround(fenetre->height() / avant)));
+        const double k = facteurPour(dessinee, s->availableGeometry().size(), cadreDe(fenetre));
+        if (k == avant)
+            return;
+        const double r = k / avant;
+        fixerFacteur(fenetre, k);
+        const auto a = [r](int v) { return int(std::lround(v * r)); };
+        fenetre->setFont(echelonnee(fenetre->font(), r));
+        for (QWidget* c : fenetre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (c->isWindow() || c->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            const bool auTexte = tailleAuTexte(c);
+            if (c->testAttribute(Qt::WA_SetFont))
+                c->setFont(echelonnee(c->font(), r));
+            const QRect g = c->geometry();
+            c->move(a(g.left()), a(g.top()));
+            if (auTexte)
+                c->adjustSize();
+            else  // a line one pixel thick stays drawn
+                c->resize(std::max(std::min(g.width(), 1), a(g.left() + g.width()) - c->x()),
+                          std::max(std::min(g.height(), 1), a(g.top() + g.height()) - c->y()));
+        }
+        fenetre->resize(a(fenetre->width()), a(fenetre->height()));
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show || e->type() == QEvent::ScreenChangeInternal) {
+            appliquer();
+            ramenerSurLEcran(fenetre);
+        }
+        return false;
+    }
+
+private:
+    QWidget* fenetre;
 };
 
 Echelle* echelleDe(const QWidget* fenetre)
@@ -196,10 +262,19 @@ void ajusterALEcran(QWidget* fenetre)
     e->appliquer();
 }
 
+void suivreLEcran(QWidget* fenetre)
+{
+    auto* e = static_cast<EchelleVivante*>(
+        fenetre->findChild<QObject*>(QString::fromLatin1(nomEchelleVivante), Qt::FindDirectChildrenOnly));
+    if (!e)
+        e = new EchelleVivante(fenetre);
+    e->appliquer();
+}
+
 double facteurEchelle(const QWidget* fenetre)
 {
     const Echelle* e = echelleDe(fenetre);
-    return e ? e->facteur : 1.0;
+    return e ? e->facteur : facteurDe(fenetre);
 }
 
 QSize aLEchelle(const QWidget* fenetre, QSize taille)

@@ -14,6 +14,11 @@ namespace ctl {
 // is shown, for the screen it is then on.
 void ajusterALEcran(QWidget* fenetre);
 
+// The same for a window that places its controls itself while it is open (through ctl::placer and
+// ctl::fixerPolice): its factor lives in those helpers, and a new factor redraws the controls where
+// they are, at the new scale. Called again after the window changed its own designed size.
+void suivreLEcran(QWidget* fenetre);
+
 // The factor in force for a window (1 when it fits or was never adjusted), and a designed size at it.
 double facteurEchelle(const QWidget* fenetre);
 QSize aLEchelle(const QWidget* fenetre, QSize taille);

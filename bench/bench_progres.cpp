@@ -24,7 +24,7 @@ const QString& historique10000()
         for (int i = 0; i < seancesHistorique; ++i)
             lignes << progres::versLigne({debut.addSecs(qint64(i) * 9000), progres::Genre::Base,
                                           QStringLiteral("BASE NUMÉRO %1").arg(i % 28), QStringLiteral("listes\\b.txt"),
-                                          50 + (i * 7) % 51, 338, 12, 2400});
+                                          double(50 + (i * 7) % 51), 338, 12, 2400});
         progres::ecrireTexte(c, progres::enteteHistorique, lignes);
         return c;
     }();

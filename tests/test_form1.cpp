@@ -21,6 +21,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -430,6 +431,29 @@ void TestForm1::retourArriereEtSelection()
     touche(Qt::Key_Backspace);
     frappe(QStringLiteral("EIN"));
     QCOMPARE(f.tirage[0]->text(), QStringLiteral("ARST"));
+    // "Couper" from the context menu gives the letters back, like Delete, and its "Coller" keeps to
+    // the rack; both are refused once corrected.
+    const auto menu = [&f](int action) {
+        f.solution[0]->selectAll();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(1, 1));
+        QApplication::sendEvent(f.solution[0], &menu);
+        auto* m = f.solution[0]->findChild<QMenu*>(QStringLiteral("menuSaisie"));
+        QAction* a = m->actions().at(action);
+        const bool actif = a->isEnabled();
+        if (actif)
+            a->trigger();
+        m->close();
+        delete m;
+        // The offscreen platform does not give the window back its activation, as a desktop does.
+        f.activateWindow();
+        return QTest::qWaitForWindowActive(&f) && actif;
+    };
+    const int couper = 3, coller = 5;
+    QVERIFY(menu(couper));
+    QCOMPARE(f.tirage[0]->text(), QStringLiteral("AEINRST"));
+    QGuiApplication::clipboard()->setText(u"e1\tINé"_qs);
+    QVERIFY(menu(coller));
+    QCOMPARE(f.solution[0]->text(), QStringLiteral("EIN"));
     // Typing over the whole selection starts again from the rack.
     f.solution[0]->selectAll();
     frappe(QStringLiteral("E"));
@@ -460,6 +484,9 @@ void TestForm1::retourArriereEtSelection()
     // Nothing can be pasted into a corrected answer.
     QGuiApplication::clipboard()->setText(QStringLiteral("A1"));
     touche(QKeySequence(QKeySequence::Paste));
+    QCOMPARE(f.solution[0]->text(), QStringLiteral("E"));
+    QVERIFY(!menu(couper));
+    QVERIFY(!menu(coller));
     QCOMPARE(f.solution[0]->text(), QStringLiteral("E"));
 }
 

@@ -138,8 +138,8 @@ void Form1::commencer(const entrainement::Lancement& l)
     const double taille = dernier.size() >= 9 ? 19 : 20;
     taillePolice = taille;
     for (int i = 0; i < 30; ++i) {
-        tirage[i]->setFont(ctl::police(times, taille));
-        solution[i]->setFont(ctl::police(times, taille));
+        ctl::fixerPolice(tirage[i], ctl::police(times, taille));
+        ctl::fixerPolice(solution[i], ctl::police(times, taille));
     }
     ctl::colorerFond(tempstot, fondSysteme());
 

@@ -154,7 +154,7 @@ protected:
 
 private:
     // A frame of four one-pixel lines around the rectangle from (x1, y1) to (x2, y2), in twips.
-    static void tracerCadre(const std::array<QFrame*, 4>& cadre, int x1, int y1, int x2, int y2);
+    void tracerCadre(const std::array<QFrame*, 4>& cadre, int x1, int y1, int x2, int y2);
     void construire();
     void nommerControles();
     void nommerAccessibles();
@@ -165,6 +165,7 @@ private:
     entrainement::ContexteTouche contexte(int r) const;
     // Pasted, dropped or composed text, character by character through the rules of the keys.
     void coller(QLineEdit* boite, const QString& texte);
+    void menuContextuel(QLineEdit* boite, QPoint ou);
     // The focus back in the current answer unless it is in an answer or the central box already.
     void revenirALaLigne();
     void afficherTexte(QLabel* l, const QString& t);

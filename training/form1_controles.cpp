@@ -4,6 +4,7 @@
 #include "app/bouton.h"
 #include "app/contraste.h"
 #include "app/controles.h"
+#include "app/echelle.h"
 #include "app/messages.h"
 #include "data/texte.h"
 #include "training/form1_couleurs.h"
@@ -42,8 +43,9 @@ int gaucheColonne(int i, bool solution)
 
 void Form1::tracerCadre(const std::array<QFrame*, 4>& cadre, int x1, int y1, int x2, int y2)
 {
-    const auto ligne = [](QFrame* l, int g, int h, int d, int b) {
-        l->setGeometry(ctl::twips(g), ctl::twips(h), ctl::twips(d - g) + 1, ctl::twips(b - h) + 1);
+    const auto ligne = [this](QFrame* l, int g, int h, int d, int b) {
+        const QPoint coin(ctl::pixels(this, g), ctl::pixels(this, h));
+        l->setGeometry(coin.x(), coin.y(), ctl::pixels(this, d) - coin.x() + 1, ctl::pixels(this, b) - coin.y() + 1);
     };
     ligne(cadre[0], x1, y1, x2, y1);
     ligne(cadre[1], x1, y2, x2, y2);
@@ -55,7 +57,7 @@ void Form1::construire()
 {
     setWindowTitle(entrainement::Lancement().titreFenetre);
     ctl::colorerFond(this, 0xC0E0FF);
-    resize(ctl::twips(20760), ctl::twips(11160));
+    resize(ctl::pixels(this, 20760), ctl::pixels(this, 11160));
 
     for (auto* cadre : {&cadreSerie, &cadreTemps})
         for (QFrame*& l : *cadre) {
@@ -219,7 +221,13 @@ void Form1::construire()
     connect(minuterieTotal, &QTimer::timeout, this, &Form1::compterTempsTotal);
     connect(minuterieMot, &QTimer::timeout, this, &Form1::compterTempsMot);
 
+    // Drawn smaller, a label's text is relatively taller and its background would cut a frame.
+    for (auto* cadre : {&cadreSerie, &cadreTemps})
+        for (QFrame* l : *cadre)
+            l->raise();
     definirParDefaut(boutonSuivant);
+    // Too large for its screen, the window is drawn smaller as a whole, in both layouts.
+    ctl::suivreLEcran(this);
     if (QScreen* s = QApplication::primaryScreen()) {
         // At 150 % or 200 % scaling the window can be larger than the screen: centring it would
         // put its title bar, and the "Mode compact" button that makes it fit, above the screen.
@@ -263,7 +271,7 @@ void Form1::Form_Load()
     partie.tempsserie = partie.tempsrestant;
     lettre = -1;
     for (int i = 0; i < 30; ++i)
-        solution[i]->setFont(ctl::police(QStringLiteral("Lucida Sans"), 18));
+        ctl::fixerPolice(solution[i], ctl::police(QStringLiteral("Lucida Sans"), 18));
     chargerMarqueurs();
     for (int i = 0; i < 30; ++i) {
         const int haut = ctl::hautTwips(tirage[i]) + 60;

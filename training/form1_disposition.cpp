@@ -2,6 +2,7 @@
 #include "training/form1.h"
 
 #include "app/controles.h"
+#include "app/echelle.h"
 #include "training/form1_couleurs.h"
 
 #include <QCheckBox>
@@ -154,7 +155,9 @@ void Form1::passerModeCompact()
         for (QLabel* img : {reperesTransitif[i], reperesParticipe[i], reperesInvariable[i]})
             deplacer(img, gauche, haut);
     }
-    resize(width() - ctl::twips(1700), height() - ctl::twips(1100));
+    resize(width() - ctl::pixels(this, 1700), height() - ctl::pixels(this, 1100));
+    // The smaller layout may fit the screen at a larger factor, often the designed one.
+    ctl::suivreLEcran(this);
     solution[0]->setFocus(Qt::OtherFocusReason);
 }
 

@@ -16,11 +16,11 @@ void Form1::construireReprise()
     const QFont f = ctl::police(QStringLiteral("Arial"), 9.75, true);
     boutonReprendre = new QPushButton(this);
     ctl::nommer(boutonReprendre, QStringLiteral("reprendre"));
-    boutonReprendre->setFont(f);
+    ctl::fixerPolice(boutonReprendre, f);
     ctl::placer(boutonReprendre, 480, 120, 3720, 450);
     boutonRecommencer = new QPushButton(QStringLiteral("Recommencer la base"), this);
     ctl::nommer(boutonRecommencer, QStringLiteral("recommencer"));
-    boutonRecommencer->setFont(ctl::police(QStringLiteral("Arial"), 9.75));
+    ctl::fixerPolice(boutonRecommencer, ctl::police(QStringLiteral("Arial"), 9.75));
     ctl::placer(boutonRecommencer, 4320, 120, 2760, 450);
     boutonReprendre->setFocusPolicy(Qt::TabFocus);
     boutonRecommencer->setFocusPolicy(Qt::TabFocus);

@@ -251,20 +251,61 @@ bool Form1::eventFilter(QObject* o, QEvent* e)
         if (estRecherche)
             recherche_Click();
         return false;
-    case QEvent::ContextMenu: {
-        // The menu's "Coller" goes through the same rules as the keys.
-        QMenu* menu = edit->createStandardContextMenu();
-        if (QAction* a = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-            disconnect(a, &QAction::triggered, edit, nullptr);
-            connect(a, &QAction::triggered, this, [this, edit] { coller(edit, QGuiApplication::clipboard()->text()); });
-        }
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(static_cast<QContextMenuEvent*>(e)->globalPos());
+    case QEvent::ContextMenu:
+        menuContextuel(edit, static_cast<QContextMenuEvent*>(e)->globalPos());
         return true;
-    }
     default:
         return false;
     }
+}
+
+void Form1::menuContextuel(QLineEdit* edit, QPoint ou)
+{
+    // The line edit's own menu would paste and cut past the typing rules (and it speaks English
+    // where Qt's translations are missing): this one goes the way of the keys. A corrected answer
+    // stays as the correction left it.
+    const int r = int(std::find(solution.begin(), solution.end(), edit) - solution.begin());
+    const bool modifiable = !edit->isReadOnly() && (r == 30 || serieOuverte());
+    const bool selection = edit->hasSelectedText();
+    auto* menu = new QMenu(edit);
+    menu->setObjectName(QStringLiteral("menuSaisie"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const auto apres = [this, r] {
+        if (r < 30)
+            actualiserlettres(r);
+    };
+    const auto action = [&](const QString& texte, QKeySequence::StandardKey touche, bool actif, auto faire) {
+        QString t = texte;
+        if (touche != QKeySequence::UnknownKey)
+            t += QLatin1Char('\t') + QKeySequence(touche).toString(QKeySequence::NativeText);
+        QAction* a = menu->addAction(t);
+        a->setEnabled(actif);
+        connect(a, &QAction::triggered, this, faire);
+    };
+    action(QStringLiteral("Annuler"), QKeySequence::Undo, modifiable && edit->isUndoAvailable(), [edit, apres] {
+        edit->undo();
+        apres();
+    });
+    action(QStringLiteral("Rétablir"), QKeySequence::Redo, modifiable && edit->isRedoAvailable(), [edit, apres] {
+        edit->redo();
+        apres();
+    });
+    menu->addSeparator();
+    action(QStringLiteral("Couper"), QKeySequence::Cut, modifiable && selection, [edit, apres] {
+        edit->cut();
+        apres();
+    });
+    action(QStringLiteral("Copier"), QKeySequence::Copy, selection, [edit] { edit->copy(); });
+    action(QStringLiteral("Coller"), QKeySequence::Paste, modifiable && !QGuiApplication::clipboard()->text().isEmpty(),
+           [this, edit] { coller(edit, QGuiApplication::clipboard()->text()); });
+    action(QStringLiteral("Supprimer"), QKeySequence::UnknownKey, modifiable && selection, [edit, apres] {
+        edit->del();
+        apres();
+    });
+    menu->addSeparator();
+    action(QStringLiteral("Tout sélectionner"), QKeySequence::SelectAll, !edit->text().isEmpty(),
+           [edit] { edit->selectAll(); });
+    menu->popup(ou);
 }
 
 void Form1::coller(QLineEdit* edit, const QString& texte)

@@ -2,6 +2,7 @@
 #include "training/form1.h"
 
 #include "app/ajustement.h"
+#include "app/controles.h"
 
 #include <QLineEdit>
 
@@ -15,7 +16,7 @@ const char* const proprieteTexte = "texteEntier";
 
 void Form1::ecrireTirage(QLineEdit* boite, const QString& texte)
 {
-    const double designee = taillePolice > 0 ? taillePolice : boite->font().pointSizeF();
+    const double designee = taillePolice > 0 ? taillePolice * ctl::facteurDe(boite) : boite->font().pointSizeF();
     // The words a rack lists tell which answer is asked: they are kept, in a smaller font if need be.
     const double taille = ctl::tailleQuiTient(boite->font(), designee, texte, ctl::largeurUtile(boite), boite);
     const bool reduit = taille < designee;

@@ -33,7 +33,7 @@ QString texteDuCode(int code);
 // Shift+Insert), a middle-click paste of the selection, a drop of text, or text composed by an input
 // method (dead keys). nullopt for any other event. The window swallows such an event and inserts
 // what collerSolution keeps instead. (The context menu's "Paste" goes through no event: the answer
-// boxes need Qt::NoContextMenu.)
+// boxes get a menu of the window's own.)
 std::optional<QString> texteInsere(const QEvent* e);
 
 struct Collage {
