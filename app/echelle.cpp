@@ -191,13 +191,20 @@ public:
         f->installEventFilter(this);
     }
 
+    // The designed size of the layout in force, read from the window as it is now: a window the
+    // player has resized keeps its factor until its layout changes.
+    void retenirTaille()
+    {
+        const double k = facteurDe(fenetre);
+        dessinee = QSize(int(std::lround(fenetre->width() / k)), int(std::lround(fenetre->height() / k)));
+    }
+
     void appliquer()
     {
         const QScreen* s = fenetre->screen();
         if (!s)
             return;
         const double avant = facteurDe(fenetre);
-        const QSize dessinee(int(std::lround(fenetre->width() / avant)), int(std::lround(fenetre->height() / avant)));
         const double k = facteurPour(dessinee, s->availableGeometry().size(), cadreDe(fenetre));
         if (k == avant)
             return;
@@ -219,7 +226,7 @@ public:
                 c->resize(std::max(std::min(g.width(), 1), a(g.left() + g.width()) - c->x()),
                           std::max(std::min(g.height(), 1), a(g.top() + g.height()) - c->y()));
         }
-        fenetre->resize(a(fenetre->width()), a(fenetre->height()));
+        fenetre->resize(int(std::lround(dessinee.width() * k)), int(std::lround(dessinee.height() * k)));
     }
 
 protected:
@@ -234,6 +241,7 @@ protected:
 
 private:
     QWidget* fenetre;
+    QSize dessinee;
 };
 
 Echelle* echelleDe(const QWidget* fenetre)
@@ -268,6 +276,7 @@ void suivreLEcran(QWidget* fenetre)
         fenetre->findChild<QObject*>(QString::fromLatin1(nomEchelleVivante), Qt::FindDirectChildrenOnly));
     if (!e)
         e = new EchelleVivante(fenetre);
+    e->retenirTaille();
     e->appliquer();
 }
 

@@ -170,6 +170,10 @@ void TestEchelle::fenetres()
     const QRect dispo = w->screen()->availableGeometry();
     QVERIFY2(w->width() <= dispo.width() && w->height() + 32 <= dispo.height(),
              qPrintable(QStringLiteral("%1x%2").arg(w->width()).arg(w->height())));
+    // 1384 x 744 designed pixels, 1271 x 671 in compact mode: drawn smaller only when they do not fit.
+    const QSize dessinee = etape.contains(QStringLiteral("compact")) ? QSize(1271, 671) : QSize(1384, 744);
+    if (f)
+        QCOMPARE(ctl::facteurDe(f) < 1, dessinee.width() > dispo.width() || dessinee.height() + 32 > dispo.height());
     if (etape.contains(QStringLiteral("corriger"))) {
         f->solution[0]->setText(QStringLiteral("RIANTES"));
         f->corriger_Click();
@@ -257,11 +261,12 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
         QCoreApplication a(argc, argv);
-        // The usual screens at these scales: 1080p at 100 % and 150 % (a laptop), 1440p and 4K at 200 %.
+        // The usual screens at these scales: 1080p at 100 % and 150 % (a laptop), 1440p and 4K at 200 %,
+        // and 1080p at 200 %, where even the compact layout must be drawn smaller.
         const struct {
             const char* facteur;
             int largeur, hauteur;
-        } ecrans[] = {{"1", 1920, 1080}, {"1.5", 1920, 1080}, {"2", 2560, 1440}, {"2", 3840, 2160}};
+        } ecrans[] = {{"1", 1920, 1080}, {"1.5", 1920, 1080}, {"2", 2560, 1440}, {"2", 3840, 2160}, {"2", 1920, 1080}};
         QTemporaryDir dossier;
         int echecs = 0;
         for (const auto& e : ecrans) {
