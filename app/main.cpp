@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/lexidor.h"
+#include "app/signaux.h"
 #include "menu/menuods8.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFr);
 
+    app::quitterSurSignal(app::terminer);
     app::menu().show();
     const int code = QApplication::exec();
     app::reinitialiser();

@@ -9,6 +9,7 @@
 #include "support/installation.h"
 #include "app/lexidor.h"
 #include "app/messages.h"
+#include "app/signaux.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
 #include "training/form1.h"
@@ -24,6 +25,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTimer>
 #include <QTest>
 
 #include <csignal>
@@ -447,14 +449,18 @@ void TestProgres::reglageMemoriser()
 void TestProgres::repriseDansLesFenetres_data()
 {
     QTest::addColumn<bool>("memoriser");
-    QTest::addRow("progression mémorisée") << true;
-    QTest::addRow("option décochée: le programme tel qu'il était") << false;
+    QTest::addColumn<int>("signal");  // ends the program instead of the button, 0 for the button
+    QTest::addRow("progression mémorisée") << true << 0;
+    QTest::addRow("option décochée: le programme tel qu'il était") << false << 0;
+    QTest::addRow("fin de session") << true << SIGTERM;
+    QTest::addRow("Ctrl+C dans un terminal") << true << SIGINT;
 }
 
 // Leave a base mid-way, end the program, start it again, launch the base and press "Reprendre".
 void TestProgres::repriseDansLesFenetres()
 {
     QFETCH(bool, memoriser);
+    QFETCH(int, signal);
     InstallationTest inst;
     QStringList lignes;
     for (const auto& l : baseDe(95))
@@ -477,7 +483,14 @@ void TestProgres::repriseDansLesFenetres()
     f->corriger_Click();
     const QStringList restants = f->partie.tiragesbase.mid(0, f->partie.nbrestants);
     QCOMPARE(restants.size(), 66);
-    f->quitter_Click();
+    if (signal) {
+        app::quitterSurSignal(app::terminer);
+        QTimer::singleShot(0, [signal] { std::raise(signal); });
+        QApplication::exec();
+        std::signal(signal, SIG_DFL);
+    } else {
+        f->quitter_Click();
+    }
     app::reinitialiser();
 
     MenuODS8& m = app::menu();
