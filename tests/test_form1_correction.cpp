@@ -1,0 +1,349 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/controles.h"
+#include "app/lexidor.h"
+#include "menu/menuods8.h"
+#include "options/reglages.h"
+#include "support/fenetres.h"
+#include "support/form1_test.h"
+#include "training/form1.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QtTest/qtestspontaneevent.h>
+#include <QTimer>
+
+#include <limits>
+
+class TestForm1Correction : public QObject, protected BancForm1 {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { avantTout(); }
+    void init() { preparer(); }
+    void cleanup() { liberer(); }
+
+    void compteARebours();
+    void heuresAuDelaDeNeuf();
+    void sonDeFin();
+    void correction();
+    void f12UneFoisF8Apres();
+    void eliminationAuSeuil2();
+    void dureeDeLaSerie();
+    void notesDesRallonges();
+    void finDeBaseAvecScore();
+    void baseVideSansScore();
+    void baseEntiereJouee();
+    void quitterPendantUnePause();
+    void fermetureParLaCase();
+};
+
+void TestForm1Correction::compteARebours()
+{
+    Form1& f = demarrer(baseDe(12));
+    frappe(QStringLiteral("aaaa"));
+    tick(f.minuterieSerie);
+    QCOMPARE(f.temps->text(), QStringLiteral("3:59"));
+    tick(f.minuterieSerie, 238);
+    QVERIFY(f.corriger->isEnabled());
+    QCOMPARE(f.temps->text(), QStringLiteral("0:01"));
+    tick(f.minuterieSerie);
+    QCOMPARE(f.temps->text(), QStringLiteral("0:00"));
+    QVERIFY(!f.corriger->isEnabled());
+    QVERIFY(!f.minuterieSerie->isActive());
+    QCOMPARE(f.score->text(), QStringLiteral("1/12"));  // the answer typed so far counts
+    QCOMPARE(f.tps->text(), QStringLiteral("04:00"));
+    // Typing after the countdown: the series is closed.
+    frappe(QStringLiteral("B"));
+    QCOMPARE(f.solution[0]->text(), QStringLiteral("AAAA"));
+}
+
+void TestForm1Correction::heuresAuDelaDeNeuf()
+{
+    Form1& f = demarrer(baseDe(7));
+    f.partie.tempstotal = 3598;
+    tick(f.minuterieTotal);
+    QCOMPARE(f.tempstot->text(), QStringLiteral("0:59:59"));
+    tick(f.minuterieTotal);
+    QCOMPARE(f.tempstot->text(), QStringLiteral("1:00:00"));
+    f.partie.tempstotal = 35999;
+    tick(f.minuterieTotal);
+    QCOMPARE(f.tempstot->text(), QStringLiteral("10:00:00"));
+    f.partie.tempsmot = std::numeric_limits<qint32>::max();
+    tick(f.minuterieMot);
+    QCOMPARE(f.partie.tempsmot, std::numeric_limits<qint32>::max());
+}
+
+void TestForm1Correction::sonDeFin()
+{
+    // A short silent WAV: the end of the base hands it over without waiting for it.
+    QByteArray wav("RIFF");
+    const quint32 donnees = 800;
+    auto le32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) wav.append(char((v >> (8 * i)) & 0xFF)); };
+    auto le16 = [&](quint16 v) { wav.append(char(v & 0xFF)); wav.append(char(v >> 8)); };
+    le32(36 + donnees);
+    wav += "WAVEfmt ";
+    le32(16);
+    le16(1);
+    le16(1);
+    le32(8000);
+    le32(16000);
+    le16(2);
+    le16(16);
+    wav += "data";
+    le32(donnees);
+    wav += QByteArray(int(donnees), '\0');
+    inst->ecrire(QStringLiteral("APP05.WAV"), wav);
+    app::reglages().choisirSon(true);
+    Form1& f = demarrer({"ABC;CAB"});
+    frappe(QStringLiteral("CAB"));
+    QElapsedTimer chrono;
+    chrono.start();
+    touche(Qt::Key_F12);
+    QVERIFY(chrono.elapsed() < 500);
+    QVERIFY(messages.isEmpty());
+    QVERIFY(f.findChild<QObject*>(QStringLiteral("son")));
+    QVERIFY(!f.restart->isEnabled());
+    QCOMPARE(f.nbftot->text(), QStringLiteral("0 - 100 %"));
+    f.quitter->click();
+    QVERIFY(app::menu().isVisible());
+}
+
+void TestForm1Correction::correction()
+{
+    Form1& f = demarrer(base7());
+    // Rows (first entry, then the last ones): AEINRST, AEELRST, DEILMOT, ACEHINS, ABC-DEF, EIMNORS, AABEL.
+    QCOMPARE(f.tirage[1]->text(), QStringLiteral("AEELRST"));
+    frappe(QStringLiteral("RIANTES"));
+    touche(Qt::Key_Return);
+    frappe(QStringLiteral("RESTEL"));
+    touche(Qt::Key_Return);
+    touche(Qt::Key_Return);
+    frappe(QStringLiteral("CHAINES"));
+    touche(Qt::Key_Return);
+    touche(Qt::Key_Return);
+    frappe(QStringLiteral("MOINERS"));
+    touche(Qt::Key_Return);
+    frappe(QStringLiteral("ABELA"));
+    touche(Qt::Key_F12);
+    QCOMPARE(f.score->text(), QStringLiteral("4/7"));
+    QVERIFY(f.score->isVisible());
+    QCOMPARE(ctl::couleurFond(f.solution[0]), 0x80FF80u);
+    QCOMPARE(ctl::couleurFond(f.solution[1]), 0x8080FFu);
+    QVERIFY(f.solution[1]->font().strikeOut());
+    QCOMPARE(f.solution[1]->text(), QStringLiteral("RESTEL"));
+    QCOMPARE(f.solution[1]->toolTip(), QStringLiteral("Tirage: AEELRST"));
+    QCOMPARE(f.tirage[1]->text(), QStringLiteral("RESTELA"));
+    QCOMPARE(ctl::couleurFond(f.tirage[1]), 0x80FF80u);
+    QCOMPARE(f.solution[2]->text(), QStringLiteral("DEILMOT"));  // empty answer: the rack moves over
+    QCOMPARE(f.tirage[0]->text(), QStringLiteral("AEINRST"));
+    QCOMPARE(ctl::couleurFond(f.tirage[0]), 0xFFFF80u);
+    // Markers and notes.
+    QVERIFY(f.reperesTransitif[0]->isVisibleTo(&f));
+    QVERIFY(f.reperesParticipe[6]->isVisibleTo(&f));
+    QVERIFY(f.reperesTransitif[6]->isVisibleTo(&f));
+    QVERIFY(f.reperesInvariable[3]->isVisibleTo(&f));
+    QVERIFY(!f.reperesInvariable[0]->isVisibleTo(&f));
+    QCOMPARE(f.solution[0]->toolTip(), QStringLiteral("Qui rient"));
+    QVERIFY(!f.solution[0]->hasFrame());
+    QVERIFY(f.InfoSourisText->isVisible());
+    QCOMPARE(f.InfoSourisText->toPlainText(),
+             QStringLiteral("RIANTES Qui rient\nMOINERS Note, avec ; et \"guillemets\""));
+    QCOMPARE(f.nbftot->text(), QStringLiteral("3"));
+    QCOMPARE(f.nbseries->text(), QStringLiteral("1 série(s) déjà réalisée(s)."));
+    QCOMPARE(ctl::couleurFond(f.temps), 0x80FF80u);
+    QCOMPARE(f.partie.nbrestants, 3);
+    QCOMPARE(f.motsleft->text(), QStringLiteral("7"));  // updated by the next draw
+    sauver(&f, QStringLiteral("correction.png"));
+    // The next draw clears everything the correction showed.
+    touche(Qt::Key_F8);
+    QCOMPARE(f.motsleft->text(), QStringLiteral("3"));
+    QVERIFY(!f.solution[1]->font().strikeOut());
+    QVERIFY(f.solution[0]->hasFrame());
+    QVERIFY(f.InfoSourisText->isHidden());
+    QVERIFY(f.score->isHidden());
+    QVERIFY(f.reperesTransitif[0]->isHidden());
+    QCOMPARE(f.solution[0]->toolTip(), QString());
+}
+
+void TestForm1Correction::f12UneFoisF8Apres()
+{
+    Form1& f = demarrer(baseDe(40));
+    touche(Qt::Key_F8);
+    QVERIFY(f.corriger->isEnabled());
+    QCOMPARE(f.partie.compteurseries, 0);
+    touche(Qt::Key_F12);
+    touche(Qt::Key_F12);
+    QCOMPARE(f.partie.compteurseries, 1);
+    QCOMPARE(f.nbftot->text(), QStringLiteral("30"));
+    // F8 on the focused button itself.
+    f.restart->setFocus();
+    touche(Qt::Key_F8);
+    QVERIFY(f.corriger->isEnabled());
+    QCOMPARE(focus(), f.solution[0]);
+    touche(Qt::Key_F8);
+    QVERIFY(f.corriger->isEnabled());
+    f.corriger->click();
+    QCOMPARE(f.partie.compteurseries, 2);
+}
+
+void TestForm1Correction::eliminationAuSeuil2()
+{
+    Form1& f = demarrer({"AEINRST;RIANTES", "AABEL;ABELA"});
+    f.seuiltxt->setText(QStringLiteral("2"));
+    f.solution[0]->setFocus();
+    frappe(QStringLiteral("RIANTES"));
+    touche(Qt::Key_F12);
+    QCOMPARE(f.partie.nbrestants, 2);
+    touche(Qt::Key_F8);
+    const int ligne = f.tirage[0]->text() == QLatin1String("AEINRST") ? 0 : 1;
+    f.solution[ligne]->setFocus();
+    frappe(QStringLiteral("RIANTES"));
+    touche(Qt::Key_F12);
+    QCOMPARE(f.partie.nbrestants, 1);
+    QCOMPARE(f.partie.tiragesbase[0], QStringLiteral("AABEL"));
+    QCOMPARE(f.nbftot->text(), QStringLiteral("1"));  // AABEL failed twice, counted once
+}
+
+void TestForm1Correction::dureeDeLaSerie()
+{
+    Form1& f = demarrer(baseDe(40));
+    tick(f.minuterieSerie, 155);
+    QCOMPARE(f.temps->text(), QStringLiteral("1:25"));
+    touche(Qt::Key_F12);
+    QCOMPARE(f.tps->text(), QStringLiteral("02:35"));
+    QVERIFY(f.tps->isVisible());
+    // Corrected before the first tick of the next series: the text still shows 1:25, the time is 0.
+    touche(Qt::Key_F8);
+    touche(Qt::Key_F12);
+    QCOMPARE(f.tps->text(), QStringLiteral("00:00"));
+}
+
+void TestForm1Correction::notesDesRallonges()
+{
+    inst->ecrireLignes(QStringLiteral("infosouris-ods8.txt"), {"SABC", "Note S", "TABC", "Note T", "ABCS", "Non"});
+    Form1& f = demarrer({"?ABC;ST"}, QStringLiteral("T"), QStringLiteral("rallong"), QStringLiteral("RALLONGES AVANT"));
+    frappe(QStringLiteral("t"));
+    touche(Qt::Key_F12);
+    QCOMPARE(f.InfoSourisText->toPlainText(), QStringLiteral("SABC Note S\nTABC Note T"));
+    QCOMPARE(f.tirage[0]->toolTip(), QStringLiteral("Note T"));
+    QCOMPARE(f.solution[0]->text(), QStringLiteral("?ABC"));
+    QCOMPARE(f.solution[0]->toolTip(), QStringLiteral("Vous aviez saisi: T"));
+    // Another valid word of the rack stays a fault, explained in the row's tooltip and the notes.
+    inst->ecrireLignes(QStringLiteral("listes/anagrammes.txt"), {"DEIRS;DIRES RIDES SIDER"});
+    inst->ecrireLignes(QStringLiteral("listes/5L_multiples.txt"), {"DEIRS (+2);SIDER"});
+    f.commencer(lancementDeTest(QStringLiteral("listes\\5L_multiples.txt"), QStringLiteral("5 lettres"), false, false));
+    frappe(QStringLiteral("dires"));
+    touche(Qt::Key_F12);
+    const QString explication = QStringLiteral("DIRES est un mot valide, mais le nouveau mot attendu était SIDER.");
+    QCOMPARE(ctl::couleurFond(f.solution[0]), 0x8080FFu);
+    QVERIFY2(f.solution[0]->toolTip().endsWith(explication), qPrintable(f.solution[0]->toolTip()));
+    QVERIFY(f.InfoSourisText->isVisible());
+    QCOMPARE(f.InfoSourisText->toPlainText(), explication);
+}
+
+void TestForm1Correction::finDeBaseAvecScore()
+{
+    Form1& f = demarrer(baseDe(30), QStringLiteral("T"), QString(), QStringLiteral("TEST de 30"));
+    app::menu().scoreTest->setText(QStringLiteral("50%"));
+    for (int j = 1; j < 30; ++j)
+        f.solution[j]->setText(*f.partie.solutionsDeLigne(j));
+    touche(Qt::Key_F12);
+    QCOMPARE(f.partie.nbrestants, 1);
+    touche(Qt::Key_F8);
+    frappe(*f.partie.solutionsDeLigne(0));
+    touche(Qt::Key_F12);
+    QCOMPARE(f.pourc, 96.7);
+    QCOMPARE(f.nbftot->text(), QStringLiteral("1 - 96,7 %"));
+    // The line names its base while the progress is kept (the default).
+    QCOMPARE(app::menu().ligneAide->text(),
+             QStringLiteral("Votre score sur la dernière base terminée (TEST de 30) : \r\n96,7%"));
+    QCOMPARE(app::menu().scoreTest->text(), QStringLiteral("96,7%"));
+    QCOMPARE(ctl::versBGR(app::menu().scoreTest->palette().color(QPalette::WindowText)), 0xC000u);
+    QStringList tuiles;
+    for (auto* t : f.tuiles)
+        tuiles.append(t->text());
+    QCOMPARE(tuiles.join(QString()), QStringLiteral("BRAVO!"));
+    QCOMPARE(ctl::couleurFond(f.tuiles[0]), 0x8080FFu);
+    QCOMPARE(ctl::couleurFond(f.tempstot), 0x80FF80u);
+    QCOMPARE(f.motsleft->text(), QStringLiteral("0"));
+    QVERIFY(!f.restart->isEnabled());
+    QVERIFY(!f.minuterieTotal->isActive());
+    touche(Qt::Key_F8);
+    QVERIFY(!f.corriger->isEnabled());
+    sauver(&f, QStringLiteral("fin.png"));
+}
+
+void TestForm1Correction::baseVideSansScore()
+{
+    app::menu().ligneAide->setText(QStringLiteral("avant"));
+    Form1& f = demarrer({}, QStringLiteral("T"), QString(), QStringLiteral("TEST vide"));
+    f.boutonCritere->click();  // time criterion: the last row does not exist
+    touche(Qt::Key_F12);
+    QCOMPARE(f.score->text(), QStringLiteral("0/0"));
+    QCOMPARE(f.nbftot->text(), QStringLiteral("0"));
+    QCOMPARE(app::menu().ligneAide->text(), QStringLiteral("avant"));
+    QVERIFY(!f.restart->isEnabled());
+    QCOMPARE(f.tuiles[0]->text(), QStringLiteral("B"));
+}
+
+void TestForm1Correction::baseEntiereJouee()
+{
+    QElapsedTimer chrono;
+    chrono.start();
+    Form1& f = demarrer(baseDe(100));
+    int series = 0;
+    while (f.restart->isEnabled() || f.corriger->isEnabled()) {
+        if (f.restart->isEnabled())
+            touche(Qt::Key_F8);
+        for (int j = 0; j <= f.partie.derniere(); ++j) {
+            // Every fourth rack is answered wrongly the first time it is shown.
+            const QString s = *f.partie.solutionsDeLigne(j);
+            f.solution[j]->setText(j % 4 == 0 && series == 0 ? QString() : s);
+        }
+        tick(f.minuterieSerie, 240);
+        ++series;
+        QVERIFY(series < 20);
+    }
+    QCOMPARE(f.partie.nbrates, 8);
+    QCOMPARE(f.nbftot->text(), QStringLiteral("8 - 92 %"));
+    QCOMPARE(f.nbseries->text(), QStringLiteral("%1 série(s) déjà réalisée(s).").arg(series));
+    QVERIFY2(chrono.elapsed() < 1000, qPrintable(QString::number(chrono.elapsed())));
+}
+
+void TestForm1Correction::quitterPendantUnePause()
+{
+    Form1& f = demarrer(baseDe(40));
+    tick(f.minuterieTotal, 30);
+    f.boutonPause->click();
+    f.quitter->click();
+    QVERIFY(f.isHidden());
+    QVERIFY(app::menu().isVisible());
+    QVERIFY(!f.minuterieSerie->isActive() && !f.minuterieTotal->isActive() && !f.minuterieMot->isActive());
+    QCOMPARE(f.nbseries->text(), QStringLiteral("0 série déjà réalisée."));
+    QCOMPARE(f.boutonPause->text(), QStringLiteral("Reprendre"));
+    demarrer(baseDe(5));
+    QCOMPARE(f.boutonPause->text(), QStringLiteral("Pause"));
+    QCOMPARE(f.partie.tempstotal, 0);
+    QCOMPARE(f.partie.nbrates, 0);
+    tick(f.minuterieTotal);
+    QCOMPARE(f.tempstot->text(), QStringLiteral("0:00:01"));
+}
+
+void TestForm1Correction::fermetureParLaCase()
+{
+    Form1& f = demarrer(baseDe(5));
+    // The close box sends a spontaneous close request.
+    QCloseEvent e;
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    qApp->notify(&f, &e);  // sendEvent() would clear the spontaneous flag
+    QVERIFY(!e.isAccepted());
+    QVERIFY(f.isHidden());
+    QCOMPARE(f.nbseries->text(), QStringLiteral("0 série déjà réalisée."));
+    QVERIFY(app::menu().isVisible());
+    QVERIFY(!f.minuterieTotal->isActive());
+}
+
+QTEST_MAIN(TestForm1Correction)
+#include "test_form1_correction.moc"
