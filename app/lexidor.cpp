@@ -113,8 +113,10 @@ MenuODS8& menu()
         progression();
         leMenu->charger();
         QObject::connect(leDepot, &progres::Depot::revisionsChangees, leMenu, &MenuODS8::afficherRevisions);
-        if (leDepot->actif())
+        if (leDepot->actif()) {
             leMenu->afficherRevisions(leDepot->revisions().taille());
+            leMenu->retrouverScores(leDepot->derniersScores());
+        }
     }
     return *leMenu;
 }

@@ -19,6 +19,9 @@ struct EntreeCatalogue;
 namespace options {
 class Reglages;
 }
+namespace progres {
+struct DerniersScores;
+}
 
 // The main menu: the catalogue of training bases and the hub every run returns to. It follows the
 // options in force (colour, test size) and asks, by its signals, for the windows it opens.
@@ -52,6 +55,8 @@ public:
     const entrainement::Lancement& dernierLancement() const { return dernier; }
     // Writes the score of a finished base into the help line, and beside the test button after a test.
     void afficherScore(double pourc);
+    // At start-up, the scores of the last runs of an earlier start, as they read right after them.
+    void retrouverScores(const progres::DerniersScores& d);
 
     void ouvrirOptions() { Q_EMIT optionsDemandees(); }
     void ouvrirApropos() { Q_EMIT aproposDemande(); }
@@ -84,6 +89,7 @@ private:
     void placerMesListes();
     // Counts, captions, titles and the data line from the data in use; the counts' message.
     QString afficherDonnees();
+    void ecrireScore(const QString& titre, double pourc, bool test);
     void colorerScore();
     void construireProgression();
 
