@@ -101,7 +101,10 @@ MenuODS8& menu()
         leMenu = new MenuODS8(reglages());
         QObject::connect(leMenu, &MenuODS8::lancementDemande, &lancer);
         QObject::connect(leMenu, &MenuODS8::optionsDemandees, [] { dialog2().ouvrir(); });
-        QObject::connect(leMenu, &MenuODS8::aproposDemande, [] { apropos().ouvrir(); });
+        QObject::connect(leMenu, &MenuODS8::aproposDemande, [] {
+            apropos().suivreDonnees(menu().descriptionDonnees());
+            apropos().ouvrir();
+        });
         QObject::connect(leMenu, &MenuODS8::mesListesDemandees, [] {
             DialogListes& d = dialogListes();
             d.show();
@@ -149,7 +152,11 @@ DialogListes& dialogListes()
 {
     if (!leDialogListes) {
         leDialogListes = new DialogListes;
-        QObject::connect(leDialogListes, &DialogListes::donneesChangees, [] { menu().suivreDonnees(); });
+        QObject::connect(leDialogListes, &DialogListes::donneesChangees, [] {
+            menu().suivreDonnees();
+            if (aproposCharge())
+                apropos().suivreDonnees(menu().descriptionDonnees());
+        });
     }
     return *leDialogListes;
 }

@@ -65,6 +65,8 @@ public:
     // Counts the bases again and follows the editions of the data in use: after the player built
     // their lists or went back to the shipped ones.
     void suivreDonnees();
+    // What the data in use says about itself; the menu's title names its editions.
+    const data::Description& descriptionDonnees() const { return description; }
     // Number of racks in the review box; the box cannot be launched while empty.
     void afficherRevisions(qsizetype n);
     void quitter();
