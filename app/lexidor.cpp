@@ -83,8 +83,13 @@ progres::Depot& progression()
 
 progres::Statistiques& statistiques()
 {
-    if (!lesStatistiques)
+    if (!lesStatistiques) {
         lesStatistiques = new progres::Statistiques;
+        // Like the menu, it follows the colour in force, also while the options preview one.
+        const auto suivre = [] { lesStatistiques->colorer(reglages().fond()); };
+        suivre();
+        QObject::connect(&reglages(), &options::Reglages::modifies, lesStatistiques, suivre);
+    }
     return *lesStatistiques;
 }
 

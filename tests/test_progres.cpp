@@ -411,7 +411,10 @@ void TestProgres::fenetreStatistiques()
     if (qEnvironmentVariableIsSet("LEXIDOR_CAPTURES")) {
         f.choixBase->setCurrentIndex(0);
         f.show();
-        f.grab().save(qEnvironmentVariable("LEXIDOR_CAPTURES") + QStringLiteral("/statistiques.png"));
+        for (const auto& [fond, nom] : {std::pair{0xC0E0FFu, "statistiques"}, std::pair{0xE0E0E0u, "statistiques-gris"}}) {
+            f.colorer(fond);
+            f.grab().save(qEnvironmentVariable("LEXIDOR_CAPTURES") + QStringLiteral("/%1.png").arg(QLatin1String(nom)));
+        }
     }
 }
 
