@@ -47,11 +47,11 @@ Apropos::Apropos(QWidget* parent)
         {nom::texteApropos, QStringLiteral("A propos de Lexidor")},
         {nom::champFocus, QStringLiteral("A propos de Lexidor")},
     });
-    champFocus->setAccessibleDescription(QString(texte()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    suivreDonnees({});
     ctl::ajusterALEcran(this);
 }
 
-QString Apropos::texte()
+QString Apropos::texte(const data::Description& d)
 {
     const QString fin = QStringLiteral("\r\n");
     const QStringList lignes{
@@ -75,7 +75,15 @@ QString Apropos::texte()
     QString t;
     for (const QString& l : lignes)
         t += l + fin;
-    return t;
+    return data::selonEditions(t, d);
+}
+
+void Apropos::suivreDonnees(const data::Description& d)
+{
+    description = d;
+    champFocus->setAccessibleDescription(QString(texte(description)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (!texteApropos->isHidden())
+        texteApropos->setPlainText(champFocus->accessibleDescription());
 }
 
 void Apropos::ouvrir()
@@ -92,6 +100,6 @@ void Apropos::Afficher()
 {
     texteApropos->show();
     texteApropos->raise();
-    texteApropos->setPlainText(QString(texte()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    texteApropos->setPlainText(QString(texte(description)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     champFocus->setFocus();
 }

@@ -83,8 +83,13 @@ progres::Depot& progression()
 
 progres::Statistiques& statistiques()
 {
-    if (!lesStatistiques)
+    if (!lesStatistiques) {
         lesStatistiques = new progres::Statistiques;
+        // Like the menu, it follows the colour in force, also while the options preview one.
+        const auto suivre = [] { lesStatistiques->colorer(reglages().fond()); };
+        suivre();
+        QObject::connect(&reglages(), &options::Reglages::modifies, lesStatistiques, suivre);
+    }
     return *lesStatistiques;
 }
 
@@ -101,7 +106,10 @@ MenuODS8& menu()
         leMenu = new MenuODS8(reglages());
         QObject::connect(leMenu, &MenuODS8::lancementDemande, &lancer);
         QObject::connect(leMenu, &MenuODS8::optionsDemandees, [] { dialog2().ouvrir(); });
-        QObject::connect(leMenu, &MenuODS8::aproposDemande, [] { apropos().ouvrir(); });
+        QObject::connect(leMenu, &MenuODS8::aproposDemande, [] {
+            apropos().suivreDonnees(menu().descriptionDonnees());
+            apropos().ouvrir();
+        });
         QObject::connect(leMenu, &MenuODS8::mesListesDemandees, [] {
             DialogListes& d = dialogListes();
             d.show();
@@ -113,8 +121,10 @@ MenuODS8& menu()
         progression();
         leMenu->charger();
         QObject::connect(leDepot, &progres::Depot::revisionsChangees, leMenu, &MenuODS8::afficherRevisions);
-        if (leDepot->actif())
+        if (leDepot->actif()) {
             leMenu->afficherRevisions(leDepot->revisions().taille());
+            leMenu->retrouverScores(leDepot->derniersScores());
+        }
     }
     return *leMenu;
 }
@@ -147,7 +157,11 @@ DialogListes& dialogListes()
 {
     if (!leDialogListes) {
         leDialogListes = new DialogListes;
-        QObject::connect(leDialogListes, &DialogListes::donneesChangees, [] { menu().suivreDonnees(); });
+        QObject::connect(leDialogListes, &DialogListes::donneesChangees, [] {
+            menu().suivreDonnees();
+            if (aproposCharge())
+                apropos().suivreDonnees(menu().descriptionDonnees());
+        });
     }
     return *leDialogListes;
 }

@@ -13,19 +13,13 @@ namespace {
 
 constexpr int seancesHistorique = 10000;
 
-// A history of 10,000 runs spread over the 28 bases and three years.
+// A history of 10,000 runs spread over the 28 bases and three years, without any test.
 const QString& historique10000()
 {
     static QTemporaryDir dir;
     static const QString chemin = [] {
         const QString c = QDir(dir.path()).filePath(QStringLiteral("historique.txt"));
-        QStringList lignes;
-        const QDateTime debut(QDate(2024, 1, 1), QTime(18, 0), Qt::UTC);
-        for (int i = 0; i < seancesHistorique; ++i)
-            lignes << progres::versLigne({debut.addSecs(qint64(i) * 9000), progres::Genre::Base,
-                                          QStringLiteral("BASE NUMÉRO %1").arg(i % 28), QStringLiteral("listes\\b.txt"),
-                                          double(50 + (i * 7) % 51), 338, 12, 2400});
-        progres::ecrireTexte(c, progres::enteteHistorique, lignes);
+        banc::ecrireHistorique(c, seancesHistorique);
         return c;
     }();
     return chemin;
@@ -51,6 +45,22 @@ void BM_LireHistorique10000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LireHistorique10000)->Unit(benchmark::kMillisecond);
+
+// What the menu reads at start-up: the newest run and the newest test. /0: no test in the whole
+// history, which is then read to its first line; /20: a test every 20 runs, found near the end.
+void BM_DerniersScores10000(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString c = QDir(dir.path()).filePath(QStringLiteral("historique.txt"));
+    banc::ecrireHistorique(c, seancesHistorique, int(state.range(0)));
+    for (auto _ : state) {
+        const progres::DerniersScores d = progres::derniersScores(c);
+        if (!d.derniere || bool(d.test) != (state.range(0) > 0))
+            state.SkipWithError("scores introuvables");
+        benchmark::DoNotOptimize(d.derniere->score);
+    }
+}
+BENCHMARK(BM_DerniersScores10000)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond);
 
 // Read, listed, drawn: what the player waits for after pressing "Statistiques".
 void BM_OuvrirStatistiques10000(benchmark::State& state)

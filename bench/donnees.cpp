@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "donnees.h"
 
+#include "progres/fichiers.h"
+#include "progres/historique.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -56,6 +59,19 @@ void ecrire(const QString& chemin, const QByteArray& octets)
 }
 
 }  // namespace
+
+void ecrireHistorique(const QString& chemin, int n, int testTous)
+{
+    QStringList lignes;
+    const QDateTime debut(QDate(2024, 1, 1), QTime(18, 0), Qt::UTC);
+    for (int i = 0; i < n; ++i) {
+        const bool test = testTous > 0 && i % testTous == testTous - 1;
+        lignes << progres::versLigne({debut.addSecs(qint64(i) * 9000), test ? progres::Genre::Test : progres::Genre::Base,
+                                      test ? QStringLiteral("TEST SUR 150 MOTS") : QStringLiteral("BASE NUMÉRO %1").arg(i % 28),
+                                      QStringLiteral("listes\\b.txt"), double(50 + (i * 7) % 51), 338, 12, 2400});
+    }
+    progres::ecrireTexte(chemin, progres::enteteHistorique, lignes);
+}
 
 Installation::Installation()
 {

@@ -19,6 +19,9 @@ QByteArray liste(int n, const char* prefixe);
 QByteArray infosouris(int n = lignesInfoSouris);
 // The word used at index i by base() and liste() (same spelling, so lookups can hit).
 QString mot(int i, int lettres = 7);
+// Writes a history of n runs spread over the 28 bases and three years; with testTous > 0, every
+// testTous-th run is a random test.
+void ecrireHistorique(const QString& chemin, int n, int testTous = 0);
 
 // A working folder laid out like the runtime folder, with maximal files.
 class Installation {

@@ -3,6 +3,7 @@
 
 #include "app/bouton.h"
 #include "app/controles.h"
+#include "progres/historique.h"
 
 #include <QLabel>
 
@@ -34,4 +35,13 @@ void MenuODS8::afficherRevisions(qsizetype n)
     compteRevisions->adjustSize();
     compteRevisions->setAccessibleName(QStringLiteral("Nombre de tirages à revoir : %1").arg(n));
     boutonRevisions->setEnabled(n > 0);
+}
+
+void MenuODS8::retrouverScores(const progres::DerniersScores& d)
+{
+    // In the order they were written: an older test first, then the run that ended last.
+    if (d.test && d.test != d.derniere)
+        ecrireScore(d.test->titre, d.test->score, true);
+    if (d.derniere)
+        ecrireScore(d.derniere->titre, d.derniere->score, d.derniere->genre == progres::Genre::Test);
 }

@@ -274,13 +274,17 @@ void MenuODS8::lancer(const entrainement::Lancement& l)
 
 void MenuODS8::afficherScore(double pourc)
 {
+    ecrireScore(dernier.titre, pourc, dernier.titre.left(4) == QLatin1String("TEST"));
+}
+
+void MenuODS8::ecrireScore(const QString& titre, double pourc, bool test)
+{
     const QString P = entrainement::textePourcentage(pourc);
     // While the progress is kept, the line says which base the score belongs to.
-    const QString base = reglages.valeurs().memoriser && !dernier.titre.isEmpty()
-                             ? QStringLiteral(" (%1)").arg(dernier.titre)
-                             : QString();
+    const QString base = reglages.valeurs().memoriser && !titre.isEmpty() ? QStringLiteral(" (%1)").arg(titre)
+                                                                           : QString();
     ligneAide->setText(QStringLiteral("Votre score sur la dernière base terminée%1 : \r\n%2%").arg(base, P));
-    if (dernier.titre.left(4) == QLatin1String("TEST"))
+    if (test)
         scoreTest->setText(P + QLatin1Char('%'));
     const quint32 avant = couleurScore.value_or(ctl::versBGR(scoreTest->palette().color(QPalette::WindowText)));
     const quint32 apres = entrainement::couleurScore(scoreTest->text(), avant);

@@ -19,6 +19,9 @@ struct EntreeCatalogue;
 namespace options {
 class Reglages;
 }
+namespace progres {
+struct DerniersScores;
+}
 
 // The main menu: the catalogue of training bases and the hub every run returns to. It follows the
 // options in force (colour, test size) and asks, by its signals, for the windows it opens.
@@ -52,6 +55,8 @@ public:
     const entrainement::Lancement& dernierLancement() const { return dernier; }
     // Writes the score of a finished base into the help line, and beside the test button after a test.
     void afficherScore(double pourc);
+    // At start-up, the scores of the last runs of an earlier start, as they read right after them.
+    void retrouverScores(const progres::DerniersScores& d);
 
     void ouvrirOptions() { Q_EMIT optionsDemandees(); }
     void ouvrirApropos() { Q_EMIT aproposDemande(); }
@@ -60,6 +65,8 @@ public:
     // Counts the bases again and follows the editions of the data in use: after the player built
     // their lists or went back to the shipped ones.
     void suivreDonnees();
+    // What the data in use says about itself; the menu's title names its editions.
+    const data::Description& descriptionDonnees() const { return description; }
     // Number of racks in the review box; the box cannot be launched while empty.
     void afficherRevisions(qsizetype n);
     void quitter();
@@ -84,6 +91,7 @@ private:
     void placerMesListes();
     // Counts, captions, titles and the data line from the data in use; the counts' message.
     QString afficherDonnees();
+    void ecrireScore(const QString& titre, double pourc, bool test);
     void colorerScore();
     void construireProgression();
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progres/courbe.h"
 
+#include "app/contraste.h"
+#include "app/controles.h"
+
 #include <QHash>
 #include <QLocale>
 #include <QPainter>
@@ -54,10 +57,19 @@ Courbe::Courbe(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("courbe"));
     setMinimumSize(360, 200);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    colorer(fond);
+}
+
+void Courbe::colorer(quint32 f)
+{
+    fond = f & 0xFFFFFF;
+    ctl::colorerSurface(this, fond);
+    update();
+}
+
+QColor Courbe::couleurSerie(int i) const
+{
+    return ctl::couleurBGR(ctl::couleurDistincte(ctl::versBGR(teintes[i % nbTeintes]), fond));
 }
 
 void Courbe::definir(QList<Serie> series)
@@ -92,7 +104,8 @@ void Courbe::paintEvent(QPaintEvent*)
                 fin = pt.first;
         }
 
-    p.setPen(QColor(220, 220, 220));
+    // A faint grid: the background a shade darker.
+    p.setPen(ctl::couleurBGR(fond).darker(115));
     for (int v = 0; v <= 100; v += 20) {
         const int y = zone.bottom() - zone.height() * v / 100;
         p.drawLine(zone.left(), y, zone.right(), y);
@@ -126,7 +139,7 @@ void Courbe::paintEvent(QPaintEvent*)
                    fr.toString(fin.toLocalTime(), format));
 
     for (int i = 0; i < lignes.size(); ++i) {
-        const QColor c = teintes[i % nbTeintes];
+        const QColor c = couleurSerie(i);
         const auto& pts = lignes[i].points;
         QPolygonF trace;
         trace.reserve(pts.size());

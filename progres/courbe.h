@@ -20,6 +20,10 @@ public:
     };
     void definir(QList<Serie> series);
     const QList<Serie>& series() const { return lignes; }
+    // Drawn on the background the player chose (0x00BBGGRR); each line keeps a colour that stands
+    // out from it.
+    void colorer(quint32 fond);
+    QColor couleurSerie(int i) const;
 
     QSize sizeHint() const override { return {640, 280}; }
 
@@ -28,6 +32,7 @@ protected:
 
 private:
     QList<Serie> lignes;
+    quint32 fond = 0xFFFFFF;
 };
 
 // One line per title, in the order the titles last appear (the base played last comes first).

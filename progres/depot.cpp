@@ -98,4 +98,14 @@ Historique Depot::historique()
     return h;
 }
 
+DerniersScores Depot::derniersScores()
+{
+    ecrivain.attendre();
+    const QString c = cheminHistorique();
+    DerniersScores d = progres::derniersScores(c);
+    if (!d.erreur.isEmpty())
+        Q_EMIT probleme(QStringLiteral("L'historique n'a pas pu être lu : %1. %2").arg(d.erreur, mettreDeCote(c)));
+    return d;
+}
+
 }  // namespace progres

@@ -37,6 +37,9 @@ public:
 
     void noterSeance(const Seance& s);
     Historique historique();
+    // The newest run and the newest test, read from the end of the history. A history that is not
+    // one is reported and set aside, like a damaged review box, so that the next start is quiet.
+    DerniersScores derniersScores();
     QString cheminHistorique() const;
 
     // Blocks until every write asked for has reached the disk.

@@ -21,12 +21,11 @@ QString nom(const QString& chemin)
     return QDir::toNativeSeparators(chemin);
 }
 
-}  // namespace
-
-TexteLu lireTexte(const QString& chemin, const QString& entete)
+// Opens the file for reading, or says why it is not one to read.
+TexteLu ouvrir(QFile& f)
 {
     TexteLu r;
-    QFile f(chemin);
+    const QString chemin = f.fileName();
     const QFileInfo fi(chemin);
     if (!fi.exists() && !fi.isSymLink()) {
         r.absent = true;
@@ -40,10 +39,24 @@ TexteLu lireTexte(const QString& chemin, const QString& entete)
         r.erreur = QStringLiteral("« %1 » est bien trop gros pour être un fichier de Lexidor").arg(nom(chemin));
         return r;
     }
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (!f.open(QIODevice::ReadOnly))
         r.erreur = QStringLiteral("« %1 » n'a pas pu être lu (%2)").arg(nom(chemin), data::raisonLecture(chemin));
+    return r;
+}
+
+QString pasDeCeType(const QString& chemin)
+{
+    return QStringLiteral("« %1 » n'est pas un fichier de Lexidor de ce type").arg(nom(chemin));
+}
+
+}  // namespace
+
+TexteLu lireTexte(const QString& chemin, const QString& entete)
+{
+    QFile f(chemin);
+    TexteLu r = ouvrir(f);
+    if (r.absent || !r.ok())
         return r;
-    }
     const QByteArray octets = f.readAll();
     QStringList toutes = QString::fromUtf8(octets).split(QLatin1Char('\n'));
     if (toutes.size() > 1 && toutes.constLast().isEmpty())
@@ -52,11 +65,31 @@ TexteLu lireTexte(const QString& chemin, const QString& entete)
         if (l.endsWith(QLatin1Char('\r')))
             l.chop(1);
     if (toutes.isEmpty() || toutes.constFirst() != entete) {
-        r.erreur = QStringLiteral("« %1 » n'est pas un fichier de Lexidor de ce type").arg(nom(chemin));
+        r.erreur = pasDeCeType(chemin);
         return r;
     }
     toutes.removeFirst();
     r.lignes = std::move(toutes);
+    return r;
+}
+
+TexteLu ouvrirTexte(QFile& f, const QString& entete)
+{
+    TexteLu r = ouvrir(f);
+    if (r.absent || !r.ok())
+        return r;
+    const QByteArray attendue = entete.toUtf8();
+    QByteArray premiere = f.readLine(attendue.size() + 3);
+    if (premiere.endsWith('\n'))
+        premiere.chop(1);
+    else if (!f.atEnd())
+        premiere.clear();
+    if (premiere.endsWith('\r'))
+        premiere.chop(1);
+    if (premiere != attendue) {
+        f.close();
+        r.erreur = pasDeCeType(f.fileName());
+    }
     return r;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,9 @@ struct TexteLu {
 
 // Reads a file whose first line must be `entete`.
 TexteLu lireTexte(const QString& chemin, const QString& entete);
+// The same checks, for a reader that needs only the end of a long file: on success the file is
+// left open after its first line, and nothing is in `lignes`.
+TexteLu ouvrirTexte(QFile& f, const QString& entete);
 
 // Writes the header and the lines atomically, creating the folder if needed. Returns a French
 // message on failure (the previous file is then untouched), empty on success.

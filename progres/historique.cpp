@@ -4,6 +4,7 @@
 #include "progres/fichiers.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace progres {
@@ -41,6 +42,14 @@ QDateTime dateIso(QStringView t)
     if (!d.isValid() || !h.isValid())
         return {};
     return QDateTime(d, h, Qt::UTC);
+}
+
+std::optional<Seance> seanceEntre(const QByteArray& octets, qsizetype debut, qsizetype fin)
+{
+    QByteArrayView l(octets.constData() + debut, fin - debut);
+    if (l.endsWith('\r'))
+        l.chop(1);
+    return depuisLigne(QString::fromUtf8(l));
 }
 
 }  // namespace
@@ -108,6 +117,54 @@ Historique lireHistorique(const QString& chemin)
             ++h.illisibles;
     }
     return h;
+}
+
+DerniersScores derniersScores(const QString& chemin)
+{
+    DerniersScores r;
+    QFile f(chemin);
+    const TexteLu ouvert = ouvrirTexte(f, enteteHistorique);
+    if (!ouvert.ok())
+        r.erreur = ouvert.erreur;
+    if (ouvert.absent || !ouvert.ok())
+        return r;
+    const qint64 premiere = f.pos();
+    const qint64 taille = f.size();
+    // About 800 runs, where a player who takes tests now and then has one; otherwise the whole file.
+    for (qint64 bloc = 64 * 1024;; bloc = taille) {
+        const qint64 debut = std::max(premiere, taille - bloc);
+        if (!f.seek(debut))
+            return r;
+        const QByteArray octets = f.read(taille - debut);
+        qsizetype avant = 0;  // where the first whole line of the block starts
+        if (debut > premiere) {
+            avant = octets.indexOf('\n') + 1;
+            if (avant == 0)
+                continue;
+        }
+        for (qsizetype fin = octets.size(); !r.derniere && fin > avant;) {
+            const qsizetype d = std::max(octets.lastIndexOf('\n', fin - 1) + 1, avant);
+            r.derniere = seanceEntre(octets, d, fin);
+            fin = d - 1;
+        }
+        // The kind is the second field, and no field holds a tab: only a test line, or a title or
+        // file named "test", holds this.
+        const QByteArrayView marque("\ttest\t");
+        for (qsizetype k = octets.size(); !r.test && k > avant;) {
+            k = octets.lastIndexOf(marque, k - 1);
+            if (k < avant)
+                break;
+            const qsizetype d = std::max(octets.lastIndexOf('\n', k) + 1, avant);
+            qsizetype fin = octets.indexOf('\n', k);
+            if (fin < 0)
+                fin = octets.size();
+            r.test = seanceEntre(octets, d, fin);
+            if (r.test && r.test->genre != Genre::Test)
+                r.test.reset();
+        }
+        if ((r.derniere && r.test) || debut == premiere)
+            return r;
+    }
 }
 
 QString ajouterSeance(const QString& chemin, const Seance& s)

@@ -40,6 +40,16 @@ struct Historique {
 
 Historique lireHistorique(const QString& chemin);
 
+// What the menu shows again at start-up: the newest run of any kind and the newest test.
+struct DerniersScores {
+    std::optional<Seance> derniere;
+    std::optional<Seance> test;
+    QString erreur;  // French: the file is not a history at all
+};
+// Reads the file from its end, where the newest runs are, so that a long history costs about as
+// much as a short one. Lines that cannot be read are passed over.
+DerniersScores derniersScores(const QString& chemin);
+
 // Adds one run at the end of the history file, atomically. A damaged or foreign file is set aside
 // first (its readable runs are carried over). Returns a French message for the player, empty
 // when all went well.

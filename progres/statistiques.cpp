@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progres/statistiques.h"
 
+#include "app/controles.h"
 #include "progres/courbe.h"
 #include "training/partie.h"
 
@@ -128,6 +129,12 @@ Statistiques::Statistiques(QWidget* parent) : QWidget(parent, Qt::Window)
     colonne->addWidget(tableau, 2);
     connect(choixBase, &QComboBox::currentIndexChanged, this, &Statistiques::filtrer);
     resize(900, 620);
+}
+
+void Statistiques::colorer(quint32 fond)
+{
+    ctl::colorerSurface(this, fond);
+    courbe->colorer(fond);
 }
 
 void Statistiques::afficher(Historique h)

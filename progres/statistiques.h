@@ -38,6 +38,8 @@ public:
     explicit Statistiques(QWidget* parent = nullptr);
 
     void afficher(Historique h);
+    // The background colour in force (0x00BBGGRR), like the menu's.
+    void colorer(quint32 fond);
 
     QComboBox* choixBase = nullptr;
     Courbe* courbe = nullptr;

@@ -60,18 +60,26 @@ void TestApropos::lignesDuTexte_data()
 {
     QTest::addColumn<int>("ligne");
     QTest::addColumn<QString>("attendu");
-    QTest::addRow("2") << 2 << "";
-    QTest::addRow("6") << 6 << "";
-    QTest::addRow("7") << 7 << "Licence :";
-    QTest::addRow("12") << 12 << "";
-    QTest::addRow("15") << 15 << "";
+    QTest::addColumn<QByteArray>("description");  // of the data in use
+    QTest::addRow("2") << 2 << "" << QByteArray();
+    QTest::addRow("6") << 6 << "" << QByteArray();
+    QTest::addRow("7") << 7 << "Licence :" << QByteArray();
+    QTest::addRow("12") << 12 << "" << QByteArray();
+    QTest::addRow("15") << 15 << "" << QByteArray();
+    const QString titre = QStringLiteral("Lexidor ODS %1 - Version " LEXIDOR_VERSION " du " LEXIDOR_DATE " ");
+    QTest::addRow("1 listes d'essai") << 1 << titre.arg(8) << QByteArray("source=substitut\r\neditions=7,8\r\n");
+    QTest::addRow("1 listes ODS 9 et 10") << 1 << titre.arg(10) << QByteArray("source=listes\r\neditions=9,10\r\n");
+    QTest::addRow("3 listes ODS 8 et 9") << 3
+                                         << "Entraînement aux mots nouveaux de l'ODS 9 : anagrammes, tirages à plusieurs"
+                                         << QByteArray("source=listes\r\neditions=8,9\r\n");
 }
 
 void TestApropos::lignesDuTexte()
 {
     QFETCH(int, ligne);
     QFETCH(QString, attendu);
-    const QString t = Apropos::texte();
+    QFETCH(QByteArray, description);
+    const QString t = Apropos::texte(data::analyserDescription(description));
     QVERIFY(t.endsWith(u"\r\n"_qs));
     const QStringList lignes = t.chopped(2).split(u"\r\n"_qs);
     QCOMPARE(lignes.size(), 15);

@@ -8,6 +8,8 @@
 #include "options/dialog2.h"
 #include "options/reglages.h"
 #include "options/regles.h"
+#include "progres/courbe.h"
+#include "progres/statistiques.h"
 #include "training/form1.h"
 
 #include <QApplication>
@@ -38,8 +40,8 @@ private Q_SLOTS:
     void aide_data();
     void aide();
     void aideSuitLaTailleDEchantillon();
-    void scoreLisibleSurChaqueFond_data();
-    void scoreLisibleSurChaqueFond();
+    void scoreEtCourbeLisiblesSurChaqueFond_data();
+    void scoreEtCourbeLisiblesSurChaqueFond();
     void motsQuiDisparaissent();
     void optionsEtAProposNeBloquentPasLeMenu();
     void quitter_data();
@@ -387,14 +389,14 @@ void TestMenu::aideSuitLaTailleDEchantillon()
     QCOMPARE(m.dernierLancement().echantillon, qint16(360));
 }
 
-void TestMenu::scoreLisibleSurChaqueFond_data()
+void TestMenu::scoreEtCourbeLisiblesSurChaqueFond_data()
 {
     QTest::addColumn<QString>("couleur");
     for (const QString& c : options::nomsCouleurs())
         QTest::addRow("%s", qPrintable(c)) << c;
 }
 
-void TestMenu::scoreLisibleSurChaqueFond()
+void TestMenu::scoreEtCourbeLisiblesSurChaqueFond()
 {
     QFETCH(QString, couleur);
     fixtures::installerBases(*inst);
@@ -407,6 +409,14 @@ void TestMenu::scoreLisibleSurChaqueFond()
         const quint32 texte = ctl::versBGR(m.scoreTest->palette().color(QPalette::WindowText));
         QVERIFY2(ctl::distinctes(texte, ctl::couleurFond(&m)), qPrintable(QString::number(texte, 16)));
     }
+    // The statistics window, open while the colour is chosen in the options, takes it like the menu.
+    app::reglages().apercevoirCouleur(u"Par défaut"_qs);
+    progres::Statistiques& s = app::statistiques();
+    app::reglages().apercevoirCouleur(couleur);
+    QCOMPARE(ctl::couleurFond(&s), ctl::couleurFond(&m));
+    QCOMPARE(ctl::couleurFond(s.courbe), ctl::couleurFond(&m));
+    for (int i = 0; i < 8; ++i)
+        QVERIFY2(ctl::distinctes(ctl::versBGR(s.courbe->couleurSerie(i)), ctl::couleurFond(&m)), qPrintable(QString::number(i)));
 }
 
 void TestMenu::motsQuiDisparaissent()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "about/apropos.h"
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "app/messages.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -339,6 +341,10 @@ private Q_SLOTS:
         };
         QCOMPARE(texte(QStringLiteral("Label4"), 4), QStringLiteral("3"));
         QVERIFY(texte(QStringLiteral("ligneDonnees")).startsWith(QStringLiteral("Listes d'essai")));
+        // The about box, open during the switch, names the same edition as the menu's title.
+        m.ouvrirApropos();
+        const auto premiereLigne = [] { return app::apropos().texteApropos->toPlainText().section(QLatin1Char('\n'), 0, 0); };
+        QVERIFY2(premiereLigne().startsWith(QStringLiteral("Lexidor ODS 8 - Version ")), qPrintable(premiereLigne()));
         m.findChild<QPushButton*>(QStringLiteral("mesListes"))->click();
         QVERIFY(app::dialogListes().isVisible());
 
@@ -346,6 +352,7 @@ private Q_SLOTS:
         Q_EMIT app::dialogListes().donneesChangees();
         QCOMPARE(texte(QStringLiteral("Label4"), 4), QStringLiteral("7"));
         QCOMPARE(texte(QStringLiteral("Label1")), QStringLiteral("LEXIDOR ODS 9"));
+        QVERIFY2(premiereLigne().startsWith(QStringLiteral("Lexidor ODS 9 - Version ")), qPrintable(premiereLigne()));
         QCOMPARE(texte(QStringLiteral("Command1"), 4), QStringLiteral("ARRIERE sur ods9"));
         QCOMPARE(texte(QStringLiteral("ligneDonnees")), QStringLiteral("Vos listes : ODS 8 et ODS 9, construites le 08/12/2026."));
         m.montrerMotsDisparus();
@@ -359,6 +366,7 @@ private Q_SLOTS:
         app::dialogListes().revenirAuxListesFournies();
         QCOMPARE(texte(QStringLiteral("Label4"), 4), QStringLiteral("3"));
         QCOMPARE(texte(QStringLiteral("Command1"), 4), QStringLiteral("ARRIERE sur ods8"));
+        QVERIFY2(premiereLigne().startsWith(QStringLiteral("Lexidor ODS 8 - Version ")), qPrintable(premiereLigne()));
         QCOMPARE(messages.size(), 1);
         app::reinitialiser();
     }

@@ -278,6 +278,9 @@ void TestProgres::fichiersAbimes()
         restes = int(depot.revisions().taille());
         QCOMPARE(problemes.size(), 1);
     } else {
+        // At start-up the menu shows the newest line that reads, and nothing of a foreign file.
+        const DerniersScores d = depot.derniersScores();
+        QCOMPARE(d.derniere ? d.derniere->titre : QString(), gardees > 1 ? u"A"_qs : QString());
         depot.noterSeance(seance("B", 75, 3));
         depot.attendre();
         QTRY_COMPARE(problemes.size(), 1);
@@ -410,7 +413,10 @@ void TestProgres::fenetreStatistiques()
     if (qEnvironmentVariableIsSet("LEXIDOR_CAPTURES")) {
         f.choixBase->setCurrentIndex(0);
         f.show();
-        f.grab().save(qEnvironmentVariable("LEXIDOR_CAPTURES") + QStringLiteral("/statistiques.png"));
+        for (const auto& [fond, nom] : {std::pair{0xC0E0FFu, "statistiques"}, std::pair{0xE0E0E0u, "statistiques-gris"}}) {
+            f.colorer(fond);
+            f.grab().save(qEnvironmentVariable("LEXIDOR_CAPTURES") + QStringLiteral("/%1.png").arg(QLatin1String(nom)));
+        }
     }
 }
 
@@ -493,7 +499,21 @@ void TestProgres::repriseDansLesFenetres()
     }
     app::reinitialiser();
 
+    // An earlier test, then over 64 KB of runs, the base finished last, and a line cut short: the
+    // menu starts with the two scores as they read right after those runs.
+    Seance test = seance("TEST SUR 150 MOTS", 87.5, 1);
+    test.genre = Genre::Test;
+    QByteArray historique = "# Lexidor historique 1\r\n" + versLigne(test).toUtf8() + "\r\n";
+    for (int i = 0; i < 1000; ++i)
+        historique += versLigne(seance("RALLONGES AVANT", 50, 2)).toUtf8() + "\r\n";
+    historique += versLigne(seance("7 LETTRES", 96.7, 3)).toUtf8() + "\r\n2026-11-04T";
+    inst.ecrire(QStringLiteral("progression/historique.txt"), historique);
     MenuODS8& m = app::menu();
+    QCOMPARE(m.ligneAide->text(), memoriser ? u"Votre score sur la dernière base terminée (7 LETTRES) : \r\n96,7%"_qs : QString());
+    QCOMPARE(m.scoreTest->text(), memoriser ? u"87,5%"_qs : QString());
+    QCOMPARE(inst.lire(QStringLiteral("progression/historique.txt")), historique);
+    if (!captures.isEmpty() && memoriser)
+        m.grab().save(captures + QStringLiteral("/menu-scores-retrouves.png"));
     QCOMPARE(m.boutonRevisions->isVisible(), false);
     QCOMPARE(m.boutonRevisions->isHidden(), !memoriser);
     QCOMPARE(m.boutonStatistiques->isHidden(), !memoriser);
@@ -503,7 +523,8 @@ void TestProgres::repriseDansLesFenetres()
     QCOMPARE(f->partie.nbrestants, 95);
     if (!memoriser) {
         f->quitter_Click();
-        QVERIFY(!QFileInfo::exists(inst.chemin(dossierProgression)));
+        QCOMPARE(QDir(inst.chemin(dossierProgression)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{u"historique.txt"_qs});
         QCOMPARE(inst.lire(QStringLiteral("settings.dat")).count('\n'), 7);
         app::reinitialiser();
         QVERIFY(messages.isEmpty());
@@ -543,6 +564,8 @@ int main(int argc, char* argv[])
     if (argc == 3 && qstrcmp(argv[1], "--ecrire-en-boucle") == 0)
         return ecrireEnBoucle(QString::fromLocal8Bit(argv[2]));
     QApplication app(argc, argv);
+    // As the program sets it: scores are written with a decimal comma.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     TestProgres t;
     return QTest::qExec(&t, argc, argv);
 }
