@@ -280,10 +280,11 @@ void MenuODS8::afficherScore(double pourc)
 void MenuODS8::ecrireScore(const QString& titre, double pourc, bool test)
 {
     const QString P = entrainement::textePourcentage(pourc);
-    // While the progress is kept, the line says which base the score belongs to.
+    // While the progress is kept, the score says which base it belongs to, on its own line: in the
+    // first one the name would push the colon alone onto a line of its own.
     const QString base = reglages.valeurs().memoriser && !titre.isEmpty() ? QStringLiteral(" (%1)").arg(titre)
                                                                            : QString();
-    ligneAide->setText(QStringLiteral("Votre score sur la dernière base terminée%1 : \r\n%2%").arg(base, P));
+    ligneAide->setText(QStringLiteral("Votre score sur la dernière base terminée : \r\n%1%%2").arg(P, base));
     if (test)
         scoreTest->setText(P + QLatin1Char('%'));
     const quint32 avant = couleurScore.value_or(ctl::versBGR(scoreTest->palette().color(QPalette::WindowText)));

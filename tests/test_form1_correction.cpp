@@ -258,7 +258,7 @@ void TestForm1Correction::finDeBaseAvecScore()
     QCOMPARE(f.nbftot->text(), QStringLiteral("1 - 96,7 %"));
     // The line names its base while the progress is kept (the default).
     QCOMPARE(app::menu().ligneAide->text(),
-             QStringLiteral("Votre score sur la dernière base terminée (TEST de 30) : \r\n96,7%"));
+             QStringLiteral("Votre score sur la dernière base terminée : \r\n96,7% (TEST de 30)"));
     QCOMPARE(app::menu().scoreTest->text(), QStringLiteral("96,7%"));
     QCOMPARE(ctl::versBGR(app::menu().scoreTest->palette().color(QPalette::WindowText)), 0xC000u);
     QStringList tuiles;

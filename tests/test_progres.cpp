@@ -509,7 +509,7 @@ void TestProgres::repriseDansLesFenetres()
     historique += versLigne(seance("7 LETTRES", 96.7, 3)).toUtf8() + "\r\n2026-11-04T";
     inst.ecrire(QStringLiteral("progression/historique.txt"), historique);
     MenuODS8& m = app::menu();
-    QCOMPARE(m.ligneAide->text(), memoriser ? u"Votre score sur la dernière base terminée (7 LETTRES) : \r\n96,7%"_qs : QString());
+    QCOMPARE(m.ligneAide->text(), memoriser ? u"Votre score sur la dernière base terminée : \r\n96,7% (7 LETTRES)"_qs : QString());
     QCOMPARE(m.scoreTest->text(), memoriser ? u"87,5%"_qs : QString());
     QCOMPARE(inst.lire(QStringLiteral("progression/historique.txt")), historique);
     if (!captures.isEmpty() && memoriser)
