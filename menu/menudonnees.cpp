@@ -11,6 +11,7 @@
 #include "menu/noms.h"
 #include "menu/textesdonnees.h"
 
+#include <QEvent>
 #include <QLabel>
 
 void MenuODS8::placerMesListes()
@@ -70,8 +71,23 @@ void MenuODS8::suivreDonnees()
         app::signaler(message, app::Icone::Avertissement, this);
 }
 
+void MenuODS8::relireDonnees()
+{
+    // Its build removed the folder this menu counted: launching from it would find nothing.
+    if (data::Emplacement::courant().dossier() != donnees.dossier())
+        suivreDonnees();
+}
+
+void MenuODS8::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && charge)
+        relireDonnees();
+}
+
 void MenuODS8::montrerMotsDisparus()
 {
+    relireDonnees();
     const QString chemin = donnees.chemin(data::fichierMotsDisparus);
     const data::MotsDisparus mots = data::lireMotsDisparus(chemin, menu::motsDisparusAffiches);
     app::signaler(menu::avisMotsDisparus(mots, description, chemin), app::Icone::Information, this, true);

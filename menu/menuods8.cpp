@@ -233,6 +233,7 @@ void MenuODS8::suivreReglages()
 
 void MenuODS8::lancer(const menu::EntreeCatalogue& e)
 {
+    relireDonnees();
     entrainement::Lancement l = menu::lancement(e, reglages);
     l.fichier = donnees.chemin(l.fichier);
     l.dossierListes = donnees.chemin(l.dossierListes);

@@ -65,6 +65,8 @@ public:
     // Counts the bases again and follows the editions of the data in use: after the player built
     // their lists or went back to the shipped ones.
     void suivreDonnees();
+    // The same when another instance of the program changed the data in use since.
+    void relireDonnees();
     // What the data in use says about itself; the menu's title names its editions.
     const data::Description& descriptionDonnees() const { return description; }
     // Number of racks in the review box; the box cannot be launched while empty.
@@ -82,6 +84,7 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     QLabel* etiquette(const QString& texte, const QString& nom, int index, int gauche, int haut);

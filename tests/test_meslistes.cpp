@@ -362,6 +362,14 @@ private Q_SLOTS:
         QCOMPARE(m.dernierLancement().titre, QStringLiteral("RALLONGES AVANT SUR ODS 9"));
         QCOMPARE(app::form1().windowTitle(), QStringLiteral("LEXIDOR ODS 9 - ENTRAINEMENT AU SCRABBLE "));
         QCOMPARE(app::form1().fich, m.dernierLancement().fichier);
+        // Another instance of the program goes back to the shipped lists and removes that folder:
+        // this one follows before its next launch instead of looking for files that are gone.
+        app::form1().quitter_Click();
+        QCOMPARE(data::revenirAuxListesFournies(), QString());
+        m.findChild<QPushButton*>(ctl::nomControle(QStringLiteral("Command1"), 3))->click();
+        QCOMPARE(m.dernierLancement().fichier, QStringLiteral("listes\\Rallonges_avant_sur_ODS8.txt"));
+        QCOMPARE(texte(QStringLiteral("Label4"), 4), QStringLiteral("3"));
+        app::form1().quitter_Click();
 
         app::dialogListes().revenirAuxListesFournies();
         QCOMPARE(texte(QStringLiteral("Label4"), 4), QStringLiteral("3"));
