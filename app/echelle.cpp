@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ctl {
 
@@ -66,6 +67,12 @@ QFont echelonnee(QFont f, double k)
     return f;
 }
 
+// The window's own controls, not the helpers Qt or this file add to it.
+bool aEchelonner(const QWidget* c)
+{
+    return !c->isWindow() && !c->objectName().startsWith(QLatin1String("qt_"));
+}
+
 bool tailleAuTexte(const QWidget* c)
 {
     const auto* l = qobject_cast<const QLabel*>(c);
@@ -77,18 +84,59 @@ int lignesDe(const BoutonMultiligne* b)
     return int(BoutonMultiligne::lignesAffichees(b->text(), b->fontMetrics(), b->width() - 6).size());
 }
 
-class Echelle : public QObject {
+// Chooses a window's factor again each time it is shown or moves to another screen, then brings it
+// back whole onto that screen. Found among the window's children by its name: the classes have no
+// meta-object of their own to be found by type.
+class SuiviEcran : public QObject {
 public:
-    explicit Echelle(QWidget* f)
+    SuiviEcran(QWidget* f, const char* nom)
         : QObject(f)
         , fenetre(f)
+    {
+        setObjectName(QString::fromLatin1(nom));
+        f->installEventFilter(this);
+    }
+
+    virtual void appliquer() = 0;
+
+    template <class T>
+    static T* de(const QWidget* fenetre, const char* nom)
+    {
+        return static_cast<T*>(fenetre->findChild<QObject*>(QString::fromLatin1(nom), Qt::FindDirectChildrenOnly));
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show || e->type() == QEvent::ScreenChangeInternal) {
+            appliquer();
+            ramenerSurLEcran(fenetre);
+        }
+        return false;
+    }
+
+    // The factor at which a window of this designed size fits the screen it is on; nullopt off screen.
+    std::optional<double> facteurVoulu(QSize dessinee) const
+    {
+        const QScreen* s = fenetre->screen();
+        if (!s)
+            return std::nullopt;
+        return facteurPour(dessinee, s->availableGeometry().size(), cadreDe(fenetre));
+    }
+
+    QWidget* fenetre;
+};
+
+class Echelle : public SuiviEcran {
+public:
+    explicit Echelle(QWidget* f)
+        : SuiviEcran(f, nomEchelle)
         , taille(f->size())
         , police(f->font())
         , fixe(f->minimumSize() == f->maximumSize())
     {
-        setObjectName(QString::fromLatin1(nomEchelle));
         for (QWidget* c : f->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (c->isWindow() || c->objectName().startsWith(QLatin1String("qt_")))
+            if (!aEchelonner(c))
                 continue;
             auto* l = qobject_cast<QLabel*>(c);
             const auto* b = qobject_cast<BoutonMultiligne*>(c);
@@ -97,17 +145,16 @@ public:
             if (l && !l->pixmap().isNull())
                 l->setScaledContents(true);
         }
-        f->installEventFilter(this);
     }
 
     double facteur = 1.0;
 
-    void appliquer()
+    void appliquer() override
     {
-        const QScreen* s = fenetre->screen();
-        if (!s)
+        const std::optional<double> voulu = facteurVoulu(taille);
+        if (!voulu)
             return;
-        const double k = facteurPour(taille, s->availableGeometry().size(), cadreDe(fenetre));
+        const double k = *voulu;
         if (k == facteur)
             return;
         facteur = k;
@@ -140,16 +187,6 @@ public:
 
     QSize aLEchelle(QSize t) const { return QSize(arrondi(t.width()), arrondi(t.height())); }
 
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Show || e->type() == QEvent::ScreenChangeInternal) {
-            appliquer();
-            ramenerSurLEcran(fenetre);
-        }
-        return false;
-    }
-
 private:
     // Text does not shrink exactly with its box (hinting, whole pixels): a caption that just fitted
     // its box at the designed size gets a quarter point less at a time until it fits again.
@@ -172,7 +209,6 @@ private:
     int arrondi(int v) const { return int(std::lround(v * facteur)); }
     QFont echelonnee(const QFont& f) const { return ctl::echelonnee(f, facteur); }
 
-    QWidget* fenetre;
     QSize taille;
     QFont police;
     bool fixe;
@@ -181,14 +217,11 @@ private:
 
 // For a window that keeps placing its controls: the factor is kept by the twips helpers, and a new
 // one takes every control from where it is now to the same place at the new scale.
-class EchelleVivante : public QObject {
+class EchelleVivante : public SuiviEcran {
 public:
     explicit EchelleVivante(QWidget* f)
-        : QObject(f)
-        , fenetre(f)
+        : SuiviEcran(f, nomEchelleVivante)
     {
-        setObjectName(QString::fromLatin1(nomEchelleVivante));
-        f->installEventFilter(this);
     }
 
     // The designed size of the layout in force, read from the window as it is now: a window the
@@ -199,21 +232,19 @@ public:
         dessinee = QSize(int(std::lround(fenetre->width() / k)), int(std::lround(fenetre->height() / k)));
     }
 
-    void appliquer()
+    void appliquer() override
     {
-        const QScreen* s = fenetre->screen();
-        if (!s)
-            return;
+        const std::optional<double> voulu = facteurVoulu(dessinee);
         const double avant = facteurDe(fenetre);
-        const double k = facteurPour(dessinee, s->availableGeometry().size(), cadreDe(fenetre));
-        if (k == avant)
+        if (!voulu || *voulu == avant)
             return;
+        const double k = *voulu;
         const double r = k / avant;
         fixerFacteur(fenetre, k);
         const auto a = [r](int v) { return int(std::lround(v * r)); };
         fenetre->setFont(echelonnee(fenetre->font(), r));
         for (QWidget* c : fenetre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (c->isWindow() || c->objectName().startsWith(QLatin1String("qt_")))
+            if (!aEchelonner(c))
                 continue;
             const bool auTexte = tailleAuTexte(c);
             if (c->testAttribute(Qt::WA_SetFont))
@@ -229,26 +260,13 @@ public:
         fenetre->resize(int(std::lround(dessinee.width() * k)), int(std::lround(dessinee.height() * k)));
     }
 
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Show || e->type() == QEvent::ScreenChangeInternal) {
-            appliquer();
-            ramenerSurLEcran(fenetre);
-        }
-        return false;
-    }
-
 private:
-    QWidget* fenetre;
     QSize dessinee;
 };
 
 Echelle* echelleDe(const QWidget* fenetre)
 {
-    // Found by name: the class has no meta-object of its own to be found by type.
-    return static_cast<Echelle*>(
-        fenetre->findChild<QObject*>(QString::fromLatin1(nomEchelle), Qt::FindDirectChildrenOnly));
+    return SuiviEcran::de<Echelle>(fenetre, nomEchelle);
 }
 
 }  // namespace
@@ -272,8 +290,7 @@ void ajusterALEcran(QWidget* fenetre)
 
 void suivreLEcran(QWidget* fenetre)
 {
-    auto* e = static_cast<EchelleVivante*>(
-        fenetre->findChild<QObject*>(QString::fromLatin1(nomEchelleVivante), Qt::FindDirectChildrenOnly));
+    auto* e = SuiviEcran::de<EchelleVivante>(fenetre, nomEchelleVivante);
     if (!e)
         e = new EchelleVivante(fenetre);
     e->retenirTaille();
