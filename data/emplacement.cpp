@@ -4,11 +4,19 @@
 #include "data/raisons.h"
 #include "data/texte.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QMutex>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
+
+#include <map>
+#include <memory>
 
 namespace data {
 
@@ -44,7 +52,135 @@ void supprimerDossier(const QDir& travail, const QString& nom)
     QDir(fi.filePath()).removeRecursively();
 }
 
+// The player folder a folder of the working folder belongs to: itself, or the one a build fills
+// under a hidden name (".mes-listes-x.1a2b3c4d").
+QString proprietaire(const QString& nom)
+{
+    return (nom.startsWith(QLatin1Char('.')) ? nom.mid(1) : nom).section(QLatin1Char('.'), 0, 0);
+}
+
+// Lock files: ".mes-listes-x.lecteur-1234.verrou" while program 1234 reads mes-listes-x,
+// ".mes-listes-x.construction.verrou" while a build fills it.
+const QString suffixeVerrou = QStringLiteral(".verrou");
+QString verrouLecture(const QString& nom)
+{
+    return QLatin1Char('.') + nom + QStringLiteral(".lecteur-") + QString::number(QCoreApplication::applicationPid())
+        + suffixeVerrou;
+}
+QString verrouConstruction(const QString& nom) { return QLatin1Char('.') + nom + QStringLiteral(".construction") + suffixeVerrou; }
+
+// The marks this program holds, by the lock file's path; released when it ends.
+struct Marques {
+    QMutex garde;
+    std::map<QString, std::unique_ptr<QLockFile>> tenues;
+    ~Marques()
+    {
+        // A lock whose folder went with its file has nothing left to remove.
+        for (auto& [chemin, verrou] : tenues)
+            if (!QFileInfo::exists(chemin))
+                (void)verrou.release();
+    }
+};
+Marques& marques()
+{
+    static Marques m;
+    return m;
+}
+
+// A reading mark is taken once for the program's life; a build's mark only by one build.
+bool prendre(const QString& chemin, bool seul = false)
+{
+    QMutexLocker l(&marques().garde);
+    auto& tenue = marques().tenues[chemin];
+    if (tenue)
+        return !seul;
+    auto verrou = std::make_unique<QLockFile>(chemin);
+    // Only the end of its program releases a mark, never its age.
+    verrou->setStaleLockTime(0);
+    if (!verrou->tryLock(0)) {
+        marques().tenues.erase(chemin);
+        return false;
+    }
+    tenue = std::move(verrou);
+    return true;
+}
+
+void rendre(const QString& chemin)
+{
+    QMutexLocker l(&marques().garde);
+    marques().tenues.erase(chemin);
+}
+
+bool tenueIci(const QString& chemin)
+{
+    QMutexLocker l(&marques().garde);
+    return marques().tenues.count(chemin) > 0;
+}
+
+// Whether a running program holds the lock file; one left by a program that ended is removed.
+bool verrouVivant(const QString& chemin)
+{
+    if (tenueIci(chemin))
+        return true;
+    QLockFile essai(chemin);
+    essai.setStaleLockTime(0);
+    if (essai.tryLock(0)) {
+        essai.unlock();
+        return false;
+    }
+    return QFileInfo::exists(chemin);
+}
+
+// The player folders that some running program reads or builds.
+QSet<QString> dossiersMarques(const QDir& dir)
+{
+    QSet<QString> noms;
+    const QStringList verrous = dir.entryList({QLatin1Char('.') + prefixeDossierJoueur + QLatin1Char('*') + suffixeVerrou},
+                                              QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& v : verrous) {
+        const QString nom = proprietaire(v);
+        if (!noms.contains(nom) && verrouVivant(dir.filePath(v)))
+            noms.insert(nom);
+    }
+    return noms;
+}
+
+QString cheminAbsolu(const QDir& dir, const QString& nom) { return QDir::cleanPath(dir.absoluteFilePath(nom)); }
+
 }  // namespace
+
+void marquerLecture(const QString& nom, const QString& travail)
+{
+    const QDir dir = dossierTravail(travail);
+    if (nomJoueurValide(nom))
+        prendre(cheminAbsolu(dir, verrouLecture(nom)));
+    nettoyer(travail);
+}
+
+void nettoyer(const QString& travail)
+{
+    const QDir dir = dossierTravail(travail);
+    const Emplacement courant = Emplacement::courant(travail);
+    const QString enUsage = courant.dossier();
+    // A pointer that cannot be read may still name a folder the player wants back: only the
+    // hidden halves of builds go then.
+    const bool pointeurIllisible = !courant.avertissement().isEmpty();
+    const QSet<QString> marques = dossiersMarques(dir);
+    const auto restes = dir.entryInfoList({prefixeDossierJoueur + QLatin1Char('*'),
+                                           QLatin1Char('.') + prefixeDossierJoueur + QLatin1Char('*')},
+                                          QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo& fi : restes) {
+        const QString nom = proprietaire(fi.fileName());
+        if (nom != enUsage && !marques.contains(nom) && !(pointeurIllisible && !fi.fileName().startsWith(QLatin1Char('.'))))
+            supprimerDossier(dir, fi.fileName());
+    }
+    // Temporary copies of the pointer left by a program killed while writing it; a recent one may
+    // be another program's switch under way.
+    const QDateTime avant = QDateTime::currentDateTimeUtc().addSecs(-60);
+    for (const QFileInfo& fi : dir.entryInfoList({fichierPointeur + QStringLiteral(".*")}, QDir::Files | QDir::Hidden))
+        if (fi.lastModified().toUTC() < avant)
+            QFile::remove(fi.filePath());
+}
 
 Emplacement Emplacement::courant(const QString& travail)
 {
@@ -81,16 +217,7 @@ QString Emplacement::chemin(const QString& relatif) const
 QString preparerConstruction(QString* erreur, const QString& travail)
 {
     const QDir dir = dossierTravail(travail);
-    const QString enUsage = Emplacement::courant(travail).dossier();
-    const auto restes = dir.entryInfoList({prefixeDossierJoueur + QLatin1Char('*'),
-                                           QLatin1Char('.') + prefixeDossierJoueur + QLatin1Char('*')},
-                                          QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QFileInfo& fi : restes)
-        if (fi.fileName() != enUsage)
-            supprimerDossier(dir, fi.fileName());
-    // Temporary copies of the pointer left by a program that was killed while writing it.
-    for (const QFileInfo& fi : dir.entryInfoList({fichierPointeur + QStringLiteral(".*")}, QDir::Files | QDir::Hidden))
-        QFile::remove(fi.filePath());
+    nettoyer(travail);
 
     const QFileInfo fiDir(dir.absolutePath());
     if (!fiDir.isWritable()) {
@@ -101,9 +228,21 @@ QString preparerConstruction(QString* erreur, const QString& travail)
         return {};
     }
     const QString base = prefixeDossierJoueur + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // Another program may be building under the same name within the same second: the lock tells.
     QString nom = base;
-    for (int i = 2; QFileInfo::exists(dir.filePath(nom)); ++i)
+    for (int i = 2; QFileInfo::exists(dir.filePath(nom)) || !dir.entryList({QLatin1Char('.') + nom + QStringLiteral(".*")},
+                                                                            QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty()
+                    || !prendre(cheminAbsolu(dir, verrouConstruction(nom)), true);
+         ++i) {
+        if (i > 1000) {
+            if (erreur)
+                *erreur = QStringLiteral("Vos listes ne peuvent pas être construites : aucun dossier ne peut être réservé "
+                                         "dans le dossier de travail « %1 » (%2).")
+                              .arg(QDir::toNativeSeparators(dir.absolutePath()), raisonEcriture(dir.absolutePath()));
+            return {};
+        }
         nom = base + QLatin1Char('-') + QString::number(i);
+    }
     return dir.absoluteFilePath(nom);
 }
 
@@ -111,7 +250,10 @@ QString basculer(const QString& nouveau, const QString& travail)
 {
     const QDir dir = dossierTravail(travail);
     const QString nom = QFileInfo(nouveau).fileName();
-    const QString precedent = Emplacement::courant(travail).dossier();
+    const auto liberer = qScopeGuard([&] {
+        rendre(cheminAbsolu(dir, verrouConstruction(nom)));
+        nettoyer(travail);
+    });
     const bool dedans = QFileInfo(nouveau).absoluteDir() == QDir(dir.absolutePath());
     if (!dedans || !nomJoueurValide(nom) || !dossierUtilisable(dir, nom)) {
         if (dedans)
@@ -124,8 +266,6 @@ QString basculer(const QString& nouveau, const QString& travail)
         supprimerDossier(dir, nom);
         return QStringLiteral("Vos listes n'ont pas été mises en usage. %1").arg(e);
     }
-    if (precedent != nom)
-        supprimerDossier(dir, precedent);
     return {};
 }
 
@@ -133,14 +273,16 @@ void abandonnerConstruction(const QString& nouveau, const QString& travail)
 {
     const QDir dir = dossierTravail(travail);
     const QFileInfo fi(nouveau);
-    if (fi.absoluteDir() == QDir(dir.absolutePath()) && fi.fileName() != Emplacement::courant(travail).dossier())
+    if (fi.absoluteDir() != QDir(dir.absolutePath()))
+        return;
+    if (fi.fileName() != Emplacement::courant(travail).dossier())
         supprimerDossier(dir, fi.fileName());
+    rendre(cheminAbsolu(dir, verrouConstruction(fi.fileName())));
 }
 
 QString revenirAuxListesFournies(const QString& travail)
 {
     const QDir dir = dossierTravail(travail);
-    const QString precedent = Emplacement::courant(travail).dossier();
     const QString pointeur = dir.filePath(fichierPointeur);
     if (QFileInfo(pointeur).exists() || QFileInfo(pointeur).isSymLink()) {
         if (!QFile::remove(pointeur))
@@ -148,7 +290,7 @@ QString revenirAuxListesFournies(const QString& travail)
                                   "supprimé (%2).")
                 .arg(QDir::toNativeSeparators(pointeur), raisonEcriture(pointeur));
     }
-    supprimerDossier(dir, precedent);
+    nettoyer(travail);
     return {};
 }
 

@@ -36,17 +36,30 @@ private:
     QString avertissement_;
 };
 
-// A new, empty-named folder for a build: the path the builder creates (it does not exist yet).
-// Leftovers of earlier builds (folders never switched in) are removed first. Empty on failure,
-// with the French reason in `erreur`.
+// Several windows of the program may run at once from the same working folder. Each marks the
+// player folders it reads, and each build the folder it fills, with a lock file beside them that
+// the system forgets when the program ends, however it ends. A player folder is removed only when
+// no pointer names it and no running program marks it: at a start, a build or a switch.
+
+// This program reads, or has read, the player folder `nom` (nothing for the shipped data): no
+// other program removes it while this one runs. Then the folders nobody uses are removed.
+void marquerLecture(const QString& nom, const QString& travail = {});
+// Removes the player folders that are not in use, not marked by a running program and not being
+// built, the halves of killed builds among them.
+void nettoyer(const QString& travail = {});
+
+// A new, empty-named folder for a build: the path the builder creates (it does not exist yet),
+// reserved for this program until basculer() or abandonnerConstruction(). Empty on failure, with
+// the French reason in `erreur`.
 QString preparerConstruction(QString* erreur, const QString& travail = {});
-// Switches the data in use to the complete folder `nouveau` (from preparerConstruction), then
-// removes the previous player folder. Empty on success; on failure the French reason, the data in
-// use is unchanged and `nouveau` is removed.
+// Switches the data in use to the complete folder `nouveau` (from preparerConstruction); the
+// previous player folder goes when no running program reads it. Empty on success; on failure the
+// French reason, the data in use is unchanged and `nouveau` is removed.
 QString basculer(const QString& nouveau, const QString& travail = {});
 // Removes a folder from preparerConstruction that will not be switched in (a cancelled or failed build).
 void abandonnerConstruction(const QString& nouveau, const QString& travail = {});
-// Back to the shipped data; the player folder is removed. Empty on success, else the reason.
+// Back to the shipped data; the player folder goes when no running program reads it. Empty on
+// success, else the reason.
 QString revenirAuxListesFournies(const QString& travail = {});
 
 }  // namespace data

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemWatcher>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -124,6 +125,8 @@ DialogListes::DialogListes(QWidget* parent)
     connect(boutonAnnuler, &QPushButton::clicked, this, &DialogListes::annuler);
     connect(boutonFournies, &QPushButton::clicked, this, &DialogListes::revenirAuxListesFournies);
     connect(fermer, &QPushButton::clicked, this, &QDialog::close);
+    surveillance = new QFileSystemWatcher(this);
+    connect(surveillance, &QFileSystemWatcher::directoryChanged, this, &DialogListes::verifierListesEnUsage);
     mettreAJour();
 }
 
@@ -278,6 +281,7 @@ void DialogListes::terminer()
         app::signaler(e + QLatin1Char('\n') + inchange, app::Icone::Avertissement, this);
     } else {
         reussi = true;
+        misEnUsageIci = true;
         progression->setValue(100);
         QStringList l{QStringLiteral("Vos listes sont en usage : %1 fichiers construits.").arg(r.fichiers.size())};
         l << r.fichiers;
@@ -306,6 +310,7 @@ void DialogListes::revenirAuxListesFournies()
         return;
     }
     ecrireRapport(QStringLiteral("Les listes fournies sont de nouveau en usage."));
+    misEnUsageIci = false;
     mettreAJour();
     Q_EMIT donneesChangees();
 }
@@ -314,15 +319,49 @@ void DialogListes::ecrireRapport(const QString& texte) { texteRapport->setPlainT
 
 QString DialogListes::rapport() const { return texteRapport->toPlainText(); }
 
+namespace {
+
+QString texteEnUsage(const data::Emplacement& e)
+{
+    const QString ligne = menu::ligneDonnees(e.description());
+    if (e.joueur())
+        return QStringLiteral("En usage : ") + (ligne.isEmpty() ? QStringLiteral("vos listes.") : ligne);
+    return QStringLiteral("En usage : les listes fournies") +
+        (e.description().substitut() ? QStringLiteral(" (listes d'essai).") : QStringLiteral("."));
+}
+
+}  // namespace
+
+void DialogListes::verifierListesEnUsage()
+{
+    const data::Emplacement e = data::Emplacement::courant();
+    if (e.dossier() == dossierConnu)
+        return;
+    // Two builds that end close together: the later switch wins, and the earlier window says so
+    // rather than leave "Vos listes sont en usage" standing.
+    const QString avis = QStringLiteral("Une autre fenêtre de Lexidor a changé les listes en usage. ") + texteEnUsage(e);
+    ecrireRapport(rapport().isEmpty() ? avis : rapport() + QStringLiteral("\n\n") + avis);
+    if (misEnUsageIci)
+        app::signaler(QStringLiteral("Les listes que vous venez de construire ne sont plus en usage : une autre "
+                                     "fenêtre de Lexidor en a mis d'autres en usage depuis.\n")
+                          + texteEnUsage(e),
+                      app::Icone::Information, this);
+    misEnUsageIci = false;
+    mettreAJour();
+    Q_EMIT donneesChangees();
+}
+
 void DialogListes::mettreAJour()
 {
     const data::Emplacement e = data::Emplacement::courant();
-    const QString ligne = menu::ligneDonnees(e.description());
-    if (e.joueur())
-        enUsage->setText(QStringLiteral("En usage : ") + (ligne.isEmpty() ? QStringLiteral("vos listes.") : ligne));
-    else
-        enUsage->setText(QStringLiteral("En usage : les listes fournies") +
-                         (e.description().substitut() ? QStringLiteral(" (listes d'essai).") : QStringLiteral(".")));
+    dossierConnu = e.dossier();
+    enUsage->setText(texteEnUsage(e));
+    const QString ici = QDir::currentPath();
+    if (surveillance->directories() != QStringList{ici}) {
+        if (!surveillance->directories().isEmpty())
+            surveillance->removePaths(surveillance->directories());
+        surveillance->addPath(ici);
+    }
     const bool libre = !enCours();
     boutonConstruire->setEnabled(libre && ancienne.utilisable && nouvelle.utilisable);
     boutonAnnuler->setEnabled(!libre && !annulation);
@@ -338,4 +377,10 @@ void DialogListes::closeEvent(QCloseEvent* e)
     // Closing the window gives up the build: nothing of it is left and the data in use stays.
     annuler();
     e->accept();
+}
+
+void DialogListes::done(int r)
+{
+    annuler();
+    QDialog::done(r);
 }

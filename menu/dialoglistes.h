@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -46,6 +47,11 @@ public:
 
     bool enCours() const { return travail != nullptr; }
     QString rapport() const;
+    // Another window of the program may have switched the lists since: the window says which are in use.
+    void verifierListesEnUsage();
+
+    // Escape as well as "Fermer" and the close box: a build in progress is given up.
+    void done(int r) override;
 
 Q_SIGNALS:
     void donneesChangees();
@@ -79,6 +85,9 @@ private:
     QProgressBar* progression = nullptr;
     QPlainTextEdit* texteRapport = nullptr;
     QLabel* enUsage = nullptr;
+    QFileSystemWatcher* surveillance = nullptr;
+    QString dossierConnu;     // the player folder in use when this window last looked
+    bool misEnUsageIci = false;  // the lists in use are the ones this window built
 
     QPointer<QThread> travail;
     QList<QPointer<QThread>> examens;

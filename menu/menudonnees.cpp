@@ -36,6 +36,7 @@ void MenuODS8::placerMesListes()
 QString MenuODS8::afficherDonnees()
 {
     donnees = data::Emplacement::courant();
+    data::marquerLecture(donnees.dossier());
     description = donnees.description();
 
     const menu::Comptes comptes = menu::compterBases(donnees);

@@ -185,6 +185,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");  // part of the error, or else of a remark
         QTest::addRow("utf-8, accents, doublon") << QByteArray("\xC3\xA9t\xC3\xA9\r\nETE\nchat\n") << QStringList{"CHAT", "ETE"}
                                                  << 0 << 1 << QStringLiteral("1 doublon");
+        QTest::addRow("accents repliés, pas doublons")
+            << QByteArray("cote\nc\xC3\xB4te\ncot\xC3\xA9\ncote\n") << QStringList{"COTE"} << 0 << 1
+            << QStringLiteral("2 formes accentuées lues comme des mots déjà présents");
         QTest::addRow("windows-1252") << QByteArray("\xE9t\xE9\r\n") << QStringList{"ETE"} << 0 << 0 << QString();
         QTest::addRow("utf-16 avec BOM") << QByteArray("\xFF\xFEz\0o\0o\0\n\0", 10) << QStringList{"ZOO"} << 0 << 0
                                          << QStringLiteral("UTF-16");

@@ -12,7 +12,11 @@
 #include "support/installation.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTextStream>
 #include <QLabel>
+#include <QLockFile>
 #include <QProgressBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -130,7 +134,10 @@ private Q_SLOTS:
             }
             e = data::basculer(nouveau);
         } else if (issue == QLatin1String("tuee")) {
-            inst->ecrire(nom + QStringLiteral("/listes/5L.txt"), "ABC");  // and nothing more
+            // Another window was killed halfway through its build; this one gives up its own.
+            inst->ecrire(QStringLiteral("mes-listes-tuee/listes/5L.txt"), "ABC");
+            inst->ecrire(QStringLiteral(".mes-listes-tuee.construction.verrou"), "999999\nlexidor\n\n");
+            data::abandonnerConstruction(nouveau);
             e.clear();
         } else if (issue == QLatin1String("incomplete")) {
             inst->ecrire(nom + QStringLiteral("/infosouris-ods8.txt"), "A");
@@ -158,7 +165,8 @@ private Q_SLOTS:
             QVERIFY(QFileInfo::exists(inst->chemin(avant + QStringLiteral("/listes/7L.txt"))));
         }
         if (issue == QLatin1String("tuee")) {
-            QVERIFY(!data::preparerConstruction(&e).isEmpty());
+            // The next start.
+            data::marquerLecture(avant);
             QCOMPARE(dossiersJoueur(*inst), QStringList{avant});
         }
     }
@@ -264,6 +272,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fin");
         QTest::addRow("annulée") << "annuler";
         QTest::addRow("fenêtre fermée") << "fermer";
+        QTest::addRow("Échap") << "echap";
+        QTest::addRow("bouton Fermer") << "boutonFermer";
         QTest::addRow("échec") << "echec";
         QTest::addRow("listes refusées") << "refus";
     }
@@ -289,7 +299,8 @@ private Q_SLOTS:
                                        return r;
                                    }
                                }
-                               r.annule = true;
+                               // Not given up: a whole folder that the window would switch in.
+                               r.annule = annuler->load();
                                return r;
                            }});
         if (fin == QLatin1String("refus")) {
@@ -300,6 +311,7 @@ private Q_SLOTS:
             d.choisirAncienne(QStringLiteral("a.txt"));
             d.choisirNouvelle(QStringLiteral("b.txt"));
         }
+        d.show();
         d.construire();
         // The window keeps answering while the build runs.
         auto* barre = d.findChild<QProgressBar*>(QStringLiteral("progression"));
@@ -309,6 +321,10 @@ private Q_SLOTS:
                 d.findChild<QPushButton*>(QStringLiteral("annuler"))->click();
             else if (fin == QLatin1String("fermer"))
                 d.close();
+            else if (fin == QLatin1String("echap"))
+                QTest::keyClick(&d, Qt::Key_Escape);
+            else if (fin == QLatin1String("boutonFermer"))
+                d.findChild<QPushButton*>(QStringLiteral("fermer"))->click();
         }
         QVERIFY2(finie.wait(10000), qPrintable(d.rapport() + QString::number(d.enCours())));
         QCOMPARE(changees.count(), 0);
@@ -317,6 +333,101 @@ private Q_SLOTS:
         QVERIFY2(d.rapport().contains(QStringLiteral("Les listes en usage n'ont pas changé.")), qPrintable(d.rapport()));
         QCOMPARE(barre->value(), 0);
         QCOMPARE(messages.size(), fin == QLatin1String("echec") || fin == QLatin1String("refus") ? 1 : 0);
+    }
+
+    // Run as a second program by deuxFenetres(): a window reading the lists in use, that answers
+    // "ok" while it can still read their notes.
+    void lecteurAutreFenetre()
+    {
+        const QString travail = qEnvironmentVariable("LEXIDOR_LECTEUR");
+        if (travail.isEmpty())
+            QSKIP("lancé par deuxFenetres()");
+        const data::Emplacement e = data::Emplacement::courant(travail);
+        data::marquerLecture(e.dossier(), travail);
+        QTextStream sortie(stdout);
+        sortie << "LECTEUR pret " << e.dossier() << Qt::endl;
+        QFile entree;
+        QVERIFY(entree.open(stdin, QIODevice::ReadOnly));
+        while (entree.readLine().trimmed() == "lire")
+            sortie << "LECTEUR " << (QFileInfo::exists(travail + u'/' + e.dossier() + QStringLiteral("/infosouris-ods8.txt")) ? "ok" : "perdu")
+                   << Qt::endl;
+    }
+
+    // Two programs: one reads its lists while the other builds twice in two windows. The reader
+    // keeps its notes, the later switch wins and the earlier window says so; the reader's folder
+    // goes at the first cleanup after it ended.
+    void deuxFenetres()
+    {
+        dossierComplet(*inst, QStringLiteral("mes-listes-a"));
+        inst->ecrire(QStringLiteral("mes-listes-a/infosouris-ods8.txt"), "CHAT=n. m.\r\n");
+        inst->ecrire(data::fichierPointeur, "mes-listes-a\r\n");
+        QProcess lecteur;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LEXIDOR_LECTEUR"), inst->chemin());
+        lecteur.setProcessEnvironment(env);
+        lecteur.start(QCoreApplication::applicationFilePath(), {QStringLiteral("lecteurAutreFenetre")});
+        const auto reponse = [&lecteur] {
+            QElapsedTimer t;
+            t.start();
+            while (t.elapsed() < 20000) {
+                while (lecteur.canReadLine()) {
+                    const QByteArray l = lecteur.readLine().trimmed();
+                    if (l.startsWith("LECTEUR "))
+                        return l.mid(8);
+                }
+                lecteur.waitForReadyRead(100);
+            }
+            return QByteArray("(muet)");
+        };
+        QCOMPARE(reponse(), QByteArray("pret mes-listes-a"));
+
+        DialogListes premiere, seconde;
+        QSignalSpy finiePremiere(&premiere, &DialogListes::constructionTerminee);
+        QSignalSpy finieSeconde(&seconde, &DialogListes::constructionTerminee);
+        for (DialogListes* d : {&premiere, &seconde}) {
+            d->choisirAncienne(fixture("ancienne.txt"));
+            d->choisirNouvelle(fixture("recente.txt"));
+            QTRY_VERIFY(d->findChild<QPushButton*>(QStringLiteral("construire"))->isEnabled());
+        }
+        premiere.construire();
+        seconde.construire();
+        QVERIFY(finiePremiere.wait(20000) || finiePremiere.count() == 1);
+        QVERIFY(finieSeconde.count() == 1 || finieSeconde.wait(20000));
+        const QString enUsage = data::Emplacement::courant().dossier();
+        QVERIFY(enUsage.startsWith(QStringLiteral("mes-listes-2")));
+        QVERIFY(premiere.rapport().contains(QStringLiteral("Vos listes sont en usage")));
+        QVERIFY(seconde.rapport().contains(QStringLiteral("Vos listes sont en usage")));
+        // Whichever ended first is told, in its report and by a message.
+        QTRY_VERIFY(premiere.rapport().contains(QStringLiteral("Une autre fenêtre")) != seconde.rapport().contains(QStringLiteral("Une autre fenêtre")));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("ne sont plus en usage")), qPrintable(messages.first()));
+
+        lecteur.write("lire\n");
+        QCOMPARE(reponse(), QByteArray("ok"));
+        QCOMPARE(dossiersJoueur(*inst), (QStringList{enUsage, QStringLiteral("mes-listes-a")}));
+        lecteur.closeWriteChannel();
+        QVERIFY(lecteur.waitForFinished(20000));
+        data::nettoyer();
+        QCOMPARE(dossiersJoueur(*inst), QStringList{enUsage});
+    }
+
+    // A build under way in another window: its folder is reserved, and neither a cleanup nor a
+    // switch removes it.
+    void constructionDUneAutreFenetre()
+    {
+        QString e;
+        const QString autre = data::preparerConstruction(&e);
+        const QString mienne = data::preparerConstruction(&e);
+        QVERIFY(!autre.isEmpty() && !mienne.isEmpty() && autre != mienne);
+        const QString cache = QLatin1Char('.') + QFileInfo(autre).fileName() + QStringLiteral(".1a2b3c4d");
+        inst->ecrire(cache + QStringLiteral("/listes/4L.txt"), "A");
+        dossierComplet(*inst, QFileInfo(mienne).fileName());
+        data::nettoyer();
+        QCOMPARE(data::basculer(mienne), QString());
+        QCOMPARE(dossiersJoueur(*inst), (QStringList{cache, QFileInfo(mienne).fileName()}));
+        data::abandonnerConstruction(autre);
+        data::nettoyer();
+        QCOMPARE(dossiersJoueur(*inst), QStringList{QFileInfo(mienne).fileName()});
     }
 
     // The menu counts, names the editions of, launches and tells about the data in use, at once
@@ -332,6 +443,9 @@ private Q_SLOTS:
             inst->ecrire(joueur + QLatin1String(f), inst->lire(QLatin1String(f)));
         inst->ecrire(joueur + data::fichierDescription, "source=listes\r\neditions=8,9\r\ndate=2026-12-08\r\n");
         inst->ecrire(joueur + data::fichierMotsDisparus, "ZEN\r\n");
+        // Another window is building that folder: the menu's start leaves it alone.
+        QLockFile enConstruction(inst->chemin(QStringLiteral(".mes-listes-x.construction.verrou")));
+        QVERIFY(enConstruction.tryLock(0));
 
         MenuODS8& m = app::menu();
         m.show();

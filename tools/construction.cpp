@@ -4,6 +4,7 @@
 #include "fabrique.h"
 #include "liste.h"
 
+#include "data/raisons.h"
 #include "data/texte.h"
 
 #include <QDir>
@@ -133,9 +134,15 @@ RapportListes construireDepuisListes(const DemandeListes& demande, const std::fu
                               .arg(QDir::toNativeSeparators(cible.absolutePath())));
     int ecrits = 0;
     for (auto it = fab.fichiers.cbegin(); it != fab.fichiers.cend(); ++it) {
-        const QString erreur = data::ecrireFichier(temporaire + u'/' + it.key(), it.value());
-        if (!erreur.isEmpty())
-            return abandonner(erreur);
+        const QString fichier = temporaire + u'/' + it.key();
+        if (!data::ecrireFichier(fichier, it.value()).isEmpty()) {
+            // The hidden folder means nothing to the player: the working folder is where room is missing.
+            QString raison = data::raisonEcriture(fichier);
+            if (raison.contains(QDir::toNativeSeparators(temporaire)))
+                raison = QStringLiteral("le dossier de travail est en lecture seule ou a été déplacé");
+            return abandonner(QStringLiteral("Vos listes n'ont pas pu être écrites dans le dossier de travail « %1 » : %2.")
+                                  .arg(QDir::toNativeSeparators(cible.absolutePath()), raison));
+        }
         if (arrete()) {
             abandonner({});
             rapport.annule = true;

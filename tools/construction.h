@@ -15,7 +15,8 @@ namespace builder {
 struct ApercuListe {
     qint64 mots = 0;          // playable words kept
     qint64 ignores = 0;       // skipped: digits, hyphens, apostrophes, more than 15 letters...
-    qint64 doublons = 0;
+    qint64 doublons = 0;      // the same line again
+    qint64 replies = 0;       // spellings that differ only by accents, read as one Scrabble word
     QStringList remarques;    // French: "3 mots avec des chiffres ignorés", "2e colonne ignorée"...
     QString erreur;           // French, set when the file cannot be used at all
 };

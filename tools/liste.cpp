@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace builder {
 
 namespace {
@@ -125,8 +127,11 @@ ListeLue analyserListe(QByteArrayView octets, const QString& nom, const std::ato
         }
         const qsizetype avant = lue.mots.size();
         lue.mots.insert(mot);
-        if (lue.mots.size() == avant)
-            ++a.doublons;
+        if (lue.mots.size() == avant) {
+            // A sorted list puts the plain spelling first: "cote" then "côte", "coté", "côté".
+            const bool accent = std::any_of(ligne.begin(), ligne.end(), [](QChar c) { return c.unicode() > 0x7F; });
+            ++(accent ? a.replies : a.doublons);
+        }
     }
     a.mots = lue.mots.size();
     a.ignores = chiffres + traits + apostrophes + longs + courts + autres;
@@ -147,6 +152,9 @@ ListeLue analyserListe(QByteArrayView octets, const QString& nom, const std::ato
         a.remarques.append(nombre(autres, "ligne avec d'autres signes ignorée", "lignes avec d'autres signes ignorées"));
     if (a.doublons)
         a.remarques.append(nombre(a.doublons, "doublon", "doublons"));
+    if (a.replies)
+        a.remarques.append(nombre(a.replies, "forme accentuée lue comme un mot déjà présent (les accents ne comptent pas au Scrabble)",
+                                  "formes accentuées lues comme des mots déjà présents (les accents ne comptent pas au Scrabble)"));
     if (lue.mots.isEmpty()) {
         a.erreur = a.ignores == 0
             ? QStringLiteral("Le fichier « %1 » est vide.").arg(nom)
