@@ -116,7 +116,9 @@ private:
 
     void ajouter(const QString& forme, int verbe, Masque temps)
     {
-        if (!contient(forme) || forme == verbes[verbe])
+        if (presentIrregulier(verbes[verbe]))
+            temps &= Masque(~(bit(Present) | bit(SubjPresent) | bit(Imperatif)));
+        if (!temps || !contient(forme) || forme == verbes[verbe])
             return;
         auto& liste = formes[forme];
         for (auto& [v, t] : liste) {
@@ -136,6 +138,46 @@ private:
             const bool ao = t.fin[0] == 'A' || t.fin[0] == 'O';
             ajouter((ao ? radicalE : radical) + QLatin1String(t.fin), verbe, t.temps);
         }
+    }
+
+    // Past participles that no ending rule gives, by the infinitive's ending (compounds share
+    // them: RELIRE, RELU). The first ending that fits decides.
+    static QString participeIrregulier(const QString& v)
+    {
+        static const struct { const char* fin; int retire; const char* ajoute; bool exact; } table[] = {
+            {"ETRE", 4, "ETE", true}, {"AVOIR", 5, "EU", true}, {"DEVOIR", 5, "U", false},
+            {"MOUVOIR", 6, "U", false}, {"POUVOIR", 6, "U", false}, {"SAVOIR", 5, "U", false},
+            {"PLEUVOIR", 6, "U", false}, {"CEVOIR", 5, "U", false}, {"VOULOIR", 3, "U", false},
+            {"VALOIR", 3, "U", false}, {"FALLOIR", 3, "U", false}, {"SEOIR", 5, "SIS", false},
+            {"SOIR", 4, "SIS", false}, {"VOIR", 3, "U", false}, {"LIRE", 3, "U", false},
+            {"DIRE", 2, "T", false}, {"CRIRE", 2, "T", false}, {"CONFIRE", 2, "T", false}, {"FRIRE", 2, "T", false},
+            {"RIRE", 2, "", false},
+            {"SUFFIRE", 2, "", false}, {"UIRE", 2, "T", false}, {"CROIRE", 4, "U", false},
+            {"BOIRE", 4, "U", false}, {"PLAIRE", 4, "U", false}, {"TAIRE", 4, "U", false},
+            {"FAIRE", 2, "T", false}, {"PRENDRE", 5, "IS", false}, {"METTRE", 5, "IS", false},
+            {"VIVRE", 4, "ECU", false}, {"SUIVRE", 2, "I", false}, {"CONNAITRE", 5, "U", false},
+            {"NAITRE", 5, "E", false},
+            {"CROITRE", 5, "U", false}, {"AITRE", 5, "U", false}, {"INCLURE", 2, "S", false}, {"OCCLURE", 2, "S", false}, {"CLURE", 2, "", false},
+            {"CLORE", 2, "S", false}, {"MOUDRE", 3, "LU", false}, {"COUDRE", 3, "SU", false},
+            {"INDRE", 3, "T", false}, {"VAINCRE", 2, "U", false}, {"MOURIR", 4, "RT", false},
+            {"COURIR", 2, "U", false}, {"VETIR", 2, "U", false}, {"TENIR", 2, "U", false},
+            {"VENIR", 2, "U", false}, {"FRIR", 3, "ERT", false}, {"VRIR", 3, "ERT", false},
+            {"QUERIR", 4, "IS", false}, {"FUIR", 1, "", false},
+        };
+        for (const auto& r : table) {
+            if (r.exact ? v == QLatin1String(r.fin) : v.endsWith(QLatin1String(r.fin)))
+                return gauche(v, r.retire) + QLatin1String(r.ajoute);
+        }
+        return {};
+    }
+
+    // Verbs whose present and subjunctive follow no stem of their own forms: AVE is no form of
+    // AVOIR although AVANT and AVAIT are words.
+    static bool presentIrregulier(const QString& v)
+    {
+        static const char* const verbes[] = {"ETRE", "AVOIR", "ALLER", "POUVOIR", "SAVOIR", "VALOIR",
+                                             "FALLOIR", "VOULOIR", "ASSEOIR", "ASSOIR", "RASSEOIR", "RASSOIR"};
+        return std::any_of(std::begin(verbes), std::end(verbes), [&](const char* x) { return v == QLatin1String(x); });
     }
 
     // The masculine past participle among the forms a verb's ending allows: the first one whose
@@ -200,7 +242,21 @@ private:
         const bool seul = er && v.size() >= 5 && !v.endsWith(QLatin1String("IER")) && !v.endsWith(QLatin1String("SHER"))
             && !contient(v + u'S') && !contient(radical + u'E') && !contient(radical + QStringLiteral("ERE"))
             && !contient(radical + u'A');
-        if (futur.isEmpty() && !long_ && !seul)
+        // A list may leave out a verb's future (or have no room for its 16-letter conditional):
+        // enough of its other distinctive forms tell it as well (ADONISEZ, ADONISAIT, COMPETA).
+        const auto formesDistinctives = [&](std::initializer_list<const char*> fins) {
+            int n = 0;
+            for (const char* f : fins) {
+                const bool ao = f[0] == 'A' || f[0] == 'O';
+                n += contient((ao && radical.endsWith(u'G') ? radical + u'E' : radical) + QLatin1String(f));
+            }
+            return n >= 3;
+        };
+        const bool paradigme = er
+            ? formesDistinctives({"ONS", "EZ", "AIT", "AIENT", "ASSE", "ERENT", "AMES", "ATES", "ASSENT", "IONS", "IEZ"})
+            : v.endsWith(QLatin1String("IR"))
+                && formesDistinctives({"ISSONS", "ISSEZ", "ISSAIT", "ISSAIENT", "ISSANT", "ISSE", "IRENT", "IMES"});
+        if (futur.isEmpty() && !long_ && !seul && !paradigme)
             return;
         const bool deuxiemeGroupe = v.endsWith(QLatin1String("IR"))
             && (contient(radical + QStringLiteral("ISSANT")) || contient(radical + QStringLiteral("ISSONS")));
@@ -211,13 +267,16 @@ private:
             return;  // FER: "fera" is the future of FAIRE, but no participle of a FER verb exists
         else if (deuxiemeGroupe)
             pp = contient(radical + u'I') ? radical + u'I' : QString();
+        else if (const QString irregulier = participeIrregulier(v); contient(irregulier))
+            pp = irregulier;
         else
             pp = participe(v);
         QString ppr;
         if (!er && !deuxiemeGroupe) {
             for (const QString& c : {radical + QStringLiteral("ANT"), gauche(v, 3) + QStringLiteral("ANT"),
                                      radical + QStringLiteral("SANT"), radical + QStringLiteral("VANT"),
-                                     gauche(v, 3) + QStringLiteral("YANT"), gauche(v, 3) + QStringLiteral("SSANT")}) {
+                                     gauche(v, 3) + QStringLiteral("YANT"), gauche(v, 3) + QStringLiteral("SSANT"),
+                                     gauche(v, 2) + QStringLiteral("YANT")}) {
                 if (c.size() > 4 && contient(c)) {
                     ppr = c;
                     break;
@@ -266,8 +325,10 @@ private:
         if (v.endsWith(QLatin1String("RE"))) {
             conjuguer(gauche(v, 2), presentCourt, i);
         } else if (v.endsWith(QLatin1String("IR")) && !v.endsWith(QLatin1String("OIR"))) {
-            conjuguer(gauche(v, 3), presentCourt, i);
-            conjuguer(gauche(v, 2), presentCourt, i);
+            // DORS, MENS, SERS lose the stem's consonant; FUS and COUT are no present of FUIR or COURIR.
+            if (v.endsWith(QLatin1String("MIR")) || v.endsWith(QLatin1String("TIR")) || v.endsWith(QLatin1String("VIR")))
+                conjuguer(gauche(v, 3), presentCourt, i);
+            conjuguer(v.endsWith(QLatin1String("UIR")) ? v.chopped(1) : gauche(v, 2), presentCourt, i);
         }
         if (v.endsWith(QLatin1String("VOULOIR")))
             for (const char* f : {"VEUX", "VEUT", "VEULENT"})
@@ -354,7 +415,15 @@ QString GrammaireDeduite::note(const QString& mot) const
     for (const auto& [lemme, nature] : lemmes(mot)) {
         if (nature.isEmpty() || (nature == QLatin1String("pl.") && femPl))
             continue;
-        femPl = femPl || nature == QLatin1String("fém. pl.");
+        // ABOTAI is only a passé simple: ABOTAIS is no plural of it. A form that is also a noun
+        // (PORTE) cannot be told from one that is not by the list alone: no reading rather than a
+        // wrong one.
+        if (formes.contains(lemme))
+            continue;
+        // FAXE is the participle of FAXER, not a feminine of FAX: the verb's own reading says it.
+        if (nature.startsWith(QStringLiteral("fém.")) && formes.contains(mot))
+            continue;
+        femPl = femPl || nature == QStringLiteral("fém. pl.");
         const QString p = nature + deLemme(lemme.toLower());
         if (!parties.contains(p))
             parties << p;
