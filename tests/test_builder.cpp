@@ -360,7 +360,8 @@ private Q_SLOTS:
         const QStringList relire = {"RELIRE", "RELIRA", "RELIRAIT", "RELU", "RELUE", "RELUS", "RELIT", "RELITS", "RELISANT", "RELIS"};
         QTest::addRow("participe de relire") << QStringList{} << relire << QStringLiteral("RELUS") << QString()
                                              << QStringLiteral("passé simple, part. passé pl. de relire");
-        QTest::addRow("pas de participe deviné") << QStringList{} << relire << QStringLiteral("RELITS") << QString() << QString("");
+        QTest::addRow("pas de participe deviné") << QStringList{} << relire << QStringLiteral("RELITS") << QString()
+                                                 << QStringLiteral("(sans note, compté)");
         const QStringList fuir = {"FUIR", "FUIRA", "FUIRAIT", "FUI", "FUIS", "FUIT", "FUYANT", "FUYONS"};
         QTest::addRow("présent de fuir") << QStringList{} << fuir << QStringLiteral("FUIS") << QString()
                                          << QStringLiteral("présent, passé simple, impératif, part. passé pl. de fuir");
@@ -398,8 +399,11 @@ private Q_SLOTS:
         lu += g->nouvelleForme(mot) ? QStringLiteral("f") : QString();
         QCOMPARE(lu, attendu);
         QFETCH(QString, note);
+        const bool compte = note == QStringLiteral("(sans note, compté)");
         if (!note.isNull())
-            QCOMPARE(g->note(mot), note);
+            QCOMPARE(g->note(mot), compte ? QString() : note);
+        // The report counts the words left without a note because their readings were set aside.
+        QCOMPARE(g->indecis().join(u'|').contains(QStringLiteral(" sans note ")) && g->indecis().join(u'|').contains(mot), compte);
     }
 
     void motsRefusesAbsentsDeLAncienne()

@@ -5,6 +5,8 @@
 #include "grammaire.h"
 
 #include <QHash>
+#include <QMutex>
+#include <QSet>
 
 #include <algorithm>
 
@@ -94,17 +96,30 @@ public:
     QString note(const QString& mot) const override;
     QStringList indecis() const override
     {
+        QStringList rapport;
+        {
+            const QMutexLocker l(&gardeSansNote);
+            if (!sansNote.isEmpty()) {
+                QStringList mots(sansNote.cbegin(), sansNote.cend());
+                mots.sort();
+                rapport << QStringLiteral("%1 mot(s) sans note : la liste ne dit pas s'ils sont le pluriel ou le "
+                                          "féminin d'un autre mot ou la forme d'un verbe qu'elle ne conjugue pas : %2")
+                               .arg(mots.size())
+                               .arg(mots.mid(0, 12).join(QStringLiteral(", ")) + (mots.size() > 12 ? QStringLiteral("…") : QString()));
+            }
+        }
         QStringList liste;
         for (const QString& v : sansParticipe)
             if (!usage(v))
                 liste.append(v);
         if (liste.isEmpty())
-            return {};
+            return rapport;
         liste.sort();
-        return {QStringLiteral("%1 verbe(s) dont le participe passé n'est pas dans la liste, ni transitifs ni à "
-                               "participe invariable : %2")
-                    .arg(liste.size())
-                    .arg(liste.mid(0, 12).join(QStringLiteral(", ")) + (liste.size() > 12 ? QStringLiteral("…") : QString()))};
+        rapport << QStringLiteral("%1 verbe(s) dont le participe passé n'est pas dans la liste, ni transitifs ni à "
+                                  "participe invariable : %2")
+                       .arg(liste.size())
+                       .arg(liste.mid(0, 12).join(QStringLiteral(", ")) + (liste.size() > 12 ? QStringLiteral("…") : QString()));
+        return rapport;
     }
 
 private:
@@ -385,6 +400,13 @@ private:
         return trouves;
     }
 
+    bool formeVerbaleSeule(const QString& mot) const
+    {
+        const auto it = formes.constFind(mot);
+        return it != formes.cend()
+            && std::any_of(it->cbegin(), it->cend(), [](const auto& vt) { return (vt.second & ~bit(PartPresent)) != 0; });
+    }
+
     const Lexique& ancien;
     const Lexique& nouveau;
     QStringList verbes;
@@ -392,6 +414,9 @@ private:
     QHash<QString, QList<QPair<int, Masque>>> formes;  // conjugated form -> verbs and tenses
     QStringList sansParticipe;
     const QHash<QString, char>* usages;
+    // The words whose only readings were set aside, for the report.
+    mutable QMutex gardeSansNote;
+    mutable QSet<QString> sansNote;
 };
 
 QString GrammaireDeduite::note(const QString& mot) const
@@ -412,14 +437,17 @@ QString GrammaireDeduite::note(const QString& mot) const
     }
     // A feminine plural also reads as the plural of the feminine: the finer reading is kept.
     bool femPl = false;
+    bool ecartee = false;
     for (const auto& [lemme, nature] : lemmes(mot)) {
         if (nature.isEmpty() || (nature == QLatin1String("pl.") && femPl))
             continue;
         // ABOTAI is only a passé simple: ABOTAIS is no plural of it. A form that is also a noun
         // (PORTE) cannot be told from one that is not by the list alone: no reading rather than a
-        // wrong one.
-        if (formes.contains(lemme))
+        // wrong one. A present participle is also an adjective (CORROBORANTE).
+        if (formeVerbaleSeule(lemme)) {
+            ecartee = true;
             continue;
+        }
         // FAXE is the participle of FAXER, not a feminine of FAX: the verb's own reading says it.
         if (nature.startsWith(QStringLiteral("fém.")) && formes.contains(mot))
             continue;
@@ -430,6 +458,10 @@ QString GrammaireDeduite::note(const QString& mot) const
     }
     if (parties.isEmpty() && invariable(mot))
         parties << QStringLiteral("inv.");
+    if (parties.isEmpty() && ecartee) {
+        const QMutexLocker l(&gardeSansNote);
+        sansNote.insert(mot);
+    }
     return parties.join(QStringLiteral(" ; "));
 }
 
