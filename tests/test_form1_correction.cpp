@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
 #include <QTimer>
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void eliminationAuSeuil2();
     void dureeDeLaSerie();
     void notesDesRallonges();
+    void notesEntieresEtAuClavier();
     void finDeBaseAvecScore();
     void baseVideSansScore();
     void baseEntiereJouee();
@@ -241,6 +243,31 @@ void TestForm1Correction::notesDesRallonges()
     QVERIFY2(f.solution[0]->toolTip().endsWith(explication), qPrintable(f.solution[0]->toolTip()));
     QVERIFY(f.InfoSourisText->isVisible());
     QCOMPARE(f.InfoSourisText->toPlainText(), explication);
+}
+
+// More notes than the box holds: it shows whole lines, and the page keys scroll it from the answers.
+void TestForm1Correction::notesEntieresEtAuClavier()
+{
+    QStringList notes;
+    for (const QString& l : baseDe(12))
+        notes << l.section(QLatin1Char(';'), 1) << QStringLiteral("note");
+    inst->ecrireLignes(QStringLiteral("infosouris-ods8.txt"), notes);
+    Form1& f = demarrer(baseDe(12));
+    f.solution[3]->setFocus();
+    touche(Qt::Key_F12);
+    QPlainTextEdit* n = f.InfoSourisText;
+    QVERIFY(n->isVisible());
+    QCOMPARE((n->contentsRect().height() - 2 * int(n->document()->documentMargin())) % n->fontMetrics().lineSpacing(), 0);
+    QScrollBar* barre = n->verticalScrollBar();
+    QVERIFY(barre->maximum() > 0);
+    for (Qt::Key k : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_PageUp}) {
+        const int avant = barre->value();
+        touche(k);
+        QCOMPARE(focus(), f.solution[3]);
+        QVERIFY2(k == Qt::Key_PageDown ? barre->value() > avant || avant == barre->maximum() : barre->value() < avant || avant == 0,
+                 qPrintable(QString::number(barre->value())));
+    }
+    QCOMPARE(barre->value(), 0);
 }
 
 void TestForm1Correction::finDeBaseAvecScore()

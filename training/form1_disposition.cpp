@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 
 using namespace entrainement;
 using namespace entrainement::couleurs;
@@ -49,6 +51,14 @@ void Form1::changerCritere()
         seuiltxt->setText(QStringLiteral("1"));
         deplacer(etiquetteCritere, ctl::gaucheTwips(seuiltxt) + 350, ctl::hautTwips(etiquetteCritere));
         voyant->hide();
+    }
+    // The row being worked on is timed from the switch, as if it had just been entered; back to
+    // the success criterion, nothing is timed any more.
+    if (critere() == Critere::Temps && serieOuverte() && ligneEntree >= 0) {
+        partie.tempsmot = 0;
+        minuterieMot->start();
+    } else {
+        minuterieMot->stop();
     }
     disposerSaisieCompacte();
     if (InfoSourisText->isVisible())
@@ -99,6 +109,22 @@ void Form1::placerNotes()
         const int gauche = std::max(4080, apresCritere);
         ctl::placer(InfoSourisText, gauche, finie ? 9360 : 8160, 4080 + 11775 - gauche, finie ? 1695 : 2895);
     }
+    // A line cut at the bottom of the box reads as a note of its own: the box keeps whole lines.
+    const int ligne = InfoSourisText->fontMetrics().lineSpacing();
+    const int texte = InfoSourisText->contentsRect().height() - 2 * int(InfoSourisText->document()->documentMargin());
+    if (ligne > 0 && texte > ligne)
+        InfoSourisText->resize(InfoSourisText->width(), InfoSourisText->height() - texte % ligne);
+}
+
+bool Form1::defilerNotes(int touche)
+{
+    // The notes scroll by the page keys from the answers, which keep the focus: a series open keeps
+    // being typed into.
+    if (!InfoSourisText->isVisible() || (touche != Qt::Key_PageUp && touche != Qt::Key_PageDown))
+        return false;
+    InfoSourisText->verticalScrollBar()->triggerAction(touche == Qt::Key_PageUp ? QAbstractSlider::SliderPageStepSub
+                                                                                : QAbstractSlider::SliderPageStepAdd);
+    return true;
 }
 
 void Form1::passerModeCompact()
