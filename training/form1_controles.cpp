@@ -228,13 +228,9 @@ void Form1::construire()
     definirParDefaut(boutonSuivant);
     // Too large for its screen, the window is drawn smaller as a whole, in both layouts.
     ctl::suivreLEcran(this);
-    if (QScreen* s = QApplication::primaryScreen()) {
-        // At 150 % or 200 % scaling the window can be larger than the screen: centring it would
-        // put its title bar, and the "Mode compact" button that makes it fit, above the screen.
-        const QRect dispo = s->availableGeometry();
-        const QPoint coin = dispo.center() - rect().center();
-        move(std::max(coin.x(), dispo.left()), std::max(coin.y(), dispo.top()));
-    }
+    // Centred with its frame, never with its title bar (and the "Mode compact" button that makes it
+    // fit) above the screen.
+    ctl::centrerSur(this, nullptr);
     nommerControles();
 }
 
