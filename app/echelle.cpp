@@ -39,7 +39,15 @@ QMargins cadreRapporte(const QWidget* fenetre)
     if (const auto& source = sourceCadre())
         return source(fenetre);
     const QWindow* w = fenetre->windowHandle();
-    return w ? w->frameMargins() : QMargins();
+    if (!w)
+        return {};
+    const QMargins m = w->frameMargins();
+    // At 150 % each side comes rounded to the nearest logical pixel: rounded down, a frame of 25
+    // device pixels would get 15 pixels where it takes 16 and more.
+    const qreal dpr = w->devicePixelRatio();
+    if (m.isNull() || dpr == std::floor(dpr))
+        return m;
+    return m + QMargins(1, 1, 1, 1);
 }
 
 // Each side at its largest among the frames seen so far.

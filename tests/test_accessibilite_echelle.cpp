@@ -27,6 +27,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTest>
 
 using namespace entrainement;
@@ -47,6 +49,18 @@ QMargins cadreSimule(const QWidget* w)
 QRect avecCadre(const QWidget* w)
 {
     return w->geometry().marginsAdded(ctl::cadreDe(w));
+}
+
+// The box shows whole lines: the first one that does not fit shows nothing of itself.
+bool aucuneLigneCoupee(const QPlainTextEdit* n)
+{
+    const int bas = n->viewport()->height();
+    for (QTextBlock b = n->document()->begin(); b.isValid(); b = b.next()) {
+        const QRect r = n->cursorRect(QTextCursor(b));
+        if (r.bottom() >= bas)
+            return r.top() >= bas - 1;
+    }
+    return true;
 }
 
 // Where the text of a control is drawn, in the window's coordinates; empty for no text.
@@ -126,7 +140,9 @@ void TestEchelle::init()
     fixtures::installerBases(*inst, 15001);
     inst->ecrireLignes(QStringLiteral("listes/base.txt"),
                        {"AEINRST;RIANTES", "AABEL;ABELA", "EIMNORS;MOINERS", "ACEHINS;CHAINES", "EEIRSTT;TERTIES"});
-    inst->ecrireLignes(QStringLiteral("infosouris-ods8.txt"), {"RIANTES", "Qui rient", "CHAINES", "pl. de chaine"});
+    // More notes than their box shows at once.
+    inst->ecrireLignes(QStringLiteral("infosouris-ods8.txt"), {"RIANTES", "Qui rient", "CHAINES", "pl. de chaine", "RIANTES", "2",
+                                                              "RIANTES", "3", "RIANTES", "4", "RIANTES", "5", "RIANTES", "6"});
 }
 
 void TestEchelle::cleanup()
@@ -237,8 +253,8 @@ void TestEchelle::fenetres()
         f->corriger_Click();
         const QPlainTextEdit* n = f->InfoSourisText;
         QVERIFY(n->isVisible());
-        // Whole lines: the last one is not cut by the bottom of the box.
-        QCOMPARE((n->contentsRect().height() - 2 * int(n->document()->documentMargin())) % n->fontMetrics().lineSpacing(), 0);
+        QVERIFY(n->verticalScrollBar()->maximum() > 0);
+        QVERIFY2(aucuneLigneCoupee(n), qPrintable(QString::number(n->height())));
     }
     if (etape.contains(QStringLiteral("tirages")))
         mesurerTirages(*f);

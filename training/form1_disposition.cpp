@@ -6,13 +6,19 @@
 #include "training/form1_couleurs.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
+
+#include <cmath>
 
 using namespace entrainement;
 using namespace entrainement::couleurs;
@@ -110,10 +116,19 @@ void Form1::placerNotes()
         ctl::placer(InfoSourisText, gauche, finie ? 9360 : 8160, 4080 + 11775 - gauche, finie ? 1695 : 2895);
     }
     // A line cut at the bottom of the box reads as a note of its own: the box keeps whole lines.
-    const int ligne = InfoSourisText->fontMetrics().lineSpacing();
-    const int texte = InfoSourisText->contentsRect().height() - 2 * int(InfoSourisText->document()->documentMargin());
-    if (ligne > 0 && texte > ligne)
-        InfoSourisText->resize(InfoSourisText->width(), InfoSourisText->height() - texte % ligne);
+    // Lines are laid at fractional heights once the window is drawn smaller; the one below the last
+    // whole line would show its top in the bottom margin.
+    qreal ligne = QFontMetricsF(InfoSourisText->font(), InfoSourisText).lineSpacing();
+    const QTextBlock premier = InfoSourisText->document()->firstBlock();
+    InfoSourisText->document()->documentLayout()->blockBoundingRect(premier);  // lays the block out
+    if (premier.layout() && premier.layout()->lineCount() > 0 && premier.layout()->lineAt(0).height() > 0)
+        ligne = premier.layout()->lineAt(0).height();
+    const qreal marge = InfoSourisText->document()->documentMargin();
+    const int place = InfoSourisText->contentsRect().height();
+    const int lignes = int((place - marge) / ligne);
+    if (lignes >= 1)
+        InfoSourisText->resize(InfoSourisText->width(),
+                               InfoSourisText->height() - place + int(std::ceil(marge + lignes * ligne)));
 }
 
 bool Form1::defilerNotes(int touche)
