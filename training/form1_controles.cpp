@@ -165,6 +165,10 @@ void Form1::construire()
     InfoSourisText->setReadOnly(true);
     InfoSourisText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     InfoSourisText->setFont(ctl::police(times, 15.75));
+    // The room around the text lies outside the scrolled area: scrolled by pages, the box still
+    // shows whole lines.
+    InfoSourisText->document()->setDocumentMargin(0);
+    InfoSourisText->setContentsMargins(4, 4, 4, 4);
     InfoSourisText->setPlainText(QStringLiteral("MAKORE Arbre tropical\nKAWA Boisson polynésienne\nZOB Sexe masculin"));
     InfoSourisText->hide();
 
