@@ -23,9 +23,39 @@ namespace {
 
 const char* const nomEchelle = "qt_echelle";
 const char* const nomEchelleVivante = "qt_echelle_vivante";
+const char* const nomEntiere = "qt_entiere";
 
-// Room kept for the title bar and the frame, at least.
+// Room kept for the title bar until a window manager has framed a window of the program.
 constexpr int barreDeTitre = 32;
+
+std::function<QMargins(const QWidget*)>& sourceCadre()
+{
+    static std::function<QMargins(const QWidget*)> source;
+    return source;
+}
+
+QMargins cadreRapporte(const QWidget* fenetre)
+{
+    if (const auto& source = sourceCadre())
+        return source(fenetre);
+    const QWindow* w = fenetre->windowHandle();
+    if (!w)
+        return {};
+    const QMargins m = w->frameMargins();
+    // At 150 % each side comes rounded to the nearest logical pixel: rounded down, a frame of 25
+    // device pixels would get 15 pixels where it takes 16 and more.
+    const qreal dpr = w->devicePixelRatio();
+    if (m.isNull() || dpr == std::floor(dpr))
+        return m;
+    return m + QMargins(1, 1, 1, 1);
+}
+
+// Each side at its largest among the frames seen so far.
+QMargins& plusGrandCadreVu()
+{
+    static QMargins vu;
+    return vu;
+}
 
 struct Controle {
     QPointer<QWidget> w;
@@ -35,15 +65,6 @@ struct Controle {
     int lignes;  // lines of a wrapping caption at the designed size, 0 for any other control
 };
 
-int cadreDe(const QWidget* fenetre)
-{
-    int cadre = 0;
-    if (const QWindow* w = fenetre->windowHandle())
-        cadre = w->frameMargins().top() + w->frameMargins().bottom();
-    // Some platforms report a thin border or nothing at all until the window manager has framed it.
-    return std::max(cadre, barreDeTitre);
-}
-
 // A window opened partly below or beside the screen is brought back whole, title bar first.
 void ramenerSurLEcran(QWidget* fenetre)
 {
@@ -51,7 +72,7 @@ void ramenerSurLEcran(QWidget* fenetre)
     if (!s)
         return;
     const QRect dispo = s->availableGeometry();
-    const QRect cadre = fenetre->frameGeometry();
+    const QRect cadre = fenetre->geometry().marginsAdded(cadreDe(fenetre));
     const int x = std::clamp(cadre.left(), dispo.left(), std::max(dispo.left(), dispo.right() - cadre.width() + 1));
     const int y = std::clamp(cadre.top(), dispo.top(), std::max(dispo.top(), dispo.bottom() - cadre.height() + 1));
     if (x != cadre.left() || y != cadre.top())
@@ -99,6 +120,15 @@ public:
 
     virtual void appliquer() = 0;
 
+    // Fits the window in the frame it has now; a shown window is also brought back whole.
+    void ajuster()
+    {
+        cadreAjuste = cadreDe(fenetre);
+        appliquer();
+        if (fenetre->isVisible())
+            ramenerSurLEcran(fenetre);
+    }
+
     template <class T>
     static T* de(const QWidget* fenetre, const char* nom)
     {
@@ -108,9 +138,33 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::Show || e->type() == QEvent::ScreenChangeInternal) {
-            appliquer();
-            ramenerSurLEcran(fenetre);
+        switch (e->type()) {
+        case QEvent::Show:
+        case QEvent::ScreenChangeInternal:
+            ajuster();
+            break;
+        // The window manager frames a shown window a moment later: the window then moves, is
+        // activated or painted, and its frame is known.
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+        case QEvent::UpdateRequest:
+        case QEvent::Paint:
+            // Not in the middle of the event: a paint is no moment to resize.
+            if (!enAttente && fenetre->isVisible() && cadreDe(fenetre) != cadreAjuste) {
+                enAttente = true;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        enAttente = false;
+                        if (cadreDe(fenetre) != cadreAjuste)
+                            ajuster();
+                    },
+                    Qt::QueuedConnection);
+            }
+            break;
+        default:
+            break;
         }
         return false;
     }
@@ -121,10 +175,12 @@ protected:
         const QScreen* s = fenetre->screen();
         if (!s)
             return std::nullopt;
-        return facteurPour(dessinee, s->availableGeometry().size(), cadreDe(fenetre));
+        return facteurPour(dessinee, s->availableGeometry().size(), cadreAjuste);
     }
 
     QWidget* fenetre;
+    QMargins cadreAjuste = cadreDe(fenetre);
+    bool enAttente = false;
 };
 
 class Echelle : public SuiviEcran {
@@ -264,6 +320,26 @@ private:
     QSize dessinee;
 };
 
+// For a window whose layout places its controls: only its size follows the available area.
+class Entiere : public SuiviEcran {
+public:
+    explicit Entiere(QWidget* f)
+        : SuiviEcran(f, nomEntiere)
+    {
+    }
+
+    void appliquer() override
+    {
+        const QScreen* s = fenetre->screen();
+        if (!s)
+            return;
+        const QSize place = s->availableGeometry().size().shrunkBy(cadreAjuste);
+        const QSize t = fenetre->size().boundedTo(place).expandedTo(fenetre->minimumSize());
+        if (t != fenetre->size())
+            fenetre->resize(t);
+    }
+};
+
 Echelle* echelleDe(const QWidget* fenetre)
 {
     return SuiviEcran::de<Echelle>(fenetre, nomEchelle);
@@ -271,13 +347,59 @@ Echelle* echelleDe(const QWidget* fenetre)
 
 }  // namespace
 
-double facteurPour(QSize taille, QSize disponible, int cadre)
+double facteurPour(QSize taille, QSize disponible, QMargins cadre)
 {
-    const int hauteur = disponible.height() - cadre;
-    if (taille.isEmpty() || disponible.width() <= 0 || hauteur <= 0)
+    const QSize place = disponible.shrunkBy(cadre);
+    if (taille.isEmpty() || place.isEmpty())
         return 1.0;
-    const double k = std::min({1.0, double(disponible.width()) / taille.width(), double(hauteur) / taille.height()});
+    const double k = std::min({1.0, double(place.width()) / taille.width(), double(place.height()) / taille.height()});
     return std::max(k, 0.5);
+}
+
+QMargins cadreDe(const QWidget* fenetre)
+{
+    const QMargins m = cadreRapporte(fenetre);
+    QMargins& vu = plusGrandCadreVu();
+    if (!m.isNull()) {
+        vu = QMargins(std::max(vu.left(), m.left()), std::max(vu.top(), m.top()), std::max(vu.right(), m.right()),
+                      std::max(vu.bottom(), m.bottom()));
+        return m;
+    }
+    return vu.isNull() ? QMargins(0, barreDeTitre, 0, 0) : vu;
+}
+
+void remplacerSourceCadre(std::function<QMargins(const QWidget*)> source)
+{
+    sourceCadre() = std::move(source);
+    plusGrandCadreVu() = QMargins();
+}
+
+void centrerSur(QWidget* fenetre, const QWidget* repere)
+{
+    const QScreen* s = repere ? repere->screen() : fenetre->screen();
+    if (!s)
+        return;
+    const QRect dispo = s->availableGeometry();
+    const QMargins m = cadreDe(fenetre);
+    // A window drawn to scale keeps the size its factor gives it.
+    const bool aLEchelle = echelleDe(fenetre) || SuiviEcran::de<EchelleVivante>(fenetre, nomEchelleVivante);
+    if (!aLEchelle && fenetre->minimumSize() != fenetre->maximumSize()) {
+        const QSize t = fenetre->size().boundedTo(dispo.size().shrunkBy(m)).expandedTo(fenetre->minimumSize());
+        if (t != fenetre->size())
+            fenetre->resize(t);
+    }
+    const QSize cadre = fenetre->size().grownBy(m);
+    const QPoint coin = dispo.center() - QPoint(cadre.width() / 2, cadre.height() / 2);
+    const int x = std::clamp(coin.x(), dispo.left(), std::max(dispo.left(), dispo.right() - cadre.width() + 1));
+    const int y = std::clamp(coin.y(), dispo.top(), std::max(dispo.top(), dispo.bottom() - cadre.height() + 1));
+    // A window's position is its frame's, whether or not the frame is known yet.
+    fenetre->move(x, y);
+}
+
+void garderEntiere(QWidget* fenetre)
+{
+    if (!SuiviEcran::de<Entiere>(fenetre, nomEntiere))
+        new Entiere(fenetre);
 }
 
 void ajusterALEcran(QWidget* fenetre)
@@ -285,7 +407,7 @@ void ajusterALEcran(QWidget* fenetre)
     Echelle* e = echelleDe(fenetre);
     if (!e)
         e = new Echelle(fenetre);
-    e->appliquer();
+    e->ajuster();
 }
 
 void suivreLEcran(QWidget* fenetre)
@@ -294,7 +416,7 @@ void suivreLEcran(QWidget* fenetre)
     if (!e)
         e = new EchelleVivante(fenetre);
     e->retenirTaille();
-    e->appliquer();
+    e->ajuster();
 }
 
 double facteurEchelle(const QWidget* fenetre)

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMargins>
 #include <QSize>
+
+#include <functional>
 
 class QWidget;
 
@@ -23,8 +26,27 @@ void suivreLEcran(QWidget* fenetre);
 double facteurEchelle(const QWidget* fenetre);
 QSize aLEchelle(const QWidget* fenetre, QSize taille);
 
-// The factor for a window of this outer size on that available area, a title bar included: 1 when it
-// fits, never below one half.
-double facteurPour(QSize taille, QSize disponible, int cadre);
+// The factor for a window of this inner size on that available area, inside the frame `cadre`: 1
+// when it fits, never below one half.
+double facteurPour(QSize taille, QSize disponible, QMargins cadre);
+
+// The frame the window manager puts around a window: the one it reports once it has framed the
+// window; before that, the largest frame yet seen around a window of the program, or a title bar
+// of 32 pixels when none was seen yet. A window whose frame turns out other than the one it was
+// fitted in is fitted again, and brought back whole onto its screen.
+QMargins cadreDe(const QWidget* fenetre);
+
+// Where the frames come from: the platform's report by default. Tests stand in a window manager
+// of their own; an empty function gives the platform back.
+void remplacerSourceCadre(std::function<QMargins(const QWidget*)> source);
+
+// Puts a window, frame included, in the middle of the available area of the screen `repere` is on
+// (its own screen without one), whole: a resizable window larger than that area and not drawn to
+// scale is made smaller first.
+void centrerSur(QWidget* fenetre, const QWidget* repere);
+
+// Keeps a window that places its controls in a layout whole on its screen: made smaller when its
+// frame does not fit the available area, brought back when it lies partly off it.
+void garderEntiere(QWidget* fenetre);
 
 }  // namespace ctl

@@ -2,6 +2,7 @@
 #include "app/lexidor.h"
 
 #include "about/apropos.h"
+#include "app/echelle.h"
 #include "menu/dialoglistes.h"
 #include "app/messages.h"
 #include "menu/menuods8.h"
@@ -60,6 +61,9 @@ void ouvrirStatistiques()
 {
     progres::Statistiques& s = statistiques();
     s.afficher(progression().historique());
+    // Left to the window manager, it may open partly below the screen; it opens over the menu.
+    if (!s.isVisible())
+        ctl::centrerSur(&s, &menu());
     s.show();
     s.raise();
     s.activateWindow();
@@ -85,6 +89,7 @@ progres::Statistiques& statistiques()
 {
     if (!lesStatistiques) {
         lesStatistiques = new progres::Statistiques;
+        ctl::garderEntiere(lesStatistiques);
         // Like the menu, it follows the colour in force, also while the options preview one.
         const auto suivre = [] { lesStatistiques->colorer(reglages().fond()); };
         suivre();
@@ -108,6 +113,8 @@ MenuODS8& menu()
         QObject::connect(leMenu, &MenuODS8::optionsDemandees, [] { dialog2().ouvrir(); });
         QObject::connect(leMenu, &MenuODS8::aproposDemande, [] {
             apropos().suivreDonnees(menu().descriptionDonnees());
+            if (!apropos().isVisible())
+                ctl::centrerSur(&apropos(), &menu());
             apropos().ouvrir();
         });
         QObject::connect(leMenu, &MenuODS8::mesListesDemandees, [] {

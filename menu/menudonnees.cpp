@@ -4,10 +4,12 @@
 
 #include "app/bouton.h"
 #include "app/controles.h"
+#include "app/echelle.h"
 #include "app/messages.h"
 #include "data/motsdisparus.h"
 #include "menu/catalogue.h"
 #include "menu/demarrage.h"
+#include "menu/listedisparus.h"
 #include "menu/noms.h"
 #include "menu/textesdonnees.h"
 
@@ -90,6 +92,17 @@ void MenuODS8::montrerMotsDisparus()
 {
     relireDonnees();
     const QString chemin = donnees.chemin(data::fichierMotsDisparus);
-    const data::MotsDisparus mots = data::lireMotsDisparus(chemin, menu::motsDisparusAffiches);
-    app::signaler(menu::avisMotsDisparus(mots, description, chemin), app::Icone::Information, this, true);
+    const data::MotsDisparus mots = data::lireMotsDisparus(chemin, menu::motsDisparusLus, menu::motsDisparusLus);
+    const QString avis = menu::avisMotsDisparus(mots, description);
+    if (!menu::listeAOuvrir(mots)) {
+        app::signaler(avis, app::Icone::Information, this, true);
+        return;
+    }
+    if (!listeDisparus) {
+        listeDisparus = new menu::ListeDisparus(this);
+        ctl::garderEntiere(listeDisparus);
+    }
+    if (!listeDisparus->isVisible())
+        ctl::centrerSur(listeDisparus, this);
+    listeDisparus->montrer(avis, menu::motsTries(mots.premiers));
 }

@@ -5,6 +5,7 @@
 #include "training/lancement.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -15,6 +16,7 @@ class QPushButton;
 
 namespace menu {
 struct EntreeCatalogue;
+class ListeDisparus;
 }
 namespace options {
 class Reglages;
@@ -105,4 +107,5 @@ private:
     data::Description description;
     std::optional<quint32> couleurScore;  // as designed for the last score, before any shading
     bool charge = false;
+    QPointer<menu::ListeDisparus> listeDisparus;
 };

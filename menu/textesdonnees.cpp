@@ -4,14 +4,15 @@
 #include "data/texte.h"
 #include "menu/catalogue.h"
 
+#include <QCollator>
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QLocale>
+
+#include <algorithm>
 
 namespace menu {
 
-QString avisMotsDisparus(const data::MotsDisparus& mots, const data::Description& d, const QString& chemin)
+QString avisMotsDisparus(const data::MotsDisparus& mots, const data::Description& d)
 {
     if (!mots.present)
         return texteMotsDisparus();
@@ -20,17 +21,24 @@ QString avisMotsDisparus(const data::MotsDisparus& mots, const data::Description
     const QString entete = data::selonEditions(QStringLiteral("Mots ODS 7 à ne plus jouer : "), d);
     if (mots.total == 0)
         return entete + QStringLiteral("aucun.");
-    const QString liste = mots.premiers.join(QStringLiteral("\r\n"));
-    if (mots.total <= motsDisparusAffiches && !mots.tronque)
-        return entete + QStringLiteral("\r\n") + liste;
+    if (!listeAOuvrir(mots))
+        return entete + QStringLiteral("\r\n") + mots.premiers.join(QStringLiteral("\r\n"));
     const QLocale fr(QLocale::French, QLocale::France);
     const QString nombre = mots.tronque ? QStringLiteral("plus de %1").arg(fr.toString(mots.total))
                                         : fr.toString(mots.total);
-    const QString fichier = QDir::toNativeSeparators(QFileInfo(data::cheminLocal(chemin)).absoluteFilePath());
-    return entete + QStringLiteral("%1 mots. Les %2 premiers :\r\n%3\r\n…\r\nLa liste complète est dans le fichier « %4 ».")
-                        .arg(nombre)
-                        .arg(mots.premiers.size())
-                        .arg(liste, fichier);
+    return entete + QStringLiteral("%1 mots.").arg(nombre);
+}
+
+bool listeAOuvrir(const data::MotsDisparus& mots)
+{
+    return mots.present && mots.erreur.isEmpty() && (mots.total > motsDisparusAffiches || mots.tronque);
+}
+
+QStringList motsTries(QStringList mots)
+{
+    QCollator ordre(QLocale(QLocale::French, QLocale::France));
+    std::sort(mots.begin(), mots.end(), ordre);
+    return mots;
 }
 
 QString ligneDonnees(const data::Description& d)

@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
 #include <QTimer>
@@ -32,6 +35,7 @@ private Q_SLOTS:
     void eliminationAuSeuil2();
     void dureeDeLaSerie();
     void notesDesRallonges();
+    void notesEntieresEtAuClavier();
     void finDeBaseAvecScore();
     void baseVideSansScore();
     void baseEntiereJouee();
@@ -241,6 +245,40 @@ void TestForm1Correction::notesDesRallonges()
     QVERIFY2(f.solution[0]->toolTip().endsWith(explication), qPrintable(f.solution[0]->toolTip()));
     QVERIFY(f.InfoSourisText->isVisible());
     QCOMPARE(f.InfoSourisText->toPlainText(), explication);
+}
+
+// More notes than the box holds: it shows whole lines, and the page keys scroll it from the answers.
+void TestForm1Correction::notesEntieresEtAuClavier()
+{
+    QStringList notes;
+    for (const QString& l : baseDe(12))
+        notes << l.section(QLatin1Char(';'), 1) << QStringLiteral("note");
+    inst->ecrireLignes(QStringLiteral("infosouris-ods8.txt"), notes);
+    Form1& f = demarrer(baseDe(12));
+    f.solution[3]->setFocus();
+    touche(Qt::Key_F12);
+    QPlainTextEdit* n = f.InfoSourisText;
+    QVERIFY(n->isVisible());
+    // The first line that does not fit whole shows nothing of itself, scrolled or not.
+    const auto entieres = [n] {
+        for (QTextBlock b = n->document()->begin(); b.isValid(); b = b.next()) {
+            const QRect r = n->cursorRect(QTextCursor(b));
+            if (r.bottom() >= n->viewport()->height())
+                return r.top() >= n->viewport()->height() - 1;
+        }
+        return true;
+    };
+    QScrollBar* barre = n->verticalScrollBar();
+    QVERIFY(barre->maximum() > 0);
+    for (Qt::Key k : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_PageUp}) {
+        QVERIFY(entieres());
+        const int avant = barre->value();
+        touche(k);
+        QCOMPARE(focus(), f.solution[3]);
+        QVERIFY2(k == Qt::Key_PageDown ? barre->value() > avant || avant == barre->maximum() : barre->value() < avant || avant == 0,
+                 qPrintable(QString::number(barre->value())));
+    }
+    QCOMPARE(barre->value(), 0);
 }
 
 void TestForm1Correction::finDeBaseAvecScore()

@@ -28,6 +28,10 @@ private Q_SLOTS:
     void anneauDesLignes();
     void pauseEtReprise();
     void verdictsDeTemps();
+    void tirageSansVerdict_data();
+    void tirageSansVerdict();
+    void critereChangeSurUneLigne_data();
+    void critereChangeSurUneLigne();
     void policeTuilesEtAffichageDuTemps();
     void validerEtBoiteCentrale();
 };
@@ -278,6 +282,83 @@ void TestForm1Saisie::verdictsDeTemps()
     QCOMPARE(ctl::couleurFond(f.solution[3]), c);
     QCOMPARE(f.voyant->text(), QStringLiteral("NON"));
     QVERIFY(!f.minuterieMot->isActive());
+}
+
+// The draw moves the focus to row 0 itself: the row the player was on is not left with an empty
+// answer, so every rack found fast in the new series leaves the run.
+void TestForm1Saisie::tirageSansVerdict_data()
+{
+    QTest::addColumn<int>("ligne");
+    QTest::addColumn<int>("entrees");
+    QTest::addRow("F12 depuis la ligne 1") << 1 << 0;
+    QTest::addRow("F12 depuis la dernière ligne") << 4 << 0;
+    QTest::addRow("31 Entrée, un tour jusqu'à la ligne 1") << 1 << 31;
+}
+
+void TestForm1Saisie::tirageSansVerdict()
+{
+    QFETCH(int, ligne);
+    QFETCH(int, entrees);
+    Form1& f = demarrer(baseDe(5));
+    f.boutonCritere->click();
+    if (entrees == 0)
+        f.solution[ligne]->setFocus();
+    for (int i = 0; i < entrees; ++i)
+        touche(Qt::Key_Return);
+    QCOMPARE(focus(), f.solution[ligne]);
+    touche(Qt::Key_F12);
+    QCOMPARE(f.partie.nbrestants, 5);
+    touche(Qt::Key_F8);
+    QCOMPARE(focus(), f.solution[0]);
+    for (int j = 0; j < 5; ++j)
+        QCOMPARE(f.partie.rapide[j], -1);
+    for (int j = 0; j < 5; ++j) {
+        frappe(*f.partie.solutionsDeLigne(j));
+        touche(Qt::Key_Return);
+    }
+    touche(Qt::Key_F12);
+    QCOMPARE(f.partie.nbrestants, 0);
+}
+
+// Switched to the time criterion on a row, the row is timed from the switch, as if just entered.
+void TestForm1Saisie::critereChangeSurUneLigne_data()
+{
+    QTest::addColumn<bool>("clavier");
+    QTest::addColumn<int>("appuis");
+    QTest::addColumn<int>("secondes");
+    QTest::addColumn<int>("rapide");
+    QTest::addColumn<QString>("voyant");
+    QTest::addRow("souris, trop lent") << false << 1 << 5 << 0 << "NON";
+    QTest::addRow("souris, à temps") << false << 1 << 4 << 1 << "OK";
+    QTest::addRow("clavier, trop lent") << true << 1 << 5 << 0 << "NON";
+    QTest::addRow("retour aux réussites") << false << 2 << 5 << -1 << "";
+}
+
+void TestForm1Saisie::critereChangeSurUneLigne()
+{
+    QFETCH(bool, clavier);
+    QFETCH(int, appuis);
+    QFETCH(int, secondes);
+    QFETCH(int, rapide);
+    QFETCH(QString, voyant);
+    Form1& f = demarrer({"AEINRST;RIANTES", "AABEL;ABELA", "EIMNORS;MOINERS"});
+    f.solution[1]->setFocus();
+    for (int i = 0; i < appuis; ++i) {
+        if (clavier) {
+            f.boutonCritere->setFocus(Qt::TabFocusReason);
+            touche(Qt::Key_Space);
+        } else {
+            QTest::mouseClick(f.boutonCritere, Qt::LeftButton);
+        }
+    }
+    QCOMPARE(focus(), f.solution[1]);
+    // A stopped stopwatch does not count the seconds that pass.
+    for (int i = 0; i < secondes && f.minuterieMot->isActive(); ++i)
+        tick(f.minuterieMot);
+    frappe(*f.partie.solutionsDeLigne(1));
+    touche(Qt::Key_Return);
+    QCOMPARE(f.partie.rapide[1], rapide);
+    QCOMPARE(f.voyant->text(), voyant);
 }
 
 void TestForm1Saisie::policeTuilesEtAffichageDuTemps()

@@ -4,6 +4,7 @@
 #include "app/lexidor.h"
 #include "app/messages.h"
 #include "fixtures/menu/installation_menu.h"
+#include "menu/listedisparus.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
 #include "options/reglages.h"
@@ -13,11 +14,15 @@
 #include "training/form1.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -42,6 +47,7 @@ private Q_SLOTS:
     void aideSuitLaTailleDEchantillon();
     void scoreEtCourbeLisiblesSurChaqueFond_data();
     void scoreEtCourbeLisiblesSurChaqueFond();
+    void motsQuiDisparaissent_data();
     void motsQuiDisparaissent();
     void optionsEtAProposNeBloquentPasLeMenu();
     void quitter_data();
@@ -419,13 +425,58 @@ void TestMenu::scoreEtCourbeLisiblesSurChaqueFond()
         QVERIFY2(ctl::distinctes(ctl::versBGR(s.courbe->couleurSerie(i)), ctl::couleurFond(&m)), qPrintable(QString::number(i)));
 }
 
+void TestMenu::motsQuiDisparaissent_data()
+{
+    QTest::addColumn<QByteArray>("fichier");  // none: the data has no list of its own
+    QTest::addColumn<QString>("avis");        // the message box, when the list fits in one
+    QTest::addColumn<QStringList>("liste");   // else the window's words, all of them, in order
+    QTest::addRow("sans liste") << QByteArray() << u"Mots ODS 7 à ne plus jouer : \r\nCHINETOQUE\r\nNEGRO\r\nSILY"_qs
+                                << QStringList();
+    QByteArray vingt;
+    QStringList mots;
+    for (int i = 0; i < 20; ++i)
+        vingt += "MOT" + QByteArray::number(i) + "\r\n";
+    QTest::addRow("vingt mots") << vingt << u"Mots ODS 7 à ne plus jouer : \r\nMOT0\r\nMOT1"_qs << QStringList();
+    // Accented words sort among the others, as in a French dictionary.
+    QByteArray beaucoup("ZOB\r\n\xC9" "COT\r\nECU\r\n");
+    for (int i = 1233; i >= 3; --i)
+        beaucoup += "MOT" + QByteArray::number(10000 + i) + "\r\n";
+    beaucoup += "ABACA\r\n";
+    mots << u"ABACA"_qs << u"ÉCOT"_qs << u"ECU"_qs;
+    for (int i = 3; i < 1234; ++i)
+        mots << u"MOT"_qs + QString::number(10000 + i);
+    mots << u"ZOB"_qs;
+    QTest::addRow("1 235 mots") << beaucoup << QString() << mots;
+}
+
 void TestMenu::motsQuiDisparaissent()
 {
+    QFETCH(QByteArray, fichier);
+    QFETCH(QString, avis);
+    QFETCH(QStringList, liste);
     fixtures::installerBases(*inst);
+    if (!fichier.isNull())
+        inst->ecrire(data::fichierMotsDisparus, fichier);
     MenuODS8& m = demarrer();
     QTest::mouseClick(bouton(QStringLiteral("Command9")), Qt::LeftButton);
-    QCOMPARE(messages, QStringList{u"Mots ODS 7 à ne plus jouer : \r\nCHINETOQUE\r\nNEGRO\r\nSILY"_qs});
     QVERIFY(m.isVisible());
+    auto* fenetre = m.findChild<menu::ListeDisparus*>();
+    if (!avis.isEmpty()) {
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith(avis), qPrintable(messages[0]));
+        QVERIFY(!fenetre);
+        return;
+    }
+    QVERIFY(messages.isEmpty());
+    QVERIFY(fenetre && fenetre->isVisible());
+    const QString nombre = QLocale(QLocale::French, QLocale::France).toString(liste.size());
+    QCOMPARE(fenetre->entete->text(), u"Mots ODS 7 à ne plus jouer : "_qs + nombre + u" mots."_qs);
+    QCOMPARE(fenetre->liste->toPlainText().split(u'\n'), liste);
+    QVERIFY(fenetre->liste->verticalScrollBar()->maximum() > 0);
+    fenetre->copier->click();
+    QCOMPARE(QGuiApplication::clipboard()->text().split(u'\n'), liste);
+    // It opens whole over the menu.
+    QVERIFY(m.screen()->availableGeometry().contains(fenetre->frameGeometry()));
 }
 
 void TestMenu::optionsEtAProposNeBloquentPasLeMenu()

@@ -199,8 +199,10 @@ void Form1::tirerserie()
     corriger->setEnabled(true);
     restart->setEnabled(false);
     reserve.vider();
+    focusDuTirage = true;
     temps->setFocus(Qt::OtherFocusReason);
     solution[0]->setFocus(Qt::OtherFocusReason);
+    focusDuTirage = false;
     ctl::colorerFond(temps, fondSysteme());
     partie.tempsserie = partie.tempsrestant = qint32(lancement.tempsparmot) * 30;
     minuterieSerie->start();

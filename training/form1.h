@@ -187,12 +187,17 @@ private:
     int finLigneCritere() const;
     void disposerSaisieCompacte();
     void placerNotes();
+    // The page keys scroll the notes while they are shown; true when the key did.
+    bool defilerNotes(int touche);
     // A tooltip that keeps the box's whole text above it when the text had to shrink.
     void bulle(QLineEdit* boite, const QString& texte);
 
     entrainement::Lancement lancement;
     QPushButton* parDefaut = nullptr;
     int ligneEntree = -1;  // row whose entry processing ran and whose leave processing has not
+    // The draw moves the focus itself: the row it takes the focus from was not left by the player
+    // and must not be judged on the new rack it now shows.
+    bool focusDuTirage = false;
     std::unique_ptr<entrainement::Aleatoire> alea;
     data::ListeLaterale listevbi, listevbt, listeinv;
     CacheNotes infosouris;

@@ -165,6 +165,10 @@ void Form1::construire()
     InfoSourisText->setReadOnly(true);
     InfoSourisText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     InfoSourisText->setFont(ctl::police(times, 15.75));
+    // The room around the text lies outside the scrolled area: scrolled by pages, the box still
+    // shows whole lines.
+    InfoSourisText->document()->setDocumentMargin(0);
+    InfoSourisText->setContentsMargins(4, 4, 4, 4);
     InfoSourisText->setPlainText(QStringLiteral("MAKORE Arbre tropical\nKAWA Boisson polynésienne\nZOB Sexe masculin"));
     InfoSourisText->hide();
 
@@ -228,13 +232,9 @@ void Form1::construire()
     definirParDefaut(boutonSuivant);
     // Too large for its screen, the window is drawn smaller as a whole, in both layouts.
     ctl::suivreLEcran(this);
-    if (QScreen* s = QApplication::primaryScreen()) {
-        // At 150 % or 200 % scaling the window can be larger than the screen: centring it would
-        // put its title bar, and the "Mode compact" button that makes it fit, above the screen.
-        const QRect dispo = s->availableGeometry();
-        const QPoint coin = dispo.center() - rect().center();
-        move(std::max(coin.x(), dispo.left()), std::max(coin.y(), dispo.top()));
-    }
+    // Centred with its frame, never with its title bar (and the "Mode compact" button that makes it
+    // fit) above the screen.
+    ctl::centrerSur(this, nullptr);
     nommerControles();
 }
 

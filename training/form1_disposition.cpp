@@ -6,11 +6,19 @@
 #include "training/form1_couleurs.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+
+#include <cmath>
 
 using namespace entrainement;
 using namespace entrainement::couleurs;
@@ -49,6 +57,14 @@ void Form1::changerCritere()
         seuiltxt->setText(QStringLiteral("1"));
         deplacer(etiquetteCritere, ctl::gaucheTwips(seuiltxt) + 350, ctl::hautTwips(etiquetteCritere));
         voyant->hide();
+    }
+    // The row being worked on is timed from the switch, as if it had just been entered; back to
+    // the success criterion, nothing is timed any more.
+    if (critere() == Critere::Temps && serieOuverte() && ligneEntree >= 0) {
+        partie.tempsmot = 0;
+        minuterieMot->start();
+    } else {
+        minuterieMot->stop();
     }
     disposerSaisieCompacte();
     if (InfoSourisText->isVisible())
@@ -99,6 +115,31 @@ void Form1::placerNotes()
         const int gauche = std::max(4080, apresCritere);
         ctl::placer(InfoSourisText, gauche, finie ? 9360 : 8160, 4080 + 11775 - gauche, finie ? 1695 : 2895);
     }
+    // A line cut at the bottom of the box reads as a note of its own: the box keeps whole lines.
+    // Lines are laid at fractional heights once the window is drawn smaller; the one below the last
+    // whole line would show its top in the bottom margin.
+    qreal ligne = QFontMetricsF(InfoSourisText->font(), InfoSourisText).lineSpacing();
+    const QTextBlock premier = InfoSourisText->document()->firstBlock();
+    InfoSourisText->document()->documentLayout()->blockBoundingRect(premier);  // lays the block out
+    if (premier.layout() && premier.layout()->lineCount() > 0 && premier.layout()->lineAt(0).height() > 0)
+        ligne = premier.layout()->lineAt(0).height();
+    const qreal marge = InfoSourisText->document()->documentMargin();
+    const int place = InfoSourisText->contentsRect().height();
+    const int lignes = int((place - marge) / ligne);
+    if (lignes >= 1)
+        InfoSourisText->resize(InfoSourisText->width(),
+                               InfoSourisText->height() - place + int(std::ceil(marge + lignes * ligne)));
+}
+
+bool Form1::defilerNotes(int touche)
+{
+    // The notes scroll by the page keys from the answers, which keep the focus: a series open keeps
+    // being typed into.
+    if (!InfoSourisText->isVisible() || (touche != Qt::Key_PageUp && touche != Qt::Key_PageDown))
+        return false;
+    InfoSourisText->verticalScrollBar()->triggerAction(touche == Qt::Key_PageUp ? QAbstractSlider::SliderPageStepSub
+                                                                                : QAbstractSlider::SliderPageStepAdd);
+    return true;
 }
 
 void Form1::passerModeCompact()

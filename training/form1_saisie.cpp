@@ -95,7 +95,7 @@ void Form1::solution_LostFocus(int r)
             ecrireTirage(tirage[r], reserve.lettrestirage);
     }
     if (t && ouverte) {
-        if (critere() == Critere::Temps) {
+        if (critere() == Critere::Temps && !focusDuTirage) {
             const QString v = partie.jugerRapidite(r, solution[r]->text(), nombreEnTete(seuiltxt->text()), rallonge(r));
             if (!v.isEmpty())
                 afficherTexte(voyant, v);
@@ -195,6 +195,8 @@ bool Form1::eventFilter(QObject* o, QEvent* e)
     switch (e->type()) {
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(e);
+        if (k->modifiers() == Qt::NoModifier && defilerNotes(k->key()))
+            return true;
         if (estSolution) {
             int vk = codeVirtuel(k);
             const int avant = vk;
