@@ -27,7 +27,8 @@ attendus=(usr/bin/lexidor usr/libexec/lexidor/lexidor usr/bin/lexidor-builder
           usr/share/applications/io.github.lexidor.Lexidor.desktop
           usr/share/metainfo/io.github.lexidor.Lexidor.metainfo.xml
           usr/share/icons/hicolor/scalable/apps/io.github.lexidor.Lexidor.svg
-          usr/share/doc/lexidor/copyright usr/share/doc/lexidor/NOTICE usr/share/doc/lexidor/changelog.gz)
+          usr/share/doc/lexidor/copyright usr/share/doc/lexidor/NOTICE usr/share/doc/lexidor/changelog.gz
+          usr/share/man/man1/lexidor.1.gz usr/share/man/man1/lexidor-builder.1.gz)
 # Every command-line tool the build makes, wherever it is declared.
 while IFS= read -r outil; do
     attendus+=("usr/bin/$(basename "$outil")")
