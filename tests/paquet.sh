@@ -33,7 +33,7 @@ attendus=(usr/bin/lexidor usr/libexec/lexidor/lexidor usr/bin/lexidor-builder
 while IFS= read -r outil; do
     attendus+=("usr/bin/$(basename "$outil")")
 done < <(find "$build" -path "$build/CMakeFiles" -prune -o -path "$build/_CPack_Packages" -prune -o \
-              -type f -executable -name 'lexidor-*' ! -name '*.*' -print)
+              -type f -executable -name 'lexidor-*' ! -name '*.*' ! -name lexidor-launcher -print)
 for f in "${attendus[@]}"; do
     [ -e "$tmp/root/$f" ] || echec "manque dans le paquet : $f"
 done
