@@ -4,6 +4,7 @@
 #include "app/controles.h"
 #include "app/echelle.h"
 #include "app/polices.h"
+#include "lexidor_version.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

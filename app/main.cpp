@@ -2,6 +2,7 @@
 #include "app/lexidor.h"
 #include "app/signaux.h"
 #include "menu/menuods8.h"
+#include "lexidor_version.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

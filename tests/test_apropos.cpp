@@ -5,6 +5,7 @@
 #include "app/messages.h"
 #include "menu/menuods8.h"
 #include "support/installation.h"
+#include "lexidor_version.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
