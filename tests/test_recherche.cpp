@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "recherche/fenetre.h"
 #include "recherche/index.h"
 #include "recherche/requete.h"
+#include "support/installation.h"
 
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QProcess>
 #include <QtTest>
 
@@ -133,6 +140,7 @@ private Q_SLOTS:
     void fichierAbime();
     void plafond();
     void ligneDeCommande();
+    void fenetre();
 };
 
 void TestRecherche::requetes_data()
@@ -342,5 +350,36 @@ void TestRecherche::ligneDeCommande()
     QVERIFY(QString::fromUtf8(mauvais.readAllStandardError()).contains(QStringLiteral("« # »")));
 }
 
-QTEST_GUILESS_MAIN(TestRecherche)
+// The window on the shipped data: the answer follows each key, and copies as words.
+void TestRecherche::fenetre()
+{
+    const QString avant = QDir::currentPath();
+    QDir::setCurrent(QStringLiteral(LEXIDOR_RUNTIME_DIR));
+    Recherche r;
+    r.choisirMode(Mode::Juger);
+    r.saisie->setText(QStringLiteral("profe, Chat"));
+    QCOMPARE(r.verdict->text(), QStringLiteral("VALIDE"));
+    r.saisie->setText(QStringLiteral("profe chat profx"));
+    QCOMPARE(r.verdict->text(), QStringLiteral("NON VALIDE"));
+    QVERIFY(!r.verdict->text().contains(QStringLiteral("PROFX")));
+    r.choisirMode(Mode::Anagrammes);
+    r.saisie->setText(QStringLiteral("rsteina"));
+    QCOMPARE(r.modele->rowCount(), 17);
+    QCOMPARE(r.compte->text(), QStringLiteral("17 mots."));
+    r.copier();
+    QCOMPARE(QApplication::clipboard()->text().split(u'\n').first(), QStringLiteral("ARISENT"));
+    r.saisie->setText(QStringLiteral("rst#"));
+    QCOMPARE(r.modele->rowCount(), 0);
+    QVERIFY(r.compte->text().contains(QStringLiteral("« # »")));
+    QDir::setCurrent(avant);
+    {
+        // A data folder built before the lists travelled with it.
+        InstallationTest vide;
+        r.actualiser();
+        QVERIFY(!r.saisie->isEnabled());
+        QVERIFY(r.compte->text().contains(QStringLiteral("Mes listes")));
+    }
+}
+
+QTEST_MAIN(TestRecherche)
 #include "test_recherche.moc"
