@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "recherche/apres.h"
 #include "recherche/fenetre.h"
 #include "recherche/index.h"
 #include "recherche/requete.h"
@@ -141,6 +142,8 @@ private Q_SLOTS:
     void plafond();
     void ligneDeCommande();
     void fenetre();
+    void apresCorrection_data();
+    void apresCorrection();
 };
 
 void TestRecherche::requetes_data()
@@ -348,6 +351,35 @@ void TestRecherche::ligneDeCommande()
     QVERIFY(mauvais.waitForFinished(30000));
     QCOMPARE(mauvais.exitCode(), 2);
     QVERIFY(QString::fromUtf8(mauvais.readAllStandardError()).contains(QStringLiteral("« # »")));
+}
+
+void TestRecherche::apresCorrection_data()
+{
+    QTest::addColumn<QString>("tirage");
+    QTest::addColumn<QStringList>("attendus");
+    QTest::addColumn<bool>("rallonge");
+    QTest::addColumn<QString>("saisi");
+    QTest::addColumn<QString>("texte");
+    QTest::addRow("anagrammes et rallonges") << "AIRST (+1)" << QStringList{"STRIA"} << false << "TRIAS"
+        << "AIRST : STRIA* TRIAS";
+    QTest::addRow("autres mots nommés") << "ART - RAT TAR" << QStringList{"RAT"} << false << ""
+        << "ART : ART RAT TAR\nRallonges de RAT : derrière S";
+    QTest::addRow("seul mot, sans rallonge") << "KAPIO" << QStringList{"KAPIO"} << false << "" << "KAPIO : KAPIO* OKAPI*";
+    QTest::addRow("rien de plus") << "EEHRTAC" << QStringList{"CHATER"} << false << "" << "";
+    QTest::addRow("rallonge derrière") << "AIR?" << QStringList{"AIRA", "AIRS"} << true << " s" << "AIR? : A* S (vous : S)";
+    QTest::addRow("rallonge devant, aucune") << "?AIRS" << QStringList{} << true << "" << "?AIRS : aucune rallonge";
+    QTest::addRow("rallonge devant trouvée") << "?CHATS" << QStringList{"ACHATS"} << true << "a" << "?CHATS : A (vous : A)";
+}
+
+void TestRecherche::apresCorrection()
+{
+    QFETCH(QString, tirage);
+    QFETCH(QStringList, attendus);
+    QFETCH(bool, rallonge);
+    QFETCH(QString, saisi);
+    QFETCH(QString, texte);
+    QCOMPARE(reponseEntiere(fixture(), tirage, attendus, rallonge, saisi), texte);
+    QCOMPARE(reponseEntiere(Index(), tirage, attendus, rallonge, saisi), QString());
 }
 
 // The window on the shipped data: the answer follows each key, and copies as words.
