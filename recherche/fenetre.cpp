@@ -96,6 +96,9 @@ QVariant ModeleMots::data(const QModelIndex& index, int role) const
     const Trouve& t = liste[index.row()];
     switch (role) {
     case Qt::DisplayRole:
+        // A judged word shows its note on its line: the details are read, not hovered.
+        if (mode == Mode::Juger && notes && !notes->notes(t.mot).isEmpty())
+            return texteLigne(t, mode) + QStringLiteral(" — ") + notes->notes(t.mot).join(QStringLiteral(" ; "));
         return texteLigne(t, mode);
     case Qt::ToolTipRole:
         return bulleMot(t.mot, t.marque, notes.get());

@@ -32,6 +32,12 @@ QString reponseEntiere(const QString& tirage, const QStringList& attendus, bool 
     return recherche::reponseEntiere(*recherche::indexEnUsage(), tirage, attendus, rallonge, saisi);
 }
 
+// After the notes and what the player typed, which the box's tooltip already holds.
+void ajouterBulle(QLineEdit* boite, const QString& texte)
+{
+    boite->setToolTip(boite->toolTip().isEmpty() ? texte : boite->toolTip() + QLatin1Char('\n') + texte);
+}
+
 }  // namespace
 
 void Form1::corrigerserie()
@@ -109,8 +115,8 @@ void Form1::corrigerserie()
         if (!c.lignes[j].explication.isEmpty())
             texteNotes += c.lignes[j].explication + QLatin1Char('\n');
         if (const QString r = reponseEntiere(tirages[j], mots, rallonge(j), lignes[j].reponse); !r.isEmpty()) {
-            bulle(tirage[j], r);
-            bulle(solution[j], r);
+            ajouterBulle(tirage[j], r);
+            ajouterBulle(solution[j], r);
             texteNotes += r + QLatin1Char('\n');
         }
     }
