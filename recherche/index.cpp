@@ -148,8 +148,11 @@ Index Index::analyser(QByteArrayView octets)
     ix.cles.resize(n);
     for (qsizetype k = 0; k < n; ++k) {
         ix.cles[k] = cleDe[ix.parCle[k]];
-        if (k == 0 || ix.cles[k] != ix.cles[k - 1])
+        if (k == 0 || ix.cles[k] != ix.cles[k - 1]) {
             ix.groupes.push_back(quint32(k));
+            ix.masquesGroupes.push_back(ix.masques[ix.parCle[k]]);
+            ix.longueursGroupes.push_back(quint8(ix.mot(ix.parCle[k]).size()));
+        }
     }
     ix.groupes.push_back(quint32(n));
     ix.lettres.squeeze();

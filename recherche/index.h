@@ -61,6 +61,9 @@ public:
     static Cle cle(QByteArrayView lettresTriees);
     qsizetype nombreGroupes() const { return qsizetype(groupes.size()) - 1; }
     Cle cleGroupe(qsizetype g) const { return cles[groupes[g]]; }
+    // Kept side by side so that a scan of every group reads memory in order.
+    quint32 masqueGroupe(qsizetype g) const { return masquesGroupes[g]; }
+    qsizetype longueurGroupe(qsizetype g) const { return longueursGroupes[g]; }
     // The words of group g (positions in the alphabetical order).
     std::pair<const quint32*, const quint32*> groupe(qsizetype g) const
     {
@@ -77,6 +80,8 @@ private:
     std::vector<quint32> parCle;   // word positions ordered by their sorted letters
     std::vector<Cle> cles;         // the key of each entry of parCle
     std::vector<quint32> groupes;  // starts of the groups in parCle, and its end
+    std::vector<quint32> masquesGroupes;
+    std::vector<quint8> longueursGroupes;
     QString erreur_;
 };
 

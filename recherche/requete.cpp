@@ -161,10 +161,10 @@ Reponse sousAnagrammes(const Index& ix, QStringView texte, const Filtres& f)
     const qsizetype place = t->lettres.size() + jokers;
     std::vector<quint32> positions;
     for (qsizetype g = 0; g < ix.nombreGroupes(); ++g) {
-        const auto [debut, fin] = ix.groupe(g);
-        const qsizetype longueur = ix.mot(*debut).size();
-        if (longueur > place || std::popcount(ix.masque(*debut) & ~masqueTirage) > jokers)
+        const qsizetype longueur = ix.longueurGroupe(g);
+        if (longueur > place || std::popcount(ix.masqueGroupe(g) & ~masqueTirage) > jokers)
             continue;
+        const auto [debut, fin] = ix.groupe(g);
         std::array<qint8, 26> reste = compte;
         int manque = 0;
         for (char c : ix.mot(*debut))
@@ -257,8 +257,15 @@ Reponse motif(const Index& ix, QStringView texte, const Filtres& f)
         debut += char('A' + std::countr_zero(e));
     }
     const auto [premier, dernier] = ix.prefixe(debut);
+    // The letters the pattern names one by one: a word without all of them is passed over at once.
+    quint32 requises = 0;
+    for (quint32 e : elements)
+        if (std::popcount(e) == 1)
+            requises |= e;
     std::vector<quint32> positions;
     for (qsizetype p = premier; p < dernier; ++p) {
+        if ((ix.masque(p) & requises) != requises)
+            continue;
         const QByteArrayView m = ix.mot(p);
         if (m.size() < minimum || m.size() > maximum || !garder(ix.marque(p), m.size(), f))
             continue;
