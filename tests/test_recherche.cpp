@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -141,6 +142,7 @@ private Q_SLOTS:
     void fichierAbime();
     void plafond();
     void ligneDeCommande();
+    void listesLivrees();
     void fenetre();
     void apresCorrection_data();
     void apresCorrection();
@@ -380,6 +382,30 @@ void TestRecherche::apresCorrection()
     QFETCH(QString, texte);
     QCOMPARE(reponseEntiere(fixture(), tirage, attendus, rallonge, saisi), texte);
     QCOMPARE(reponseEntiere(Index(), tirage, attendus, rallonge, saisi), QString());
+}
+
+// The shipped complete lists agree with the shipped bases: rebuilt together, or the search would
+// call old a word the bases teach as new.
+void TestRecherche::listesLivrees()
+{
+    const QString racine = QStringLiteral(LEXIDOR_RUNTIME_DIR "/");
+    const Index ix = Index::lire(racine + QStringLiteral("listes/mots-complets.dat"));
+    const auto lignes = [&](const QString& nom) {
+        QFile f(racine + nom);
+        [&] { QVERIFY(f.open(QIODevice::ReadOnly)); }();
+        return QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    };
+    for (const char* base : {"listes/2-8L.txt", "listes/VB_5-9L.txt", "listes/7L_multiples.txt"}) {
+        for (const QString& l : lignes(QString::fromLatin1(base))) {
+            const QString mot = l.section(u';', 1);
+            const qsizetype p = ix.trouver(mot.toLatin1());
+            QVERIFY2(p >= 0 && ix.marque(p) == Nouvelle, qPrintable(mot));
+        }
+    }
+    for (const QString& mot : lignes(QStringLiteral("mots-disparus.txt"))) {
+        const qsizetype p = ix.trouver(mot.toLatin1());
+        QVERIFY2(p >= 0 && ix.marque(p) == Ancienne, qPrintable(mot));
+    }
 }
 
 // The window on the shipped data: the answer follows each key, and copies as words.
