@@ -4,6 +4,7 @@
 #include "recherche/index.h"
 #include "recherche/requete.h"
 #include "support/installation.h"
+#include "tools/construction.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
@@ -143,6 +144,7 @@ private Q_SLOTS:
     void plafond();
     void ligneDeCommande();
     void listesLivrees();
+    void mesListes();
     void fenetre();
     void apresCorrection_data();
     void apresCorrection();
@@ -406,6 +408,30 @@ void TestRecherche::listesLivrees()
         const qsizetype p = ix.trouver(mot.toLatin1());
         QVERIFY2(p >= 0 && ix.marque(p) == Ancienne, qPrintable(mot));
     }
+}
+
+// Lists built with "Mes listes…" carry their complete lists too.
+void TestRecherche::mesListes()
+{
+    QTemporaryDir dir;
+    const auto ecrire = [&](const QString& nom, const QSet<QString>& mots) {
+        QFile f(dir.filePath(nom));
+        [&] { QVERIFY(f.open(QIODevice::WriteOnly)); }();
+        for (const QString& m : mots)
+            f.write(m.toLower().toUtf8() + '\n');
+        return f.fileName();
+    };
+    builder::DemandeListes d;
+    d.ancienne = ecrire(QStringLiteral("a.txt"), ancienne);
+    d.nouvelle = ecrire(QStringLiteral("n.txt"), nouvelle);
+    d.sortie = dir.filePath(QStringLiteral("sortie"));
+    const builder::RapportListes r = builder::construireDepuisListes(d);
+    QVERIFY2(r.erreur.isEmpty(), qPrintable(r.erreur));
+    const Index ix = Index::lire(d.sortie + QStringLiteral("/listes/mots-complets.dat"));
+    QVERIFY2(ix.erreur().isEmpty(), qPrintable(ix.erreur()));
+    QCOMPARE(ix.taille(), (ancienne + nouvelle).size());
+    for (const QString& m : ancienne + nouvelle)
+        QCOMPARE(ix.marque(ix.trouver(m.toLatin1())), marqueDe(m));
 }
 
 // The window on the shipped data: the answer follows each key, and copies as words.
