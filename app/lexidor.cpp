@@ -10,6 +10,7 @@
 #include "options/reglages.h"
 #include "progres/depot.h"
 #include "progres/statistiques.h"
+#include "recherche/fenetre.h"
 #include "training/form1.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ QPointer<Apropos> lApropos;
 QPointer<DialogListes> leDialogListes;
 QPointer<progres::Depot> leDepot;
 QPointer<progres::Statistiques> lesStatistiques;
+QPointer<Recherche> laRecherche;
 
 // The run the menu asks for: the training window is created (its set-up runs) before the menu hides.
 void lancer(const entrainement::Lancement& l)
@@ -67,6 +69,19 @@ void ouvrirStatistiques()
     s.show();
     s.raise();
     s.activateWindow();
+}
+
+void ouvrirRecherche()
+{
+    if (!laRecherche) {
+        laRecherche = new Recherche;
+        const auto suivre = [] { laRecherche->colorer(reglages().fond()); };
+        suivre();
+        QObject::connect(&reglages(), &options::Reglages::modifies, laRecherche, suivre);
+    }
+    laRecherche->show();
+    laRecherche->raise();
+    laRecherche->activateWindow();
 }
 
 }  // namespace
@@ -125,6 +140,7 @@ MenuODS8& menu()
         });
         QObject::connect(leMenu, &MenuODS8::revisionsDemandees, &lancerRevisions);
         QObject::connect(leMenu, &MenuODS8::statistiquesDemandees, &ouvrirStatistiques);
+        QObject::connect(leMenu, &MenuODS8::rechercheDemandee, &ouvrirRecherche);
         progression();
         leMenu->charger();
         QObject::connect(leDepot, &progres::Depot::revisionsChangees, leMenu, &MenuODS8::afficherRevisions);
@@ -191,6 +207,7 @@ void reinitialiser()
     // First: it waits for a build still running.
     delete leDialogListes.data();
     delete lesStatistiques.data();
+    delete laRecherche.data();
     delete lApropos.data();
     delete leDialog2.data();
     delete leForm1.data();

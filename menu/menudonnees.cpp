@@ -33,6 +33,13 @@ void MenuODS8::placerMesListes()
     ctl::placer(boutonMesListes, 5760, 9680, 1215, 460);
     boutonMesListes->setToolTip(QStringLiteral("Construire les bases à partir de vos propres listes de mots"));
     connect(boutonMesListes, &QPushButton::clicked, this, &MenuODS8::ouvrirMesListes);
+
+    boutonRecherche = new BoutonMultiligne(QStringLiteral("Recherche"), this);
+    ctl::nommer(boutonRecherche, menu::nom::boutonRecherche);
+    // Beside the title, above the right column: the one free corner of the designed menu.
+    ctl::placer(boutonRecherche, 6960, 150, 1215, 460);
+    boutonRecherche->setToolTip(QStringLiteral("Juger des mots, chercher anagrammes, motifs et rallonges dans les listes en usage"));
+    connect(boutonRecherche, &QPushButton::clicked, this, &MenuODS8::rechercheDemandee);
 }
 
 QString MenuODS8::afficherDonnees()

@@ -42,6 +42,7 @@ public:
     QPushButton* boutonRevisions = nullptr;
     QLabel* compteRevisions = nullptr;
     QPushButton* boutonStatistiques = nullptr;
+    QPushButton* boutonRecherche = nullptr;
 
     // Counts the bases, reads the settings and applies them. Run once, before the window is first shown.
     void charger();
@@ -82,6 +83,7 @@ Q_SIGNALS:
     void mesListesDemandees();
     void revisionsDemandees();
     void statistiquesDemandees();
+    void rechercheDemandee();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;

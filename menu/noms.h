@@ -22,6 +22,7 @@ const QString boutonMotsDisparus = QStringLiteral("Command9");
 const QString boutonQuitter = QStringLiteral("quitter");
 const QString mesListes = QStringLiteral("mesListes");
 const QString ligneDonnees = QStringLiteral("ligneDonnees");
+const QString boutonRecherche = QStringLiteral("boutonRecherche");
 }  // namespace nom
 
 }  // namespace menu

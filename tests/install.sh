@@ -9,7 +9,8 @@ trap 'rm -rf "$tmp"' EXIT
 cmake --install "$build" --prefix "$tmp/prefix" > /dev/null
 for f in bin/lexidor share/applications/io.github.lexidor.Lexidor.desktop \
          share/metainfo/io.github.lexidor.Lexidor.metainfo.xml \
-         share/icons/hicolor/scalable/apps/io.github.lexidor.Lexidor.svg share/lexidor/listes/7L.txt; do
+         share/icons/hicolor/scalable/apps/io.github.lexidor.Lexidor.svg share/lexidor/listes/7L.txt \
+         bin/lexidor-mots share/lexidor/listes/mots-complets.dat; do
     [ -e "$tmp/prefix/$f" ] || { echo "manque après installation : $f"; exit 1; }
 done
 rc=0
@@ -25,5 +26,9 @@ done
 touch "$work/settings.dat"
 if touch "$work/listes/essai" 2>/dev/null && [ "$(id -u)" -ne 0 ]; then
     echo "les données installées sont modifiables"; exit 1
+fi
+# The search's command line finds the installed data by itself.
+if [ "$(cd "$tmp" && HOME="$tmp/nobody" XDG_DATA_HOME="" "$tmp/prefix/bin/lexidor-mots" juger chat | head -1)" != "VALIDE" ]; then
+    echo "lexidor-mots ne juge pas sur les données installées"; exit 1
 fi
 echo "installation : 1 passed, 0 failed"

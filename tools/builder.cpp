@@ -6,6 +6,7 @@
 #include "ressources.h"
 
 #include "data/texte.h"
+#include "recherche/index.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -199,6 +200,15 @@ int main(int argc, char** argv)
             continue;
         }
         sortie() << it.key() << " : " << it.value().size() << " lignes" << Qt::endl;
+    }
+    {
+        // The complete lists, as the bases count their words.
+        builder::Lexique ancienAccorde = ancien, nouveauAccorde = nouveau;
+        builder::accorderEditions(ancienAccorde, nouveauAccorde);
+        if (const QString erreur = recherche::ecrireListes(racine, ancienAccorde.mots, nouveauAccorde.mots); !erreur.isEmpty()) {
+            erreurs() << erreur << Qt::endl;
+            ok = false;
+        }
     }
     for (const QString& m : fab.indecis)
         sortie() << "Indécis : " << m << Qt::endl;

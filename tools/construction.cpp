@@ -6,6 +6,7 @@
 
 #include "data/raisons.h"
 #include "data/texte.h"
+#include "recherche/index.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -151,6 +152,9 @@ RapportListes construireDepuisListes(const DemandeListes& demande, const std::fu
         rapport.fichiers.append(QStringLiteral("%1 : %2 lignes").arg(it.key()).arg(it.value().size()));
         signaler(95 + 5 * ++ecrits / int(fab.fichiers.size()));
     }
+    // The complete lists, for the search and the answers after each rack.
+    if (const QString erreur = recherche::ecrireListes(temporaire, ancien.mots, nouveau.mots); !erreur.isEmpty())
+        return abandonner(erreur);
     if (cible.exists())
         QDir().rmdir(demande.sortie);
     if (!QDir().rename(temporaire, demande.sortie))

@@ -5,6 +5,8 @@
 #include "app/messages.h"
 #include "data/texte.h"
 #include "data/wave.h"
+#include "recherche/apres.h"
+#include "recherche/donnees.h"
 #include "training/form1_couleurs.h"
 
 #include <QApplication>
@@ -21,6 +23,22 @@
 using namespace entrainement;
 using namespace entrainement::couleurs;
 
+namespace {
+
+// Every word of a corrected rack and the hooks of its words, from the complete lists in use; nothing
+// when the data in use has no complete lists.
+QString reponseEntiere(const QString& tirage, const QStringList& attendus, bool rallonge, const QString& saisi)
+{
+    return recherche::reponseEntiere(*recherche::indexEnUsage(), tirage, attendus, rallonge, saisi);
+}
+
+// After the notes and what the player typed, which the box's tooltip already holds.
+void ajouterBulle(QLineEdit* boite, const QString& texte)
+{
+    boite->setToolTip(boite->toolTip().isEmpty() ? texte : boite->toolTip() + QLatin1Char('\n') + texte);
+}
+
+}  // namespace
 
 void Form1::corrigerserie()
 {
@@ -96,7 +114,14 @@ void Form1::corrigerserie()
             bulle(solution[j], c.lignes[j].bulleSolution);
         if (!c.lignes[j].explication.isEmpty())
             texteNotes += c.lignes[j].explication + QLatin1Char('\n');
+        if (const QString r = reponseEntiere(tirages[j], mots, rallonge(j), lignes[j].reponse); !r.isEmpty()) {
+            ajouterBulle(tirage[j], r);
+            ajouterBulle(solution[j], r);
+            texteNotes += r + QLatin1Char('\n');
+        }
     }
+    if (texteNotes.contains(QLatin1Char('*')))
+        texteNotes += QStringLiteral("* : mot nouveau\n");
     if (!texteNotes.isEmpty()) {
         texteNotes.chop(1);
         InfoSourisText->setPlainText(texteNotes);
