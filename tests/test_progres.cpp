@@ -174,6 +174,8 @@ private Q_SLOTS:
     void deuxFenetres_data();
     void deuxFenetres();
     void tueeEnJouant();
+    void echecsRepetes();
+    void optionRallumee();
 };
 
 void TestProgres::repriseAllerRetour()
@@ -764,6 +766,42 @@ void TestProgres::tueeEnJouant()
                          || f.contains(u".verrou"_qs),
                      qPrintable(f));
     }
+}
+
+// A folder where nothing can be saved: one message per kind of failure, then only the menu's mark.
+void TestProgres::echecsRepetes()
+{
+    InstallationTest inst;
+    // A folder where the file should be: no save can replace it, even for root.
+    QVERIFY(QDir().mkpath(inst.chemin(u"progression/listes_a.txt/x"_qs)));
+    Depot depot;
+    QSignalSpy problemes(&depot, &Depot::probleme);
+    QSignalSpy marques(&depot, &Depot::nonEnregistre);
+    for (int i = 0; i < 3; ++i) {
+        depot.sauver(instantane(partieJouee(40, 1), QStringLiteral("listes\\a.txt"), false, "x", Critere::Reussites, 2));
+        depot.attendre();
+    }
+    QTRY_COMPARE(marques.size(), 3);
+    QCOMPARE(problemes.size(), 1);
+    QVERIFY(marques.constLast().value(0).toString().startsWith(u"Progression non enregistrée : "_qs));
+}
+
+// Turned back on, the feature gives the menu the box's count and the last scores at once.
+void TestProgres::optionRallumee()
+{
+    InstallationTest inst;
+    Depot depot;
+    depot.activer(false);
+    inst.ecrire(u"progression/revisions.txt"_qs, "# Lexidor révisions 1\r\n0\t2026-11-02\t0\tT\tABC;D\r\n");
+    inst.ecrire(u"progression/historique.txt"_qs, "# Lexidor historique 1\r\n" + versLigne(seance("A", 50, 1)).toUtf8() + "\r\n");
+    QSignalSpy compte(&depot, &Depot::revisionsChangees);
+    QSignalSpy scores(&depot, &Depot::scoresRetrouves);
+    depot.activer(true);
+    QCOMPARE(compte.size(), 1);
+    QCOMPARE(compte.constFirst().value(0).value<qsizetype>(), 1);
+    QCOMPARE(scores.size(), 1);
+    depot.activer(true);
+    QCOMPARE(scores.size(), 1);
 }
 
 int main(int argc, char* argv[])
