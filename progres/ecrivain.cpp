@@ -25,7 +25,7 @@ void Ecrivain::attendre()
     fil.waitForDone();
 }
 
-void Ecrivain::confier(const QString& chemin, const QString& sorte, std::function<QString()> tache)
+void Ecrivain::confier(const QString& chemin, const QString& sorte, std::function<Rapport()> tache)
 {
     quint64 n = 0;
     {
@@ -41,11 +41,11 @@ void Ecrivain::confier(const QString& chemin, const QString& sorte, std::functio
             if (dernieres.value(chemin) != n)
                 return;
         }
-        const QString message = tache();
-        if (!message.isEmpty())
+        const Rapport r = tache();
+        if (!r.message.isEmpty())
             QMetaObject::invokeMethod(
                 this,
-                [moi, message, sorte] {
+                [moi, message = r.message, sorte = r.echec ? sorte : QString()] {
                     if (moi)
                         Q_EMIT moi->probleme(message, sorte);
                 },
@@ -63,12 +63,18 @@ const QString sorteHistorique = QStringLiteral("l'historique");
 
 void Ecrivain::enregistrer(const QString& chemin, Progression p)
 {
-    confier(chemin, sorteProgression, [chemin, p = std::move(p)] { return ecrireProgression(chemin, p); });
+    confier(chemin, sorteProgression, [chemin, p = std::move(p)] {
+        const QString e = ecrireProgression(chemin, p);
+        return Rapport{e, !e.isEmpty()};
+    });
 }
 
 void Ecrivain::effacerProgression(const QString& chemin)
 {
-    confier(chemin, sorteProgression, [chemin] { return effacer(chemin); });
+    confier(chemin, sorteProgression, [chemin] {
+        const QString e = effacer(chemin);
+        return Rapport{e, !e.isEmpty()};
+    });
 }
 
 void Ecrivain::noterRevisions(const QString& chemin, QList<Resultat> serie, bool rallonge, QString titre, QDate jour,
@@ -80,9 +86,10 @@ void Ecrivain::noterRevisions(const QString& chemin, QList<Resultat> serie, bool
             [this, moi, chemin, serie = std::move(serie), rallonge, titre = std::move(titre), jour,
              fusionnee = std::move(fusionnee)] {
                 Revisions apres;
-                const QString message = progres::noterRevisions(chemin, serie, rallonge, titre, jour, apres);
+                bool echec = false;
+                const QString message = progres::noterRevisions(chemin, serie, rallonge, titre, jour, apres, &echec);
                 // After a failure the box in memory is the better view.
-                if (message.isEmpty())
+                if (!echec)
                     QMetaObject::invokeMethod(
                     this,
                     [moi, apres = std::move(apres), fusionnee] {
@@ -90,14 +97,18 @@ void Ecrivain::noterRevisions(const QString& chemin, QList<Resultat> serie, bool
                             fusionnee(apres);
                     },
                     Qt::QueuedConnection);
-                return message;
+                return Rapport{message, echec};
             });
 }
 
 void Ecrivain::ajouter(const QString& chemin, Seance s)
 {
     // Every run is appended: none of them replaces another.
-    confier(QString(), sorteHistorique, [chemin, s = std::move(s)] { return ajouterSeance(chemin, s); });
+    confier(QString(), sorteHistorique, [chemin, s = std::move(s)] {
+        bool echec = false;
+        const QString e = ajouterSeance(chemin, s, &echec);
+        return Rapport{e, echec};
+    });
 }
 
 }  // namespace progres

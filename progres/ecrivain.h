@@ -36,14 +36,20 @@ public:
 
 Q_SIGNALS:
     // A write failed or a damaged file was set aside; the text is French, for the player, and
-    // `sorte` names what was not kept ("la progression de la base"...). Emitted on the thread
+    // `sorte` names what was not kept ("la progression de la base"...), empty when all was kept
+    // after all (a damaged file set aside). Emitted on the thread
     // that owns the writer.
     void probleme(const QString& message, const QString& sorte);
 
 private:
     // Only the latest save of a file is worth writing; earlier ones still queued are skipped.
     // Tasks without a file are all done.
-    void confier(const QString& chemin, const QString& sorte, std::function<QString()> tache);
+    // A task returns its French message, and whether what it had to keep is missing from the disk.
+    struct Rapport {
+        QString message;
+        bool echec = false;
+    };
+    void confier(const QString& chemin, const QString& sorte, std::function<Rapport()> tache);
     QThreadPool fil;
     QMutex verrou;
     QHash<QString, quint64> dernieres;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QScopeGuard>
 #include <QSaveFile>
 
 #ifdef Q_OS_WIN
@@ -176,9 +177,14 @@ QString sousVerrou(const QString& chemin, const std::function<QString()>& tache)
     return tache();
 }
 
-QString ajouterLigne(const QString& chemin, const QString& entete, const QString& ligne)
+QString ajouterLigne(const QString& chemin, const QString& entete, const QString& ligne, bool* echec)
 {
-    const QString echec = QStringLiteral("« %1 » n'a pas pu être complété (%2).");
+    bool manque = true;
+    const auto fin = qScopeGuard([&] {
+        if (echec)
+            *echec = manque;
+    });
+    const QString incomplet = QStringLiteral("« %1 » n'a pas pu être complété (%2).");
     QString message;
     {
         QFile f(chemin);
@@ -193,7 +199,7 @@ QString ajouterLigne(const QString& chemin, const QString& entete, const QString
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     QFile f(chemin);
     if (!f.open(QIODevice::ReadWrite | QIODevice::Append))
-        return message + echec.arg(nom(chemin), data::raisonEcriture(chemin));
+        return message + incomplet.arg(nom(chemin), data::raisonEcriture(chemin));
     QByteArray contenu;
     if (f.size() == 0) {
         contenu = entete.toUtf8() + "\r\n";
@@ -205,11 +211,12 @@ QString ajouterLigne(const QString& chemin, const QString& entete, const QString
     contenu += ligne.toUtf8() + "\r\n";
     const qint64 avant = f.size();
     if (f.write(contenu) != contenu.size() || !synchroniser(f)) {
-        const QString e = echec.arg(nom(chemin), data::raisonEcriture(chemin));
+        const QString e = incomplet.arg(nom(chemin), data::raisonEcriture(chemin));
         // A line written in part would be ended by the next one; cut it off when that can be done.
         f.resize(avant);
         return message + e;
     }
+    manque = false;
     return message.trimmed();
 }
 

@@ -49,7 +49,7 @@ QString sousVerrou(const QString& chemin, const std::function<QString()>& tache)
 // Adds one line at the end of a file whose first line is `entete` (created when missing), and
 // waits until it is on the disk. A file that is not of this kind is set aside first (the
 // returned message says so); a last line cut short by a crash is ended first, so the new line
-// stays whole. Empty on success.
-QString ajouterLigne(const QString& chemin, const QString& entete, const QString& ligne);
+// stays whole. Empty on success; `echec` tells whether the line is missing from the file.
+QString ajouterLigne(const QString& chemin, const QString& entete, const QString& ligne, bool* echec = nullptr);
 
 }  // namespace progres

@@ -166,10 +166,12 @@ DerniersScores derniersScores(const QString& chemin)
     }
 }
 
-QString ajouterSeance(const QString& chemin, const Seance& s)
+QString ajouterSeance(const QString& chemin, const Seance& s, bool* echec)
 {
+    if (echec)
+        *echec = true;
     // Appended, never rewritten: another window of the program may be adding its own runs.
-    return sousVerrou(chemin, [&] { return ajouterLigne(chemin, enteteHistorique, versLigne(s)); });
+    return sousVerrou(chemin, [&] { return ajouterLigne(chemin, enteteHistorique, versLigne(s), echec); });
 }
 
 QString reparerHistorique(const QString& chemin)

@@ -52,7 +52,7 @@ DerniersScores derniersScores(const QString& chemin);
 
 // Adds one run at the end of the history file and waits until it is on the disk. A foreign file
 // is set aside first. Returns a French message for the player, empty when all went well.
-QString ajouterSeance(const QString& chemin, const Seance& s);
+QString ajouterSeance(const QString& chemin, const Seance& s, bool* echec = nullptr);
 // A history with lines that cannot be read is copied aside, then rewritten with the others.
 // Returns the French message that says so, empty when there was nothing to mend.
 QString reparerHistorique(const QString& chemin);

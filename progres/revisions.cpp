@@ -147,8 +147,11 @@ QString lireRevisions(const QString& chemin, Revisions& boite, QDate auPlusTard)
 }
 
 QString noterRevisions(const QString& chemin, const QList<Resultat>& serie, bool rallonge, const QString& titre,
-                       QDate jour, Revisions& apres)
+                       QDate jour, Revisions& apres, bool* echec)
 {
+    // Until the box is written (or had nothing to write), the series is not kept.
+    if (echec)
+        *echec = true;
     return sousVerrou(chemin, [&] {
         // A day later than tomorrow was not written by play (the clock of another window may be a
         // few hours ahead, not more).
@@ -161,9 +164,10 @@ QString noterRevisions(const QString& chemin, const QList<Resultat>& serie, bool
             if (!copie)
                 return message;
         }
-        if (!apres.noter(serie, rallonge, titre, jour) && abime.isEmpty())
-            return message;
-        const QString e = ecrireTexte(chemin, enteteRevisions, apres.versLignes());
+        const bool change = apres.noter(serie, rallonge, titre, jour);
+        const QString e = change || !abime.isEmpty() ? ecrireTexte(chemin, enteteRevisions, apres.versLignes()) : QString();
+        if (echec)
+            *echec = !e.isEmpty();
         return e.isEmpty() ? message : (message.isEmpty() ? e : message + QLatin1Char(' ') + e);
     });
 }

@@ -76,6 +76,6 @@ QString lireRevisions(const QString& chemin, Revisions& boite, QDate auPlusTard)
 // `apres` receives the box as written. Returns a French message for the player, empty when all
 // went well. An empty series only mends a damaged file.
 QString noterRevisions(const QString& chemin, const QList<Resultat>& serie, bool rallonge, const QString& titre,
-                       QDate jour, Revisions& apres);
+                       QDate jour, Revisions& apres, bool* echec = nullptr);
 
 }  // namespace progres
