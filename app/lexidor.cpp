@@ -144,6 +144,8 @@ MenuODS8& menu()
         progression();
         leMenu->charger();
         QObject::connect(leDepot, &progres::Depot::revisionsChangees, leMenu, &MenuODS8::afficherRevisions);
+        QObject::connect(leDepot, &progres::Depot::scoresRetrouves, leMenu, &MenuODS8::retrouverScores);
+        QObject::connect(leDepot, &progres::Depot::nonEnregistre, leMenu, &MenuODS8::marquerNonEnregistre);
         if (leDepot->actif()) {
             leMenu->afficherRevisions(leDepot->revisions().taille());
             leMenu->retrouverScores(leDepot->derniersScores());

@@ -101,6 +101,40 @@ void BM_EcrireProgression15001(benchmark::State& state)
 }
 BENCHMARK(BM_EcrireProgression15001)->Unit(benchmark::kMillisecond);
 
+// The end of a base, on the writer's thread: one line appended and synced under the lock, whatever
+// the length of the history (compare with BM_LireHistorique10000, what a rewrite would read first).
+void BM_AjouterSeance10000(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString c = QDir(dir.path()).filePath(QStringLiteral("historique.txt"));
+    QFile::copy(historique10000(), c);
+    const progres::Seance s{QDateTime::currentDateTimeUtc(), progres::Genre::Base, QStringLiteral("7 LETTRES"),
+                            QStringLiteral("listes\\7L.txt"), 92.5, 120, 9, 1800};
+    for (auto _ : state)
+        if (!progres::ajouterSeance(c, s).isEmpty())
+            state.SkipWithError("séance non inscrite");
+}
+BENCHMARK(BM_AjouterSeance10000)->Unit(benchmark::kMillisecond);
+
+// A corrected series merged into a review box of 3,000 racks on the disk: read again, applied and
+// written under the lock, so that another window's racks stay.
+void BM_NoterRevisions3000(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString c = QDir(dir.path()).filePath(QStringLiteral("revisions.txt"));
+    progres::Revisions r;
+    QList<progres::Resultat> ratees;
+    for (int i = 0; i < 3000; ++i)
+        ratees.append({QStringLiteral("TIRAGE%1").arg(i), QStringLiteral("SOLUTION%1").arg(i), false});
+    progres::noterRevisions(c, ratees, false, QStringLiteral("7 LETTRES"), QDate(2026, 12, 1), r);
+    const QList<progres::Resultat> serie = ratees.mid(0, 30);
+    for (auto _ : state)
+        if (!progres::noterRevisions(c, serie, false, QStringLiteral("7 LETTRES"), QDate(2026, 12, 1), r).isEmpty()
+            || r.taille() != 3000)
+            state.SkipWithError("boîte mal fusionnée");
+}
+BENCHMARK(BM_NoterRevisions3000)->Unit(benchmark::kMillisecond);
+
 // Checking whether a saved progress belongs to the lines of the largest base, at each launch.
 void BM_Empreinte15001(benchmark::State& state)
 {

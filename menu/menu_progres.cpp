@@ -26,7 +26,20 @@ void MenuODS8::construireProgression()
     ctl::nommer(boutonStatistiques, QStringLiteral("statistiques"));
     ctl::placer(boutonStatistiques, 6975, 9680, 1200, 460);
     connect(boutonStatistiques, &QPushButton::clicked, this, &MenuODS8::statistiquesDemandees);
+    marqueProgression = new QLabel(this);
+    ctl::nommer(marqueProgression, QStringLiteral("marqueProgression"));
+    marqueProgression->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25, false, true));
+    marqueProgression->setWordWrap(true);
+    ctl::placer(marqueProgression, 2600, 9120, 2500, 615);
+    marqueProgression->hide();
     afficherRevisions(0);
+}
+
+void MenuODS8::marquerNonEnregistre(const QString& marque)
+{
+    marqueProgression->setText(marque);
+    marqueProgression->setAccessibleName(marque);
+    marqueProgression->show();
 }
 
 void MenuODS8::afficherRevisions(qsizetype n)
@@ -39,6 +52,9 @@ void MenuODS8::afficherRevisions(qsizetype n)
 
 void MenuODS8::retrouverScores(const progres::DerniersScores& d)
 {
+    // A score of this session is newer than any the history holds (the option may have been off).
+    if (!scoreTest->text().isEmpty() || ligneAide->text().startsWith(QLatin1String("Votre score")))
+        return;
     // In the order they were written: an older test first, then the run that ended last.
     if (d.test && d.test != d.derniere)
         ecrireScore(d.test->titre, d.test->score, true);

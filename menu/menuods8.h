@@ -43,6 +43,8 @@ public:
     QLabel* compteRevisions = nullptr;
     QPushButton* boutonStatistiques = nullptr;
     QPushButton* boutonRecherche = nullptr;
+    // Hidden until a save fails: the player was told once, then the menu keeps it in view.
+    QLabel* marqueProgression = nullptr;
 
     // Counts the bases, reads the settings and applies them. Run once, before the window is first shown.
     void charger();
@@ -74,6 +76,7 @@ public:
     const data::Description& descriptionDonnees() const { return description; }
     // Number of racks in the review box; the box cannot be launched while empty.
     void afficherRevisions(qsizetype n);
+    void marquerNonEnregistre(const QString& marque);
     void quitter();
 
 Q_SIGNALS:

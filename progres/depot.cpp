@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progres/depot.h"
 
+#include "data/emplacement.h"
 #include "progres/fichiers.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace progres {
 
 Depot::Depot(const QString& dossier, QObject* parent) : QObject(parent), racine(dossier)
 {
-    connect(&ecrivain, &Ecrivain::probleme, this, &Depot::probleme);
+    connect(&ecrivain, &Ecrivain::probleme, this, &Depot::signaler);
 }
 
 QString Depot::chemin(const QString& nom) const
@@ -22,18 +24,71 @@ QString Depot::cheminHistorique() const
     return chemin(fichierHistorique);
 }
 
-LectureProgression Depot::progression(const QString& fichier, bool test)
+void Depot::signaler(const QString& message, const QString& sorte)
+{
+    // A read-only folder or a full disk fails every save alike: the player is told once, and the
+    // menu keeps a quiet mark.
+    if (!sorte.isEmpty()) {
+        Q_EMIT nonEnregistre(QStringLiteral("Progression non enregistrée : %1").arg(sorte));
+        if (sortesSignalees.contains(sorte))
+            return;
+        sortesSignalees.insert(sorte);
+    }
+    Q_EMIT probleme(message);
+}
+
+void Depot::activer(bool oui)
+{
+    const bool avant = memoriser;
+    memoriser = oui;
+    if (!oui || avant)
+        return;
+    revisionsLues = false;
+    Q_EMIT revisionsChangees(revisions().taille());
+    Q_EMIT scoresRetrouves(derniersScores());
+}
+
+LectureProgression Depot::progression(const QString& fichier, bool test, const QList<data::LigneBase>* base,
+                                      QString* avertissement)
 {
     // Leaving a base and launching it again at once must find what the leaving saved.
     ecrivain.attendre();
     const QString c = cheminProgression(racine, fichier, test);
+    if (!QFileInfo::exists(c) && cleDeBase(fichier) != fichier) {
+        // Saved before runs were kept by the base's name rather than by its build folder.
+        QString ancien = QFileInfo(c).fileName();
+        ancien.replace(0, ancien.indexOf(QLatin1Char('_')), QString());
+        ancien.prepend((test ? QStringLiteral("test-") : QString()) + data::prefixeDossierJoueur + QLatin1Char('*'));
+        const QFileInfoList trouves = QDir(racine).entryInfoList({ancien}, QDir::Files, QDir::Time);
+        if (!trouves.isEmpty())
+            QFile::rename(trouves.constFirst().filePath(), c);
+    }
     LectureProgression r = lireProgression(c);
+    if (r.ok() && !r.absente && base) {
+        const QString raison = verifierContreBase(r.progression, *base, r.ecartees);
+        if (!raison.isEmpty())
+            r.erreur = QStringLiteral("« %1 » ne convient pas à sa base : %2").arg(QDir::toNativeSeparators(c), raison);
+    }
     if (!r.ok() && !r.absente) {
         const QString message = QStringLiteral("La progression enregistrée n'a pas pu être reprise : %1. %2")
-                                    .arg(r.erreur, mettreDeCote(c));
+                                     .arg(r.erreur, mettreDeCote(c));
         r.erreur = message;
+    } else if (!r.ecartees.isEmpty() && avertissement) {
+        QString premiere = r.ecartees.constFirst().left(80);
+        premiere.replace(QLatin1Char('\t'), QLatin1Char(' '));
+        *avertissement = QStringLiteral("La progression enregistrée de « %1 » était abîmée : %2 ligne(s) écartée(s), "
+                                        "dont « %3 » ; le reste peut être repris. %4")
+                             .arg(r.progression.fichier)
+                             .arg(r.ecartees.size())
+                             .arg(premiere, copierDeCote(c));
     }
     return r;
+}
+
+QString Depot::ecarter(const QString& fichier, bool test)
+{
+    ecrivain.attendre();
+    return mettreDeCote(cheminProgression(racine, fichier, test));
 }
 
 void Depot::sauver(Progression p)
@@ -50,36 +105,49 @@ void Depot::oublier(const QString& fichier, bool test)
         ecrivain.effacerProgression(cheminProgression(racine, fichier, test));
 }
 
-const Revisions& Depot::revisions()
+void Depot::lireRevisions()
 {
-    if (revisionsLues)
-        return boite;
     revisionsLues = true;
     const QString c = chemin(fichierRevisions);
-    const TexteLu lu = lireTexte(c, enteteRevisions);
-    if (lu.absent)
-        return boite;
-    QString raison = lu.erreur;
-    if (lu.ok())
-        raison = boite.depuisLignes(lu.lignes);
-    if (!raison.isEmpty()) {
-        Q_EMIT probleme(QStringLiteral("Les révisions enregistrées sont abîmées (%1). %2").arg(raison, mettreDeCote(c)));
-        // The racks that could be read are written back at once, so the next start finds them.
-        if (memoriser && boite.taille() > 0)
-            ecrivain.enregistrerRevisions(c, boite);
+    const QDate demain = QDate::currentDate().addDays(1);
+    if (progres::lireRevisions(c, boite, demain).isEmpty() || !memoriser)
+        return;
+    // Mended under the lock, like any write of the box; the racks that could be read stay.
+    Revisions lue;
+    const QString message = noterRevisions(c, {}, false, QString(), QDate::currentDate(), lue);
+    if (!message.isEmpty())
+        Q_EMIT probleme(message);
+}
+
+const Revisions& Depot::revisions()
+{
+    // Another window may have noted series since: the file is what counts, once this window's
+    // own series are in it.
+    if (!revisionsLues || memoriser) {
+        ecrivain.attendre();
+        lireRevisions();
     }
     return boite;
 }
 
 void Depot::noterSerie(const QList<Resultat>& serie, bool rallonge, const QString& titre, QDate jour)
 {
-    if (!memoriser)
+    if (!memoriser || serie.isEmpty())
         return;
-    revisions();
-    if (!boite.noter(serie, rallonge, titre, jour))
-        return;
-    ecrivain.enregistrerRevisions(chemin(fichierRevisions), boite);
-    Q_EMIT revisionsChangees(boite.taille());
+    if (!revisionsLues)
+        lireRevisions();
+    // The count moves at once; the file, merged on the writer's thread, then has the last word.
+    if (boite.noter(serie, rallonge, titre, jour))
+        Q_EMIT revisionsChangees(boite.taille());
+    ++fusionsEnCours;
+    ecrivain.noterRevisions(chemin(fichierRevisions), serie, rallonge, titre, jour, [this](const Revisions& r) {
+        if (--fusionsEnCours > 0)
+            return;
+        const qsizetype avant = boite.taille();
+        boite = r;
+        if (boite.taille() != avant)
+            Q_EMIT revisionsChangees(boite.taille());
+    });
 }
 
 void Depot::noterSeance(const Seance& s)
@@ -92,9 +160,16 @@ Historique Depot::historique()
 {
     // The last run may still be on its way to the disk.
     ecrivain.attendre();
-    Historique h = lireHistorique(cheminHistorique());
+    const QString c = cheminHistorique();
+    Historique h = lireHistorique(c);
     if (!h.erreur.isEmpty())
         Q_EMIT probleme(QStringLiteral("L'historique n'a pas pu être lu : %1.").arg(h.erreur));
+    if (h.illisibles > 0 && memoriser) {
+        const QString message = reparerHistorique(c);
+        if (!message.isEmpty())
+            Q_EMIT probleme(message);
+        h.illisibles = 0;
+    }
     return h;
 }
 

@@ -8,6 +8,7 @@
 #include "progres/revisions.h"
 
 #include <QDate>
+#include <QSet>
 #include <QObject>
 #include <QString>
 
@@ -23,15 +24,23 @@ public:
     explicit Depot(const QString& dossier = dossierProgression, QObject* parent = nullptr);
 
     bool actif() const { return memoriser; }
-    void activer(bool oui) { memoriser = oui; }
+    // Turned back on, the review box and the last scores are read again at once, for the menu.
+    void activer(bool oui);
     QString dossier() const { return racine; }
 
-    // Saved progress of a base; a damaged file is reported and set aside.
-    LectureProgression progression(const QString& fichier, bool test);
+    // Saved progress of a base. A file that cannot be resumed is set aside; given the lines of the
+    // base, racks it does not hold are left out. Lines left out are named in `avertissement`,
+    // and the file as it was is copied aside.
+    LectureProgression progression(const QString& fichier, bool test,
+                                   const QList<data::LigneBase>* base = nullptr, QString* avertissement = nullptr);
     void sauver(Progression p);
     void oublier(const QString& fichier, bool test);
+    // Puts a saved progress that no longer fits its base out of the way, where the player can
+    // still find it; returns the French sentence that says where.
+    QString ecarter(const QString& fichier, bool test);
 
-    // Read on first use; a damaged file is reported and set aside, its readable racks kept.
+    // As the file holds it now, with what other windows of the program noted; a damaged file is
+    // reported, copied aside, and its readable racks kept.
     const Revisions& revisions();
     void noterSerie(const QList<Resultat>& serie, bool rallonge, const QString& titre, QDate jour);
 
@@ -47,15 +56,25 @@ public:
 
 Q_SIGNALS:
     void revisionsChangees(qsizetype taille);
-    // French text for the player: a file could not be written, or was damaged and set aside.
+    // The feature was turned back on: the menu shows the scores the history holds.
+    void scoresRetrouves(const progres::DerniersScores& d);
+    // French text for the player: a file could not be written, or was damaged and set aside. A
+    // kind of failure is told once per session; the next ones only give `nonEnregistre`.
     void probleme(const QString& message);
+    // A quiet mark for the menu, each time something could not be kept: "Progression non
+    // enregistrée : …".
+    void nonEnregistre(const QString& marque);
 
 private:
     QString chemin(const QString& nom) const;
+    void signaler(const QString& message, const QString& sorte);
+    void lireRevisions();
     QString racine;
     bool memoriser = true;
     bool revisionsLues = false;
     Revisions boite;
+    int fusionsEnCours = 0;
+    QSet<QString> sortesSignalees;
     Ecrivain ecrivain;
 };
 

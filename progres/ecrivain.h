@@ -26,19 +26,30 @@ public:
 
     void enregistrer(const QString& chemin, Progression p);
     void effacerProgression(const QString& chemin);
-    void enregistrerRevisions(const QString& chemin, Revisions r);
+    // Merges the series into the box on the disk (see noterRevisions), then hands the merged box
+    // to `fusionnee`, on the writer's owner thread.
+    void noterRevisions(const QString& chemin, QList<Resultat> serie, bool rallonge, QString titre, QDate jour,
+                        std::function<void(const Revisions&)> fusionnee);
     void ajouter(const QString& chemin, Seance s);
     // Blocks until every queued write is done.
     void attendre();
 
 Q_SIGNALS:
-    // A write failed or a damaged file was set aside; the text is French, for the player.
-    // Emitted on the thread that owns the writer.
-    void probleme(const QString& message);
+    // A write failed or a damaged file was set aside; the text is French, for the player, and
+    // `sorte` names what was not kept ("la progression de la base"...), empty when all was kept
+    // after all (a damaged file set aside). Emitted on the thread
+    // that owns the writer.
+    void probleme(const QString& message, const QString& sorte);
 
 private:
     // Only the latest save of a file is worth writing; earlier ones still queued are skipped.
-    void confier(const QString& chemin, std::function<QString()> tache);
+    // Tasks without a file are all done.
+    // A task returns its French message, and whether what it had to keep is missing from the disk.
+    struct Rapport {
+        QString message;
+        bool echec = false;
+    };
+    void confier(const QString& chemin, const QString& sorte, std::function<Rapport()> tache);
     QThreadPool fil;
     QMutex verrou;
     QHash<QString, quint64> dernieres;

@@ -6,7 +6,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QScopeGuard>
 #include <QSaveFile>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace progres {
 
@@ -42,6 +50,25 @@ TexteLu ouvrir(QFile& f)
     if (!f.open(QIODevice::ReadOnly))
         r.erreur = QStringLiteral("« %1 » n'a pas pu être lu (%2)").arg(nom(chemin), data::raisonLecture(chemin));
     return r;
+}
+
+QString nomLibre(const QString& chemin)
+{
+    QString cible = chemin + QStringLiteral(".illisible");
+    for (int n = 2; QFileInfo::exists(cible) || QFileInfo(cible).isSymLink(); ++n)
+        cible = chemin + QStringLiteral(".illisible-%1").arg(n);
+    return cible;
+}
+
+bool synchroniser(QFile& f)
+{
+    if (!f.flush())
+        return false;
+#ifdef Q_OS_WIN
+    return ::_commit(f.handle()) == 0;
+#else
+    return ::fsync(f.handle()) == 0;
+#endif
 }
 
 QString pasDeCeType(const QString& chemin)
@@ -118,13 +145,79 @@ QString ecrireTexte(const QString& chemin, const QString& entete, const QStringL
 
 QString mettreDeCote(const QString& chemin)
 {
-    QString cible = chemin + QStringLiteral(".illisible");
-    for (int n = 2; QFileInfo::exists(cible) || QFileInfo(cible).isSymLink(); ++n)
-        cible = chemin + QStringLiteral(".illisible-%1").arg(n);
+    const QString cible = nomLibre(chemin);
     if (!QFile::rename(chemin, cible))
         return QStringLiteral("Il n'a pas pu être mis de côté (%1) : il est laissé tel quel.")
             .arg(data::raisonEcriture(chemin));
     return QStringLiteral("Il est conservé sous le nom « %1 ».").arg(nom(cible));
+}
+
+QString copierDeCote(const QString& chemin, bool* fait)
+{
+    const QString cible = nomLibre(chemin);
+    const bool copie = QFile::copy(chemin, cible);
+    if (fait)
+        *fait = copie;
+    if (!copie)
+        return QStringLiteral("Il n'a pas pu être copié de côté (%1).").arg(data::raisonEcriture(cible));
+    return QStringLiteral("Une copie du fichier tel qu'il était est conservée sous le nom « %1 ».").arg(nom(cible));
+}
+
+QString sousVerrou(const QString& chemin, const std::function<QString()>& tache)
+{
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QLockFile verrou(chemin + QStringLiteral(".verrou"));
+    // The longest holder rewrites a review box of a few thousand racks: far below a second.
+    verrou.setStaleLockTime(30'000);
+    if (!verrou.tryLock(20'000))
+        return QStringLiteral("« %1 » n'a pas pu être enregistré : une autre fenêtre de Lexidor le garde depuis "
+                              "trop longtemps (%2).")
+            .arg(nom(chemin), verrou.error() == QLockFile::PermissionError ? data::raisonEcriture(chemin)
+                                                                             : QStringLiteral("verrou occupé"));
+    return tache();
+}
+
+QString ajouterLigne(const QString& chemin, const QString& entete, const QString& ligne, bool* echec)
+{
+    bool manque = true;
+    const auto fin = qScopeGuard([&] {
+        if (echec)
+            *echec = manque;
+    });
+    const QString incomplet = QStringLiteral("« %1 » n'a pas pu être complété (%2).");
+    QString message;
+    {
+        QFile f(chemin);
+        const TexteLu lu = ouvrirTexte(f, entete);
+        if (!lu.absent && !lu.ok() && QFileInfo(chemin).size() > 0) {
+            message = lu.erreur + QStringLiteral(". ") + mettreDeCote(chemin);
+            if (QFileInfo::exists(chemin))
+                return message;
+            message += QLatin1Char(' ');
+        }
+    }
+    QDir().mkpath(QFileInfo(chemin).absolutePath());
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Append))
+        return message + incomplet.arg(nom(chemin), data::raisonEcriture(chemin));
+    QByteArray contenu;
+    if (f.size() == 0) {
+        contenu = entete.toUtf8() + "\r\n";
+    } else {
+        f.seek(f.size() - 1);
+        if (f.read(1) != "\n")
+            contenu = "\r\n";
+    }
+    contenu += ligne.toUtf8() + "\r\n";
+    const qint64 avant = f.size();
+    if (f.write(contenu) != contenu.size() || !synchroniser(f)) {
+        const QString e = incomplet.arg(nom(chemin), data::raisonEcriture(chemin));
+        // A line written in part would be ended by the next one; cut it off when that can be done.
+        f.resize(avant);
+        return message + e;
+    }
+    manque = false;
+    return message.trimmed();
 }
 
 QString effacer(const QString& chemin)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The player's own files (progress, review box, history): UTF-8 text with CR LF line ends (LF is
 // read too), a first line that names what the file holds, written whole through QSaveFile so that
 // a crash or a kill during a save leaves the previous file in place.
@@ -35,7 +37,19 @@ QString ecrireTexte(const QString& chemin, const QString& entete, const QStringL
 // sentence that tells where it went.
 QString mettreDeCote(const QString& chemin);
 
+// The same, but the file stays where it is, for a reader that keeps what it could read of it.
+QString copierDeCote(const QString& chemin, bool* fait = nullptr);
 // Removes a file; a missing file is not an error. French message on failure.
 QString effacer(const QString& chemin);
+// Runs `tache` while holding the lock file `chemin.verrou`, which every window of the program
+// takes before it reads a shared file to merge into it: two windows in one working folder never
+// write over each other's changes. A lock left by a program that was killed is taken over.
+// Returns what `tache` returns, or a French message when the lock could not be had.
+QString sousVerrou(const QString& chemin, const std::function<QString()>& tache);
+// Adds one line at the end of a file whose first line is `entete` (created when missing), and
+// waits until it is on the disk. A file that is not of this kind is set aside first (the
+// returned message says so); a last line cut short by a crash is ended first, so the new line
+// stays whole. Empty on success; `echec` tells whether the line is missing from the file.
+QString ajouterLigne(const QString& chemin, const QString& entete, const QString& ligne, bool* echec = nullptr);
 
 }  // namespace progres

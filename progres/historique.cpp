@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace progres {
 
@@ -167,30 +166,32 @@ DerniersScores derniersScores(const QString& chemin)
     }
 }
 
-QString ajouterSeance(const QString& chemin, const Seance& s)
+QString ajouterSeance(const QString& chemin, const Seance& s, bool* echec)
 {
-    const Historique h = lireHistorique(chemin);
-    QString message;
-    if (!h.erreur.isEmpty() || h.illisibles > 0) {
-        const QString quoi = h.erreur.isEmpty()
-                                 ? QStringLiteral("L'historique « %1 » contient %2 ligne(s) illisible(s) ; les autres "
-                                                  "séances sont reprises.")
-                                       .arg(QDir::toNativeSeparators(chemin))
-                                       .arg(h.illisibles)
-                                 : QStringLiteral("L'historique n'a pas pu être lu : %1.").arg(h.erreur);
-        message = quoi + QLatin1Char(' ') + mettreDeCote(chemin);
-        if (QFileInfo::exists(chemin))
-            return message + QStringLiteral(" La séance qui vient de finir n'est pas inscrite.");
-    }
-    QStringList lignes;
-    lignes.reserve(h.seances.size() + 1);
-    for (const Seance& x : h.seances)
-        lignes << versLigne(x);
-    lignes << versLigne(s);
-    const QString e = ecrireTexte(chemin, enteteHistorique, lignes);
-    if (!e.isEmpty())
-        return message.isEmpty() ? e : message + QLatin1Char(' ') + e;
-    return message;
+    if (echec)
+        *echec = true;
+    // Appended, never rewritten: another window of the program may be adding its own runs.
+    return sousVerrou(chemin, [&] { return ajouterLigne(chemin, enteteHistorique, versLigne(s), echec); });
+}
+
+QString reparerHistorique(const QString& chemin)
+{
+    return sousVerrou(chemin, [&] {
+        const Historique h = lireHistorique(chemin);
+        if (!h.erreur.isEmpty() || h.illisibles == 0)
+            return QString();
+        const QString message = QStringLiteral("L'historique « %1 » contient %2 ligne(s) illisible(s) ; les autres "
+                                               "séances sont gardées. %3")
+                                    .arg(QDir::toNativeSeparators(chemin))
+                                    .arg(h.illisibles)
+                                    .arg(copierDeCote(chemin));
+        QStringList lignes;
+        lignes.reserve(h.seances.size());
+        for (const Seance& x : h.seances)
+            lignes << versLigne(x);
+        const QString e = ecrireTexte(chemin, enteteHistorique, lignes);
+        return e.isEmpty() ? message : message + QLatin1Char(' ') + e;
+    });
 }
 
 }  // namespace progres

@@ -50,10 +50,12 @@ struct DerniersScores {
 // much as a short one. Lines that cannot be read are passed over.
 DerniersScores derniersScores(const QString& chemin);
 
-// Adds one run at the end of the history file, atomically. A damaged or foreign file is set aside
-// first (its readable runs are carried over). Returns a French message for the player, empty
-// when all went well.
-QString ajouterSeance(const QString& chemin, const Seance& s);
+// Adds one run at the end of the history file and waits until it is on the disk. A foreign file
+// is set aside first. Returns a French message for the player, empty when all went well.
+QString ajouterSeance(const QString& chemin, const Seance& s, bool* echec = nullptr);
+// A history with lines that cannot be read is copied aside, then rewritten with the others.
+// Returns the French message that says so, empty when there was nothing to mend.
+QString reparerHistorique(const QString& chemin);
 
 QString nomGenre(Genre g);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progres/revisions.h"
 
+#include "progres/fichiers.h"
+
 namespace progres {
 
 namespace {
@@ -91,11 +93,12 @@ QStringList Revisions::versLignes() const
     return l;
 }
 
-QString Revisions::depuisLignes(const QStringList& lignes)
+QString Revisions::depuisLignes(const QStringList& lignes, QDate auPlusTard)
 {
     liste.clear();
     index.clear();
     int illisibles = 0;
+    QString premiere;
     for (const QString& ligne : lignes) {
         const QStringList c = ligne.split(QLatin1Char('\t'));
         bool ok = c.size() >= 5;
@@ -105,6 +108,7 @@ QString Revisions::depuisLignes(const QStringList& lignes)
             ok = ok && e.jours >= 0 && e.jours < joursPourSortir && (c[2] == u"0" || c[2] == u"1");
             e.dernierJour = QDate::fromString(c[1], Qt::ISODate);
             ok = ok && (c[1] == u"-" || e.dernierJour.isValid());
+            ok = ok && (!auPlusTard.isValid() || !e.dernierJour.isValid() || e.dernierJour <= auPlusTard);
             e.rallonge = c[2] == u"1";
             e.titre = c[3];
             // The rack and its solutions come last: solutions may hold anything, a tab included.
@@ -116,7 +120,8 @@ QString Revisions::depuisLignes(const QStringList& lignes)
             }
         }
         if (!ok || contient(e.tirage, e.solutions)) {
-            ++illisibles;
+            if (illisibles++ == 0)
+                premiere = ligne.left(80);
             continue;
         }
         index.insert(cle(e.tirage, e.solutions), liste.size());
@@ -124,7 +129,47 @@ QString Revisions::depuisLignes(const QStringList& lignes)
     }
     if (illisibles == 0)
         return {};
-    return QStringLiteral("%1 ligne(s) sur %2 n'ont pas pu être lues").arg(illisibles).arg(lignes.size());
+    return QStringLiteral("%1 ligne(s) sur %2 écartée(s), dont « %3 »")
+        .arg(illisibles)
+        .arg(lignes.size())
+        .arg(QString(premiere).replace(QLatin1Char('\t'), QLatin1Char(' ')));
+}
+
+QString lireRevisions(const QString& chemin, Revisions& boite, QDate auPlusTard)
+{
+    boite = Revisions();
+    const TexteLu lu = lireTexte(chemin, enteteRevisions);
+    if (lu.absent)
+        return {};
+    if (!lu.ok())
+        return lu.erreur;
+    return boite.depuisLignes(lu.lignes, auPlusTard);
+}
+
+QString noterRevisions(const QString& chemin, const QList<Resultat>& serie, bool rallonge, const QString& titre,
+                       QDate jour, Revisions& apres, bool* echec)
+{
+    // Until the box is written (or had nothing to write), the series is not kept.
+    if (echec)
+        *echec = true;
+    return sousVerrou(chemin, [&] {
+        // A day later than tomorrow was not written by play (the clock of another window may be a
+        // few hours ahead, not more).
+        const QString abime = lireRevisions(chemin, apres, jour.addDays(1));
+        QString message;
+        if (!abime.isEmpty()) {
+            bool copie = false;
+            message = QStringLiteral("Les révisions enregistrées sont abîmées (%1). %2").arg(abime, copierDeCote(chemin, &copie));
+            // Without a copy, what could not be read would be lost by the write.
+            if (!copie)
+                return message;
+        }
+        const bool change = apres.noter(serie, rallonge, titre, jour);
+        const QString e = change || !abime.isEmpty() ? ecrireTexte(chemin, enteteRevisions, apres.versLignes()) : QString();
+        if (echec)
+            *echec = !e.isEmpty();
+        return e.isEmpty() ? message : (message.isEmpty() ? e : message + QLatin1Char(' ') + e);
+    });
 }
 
 }  // namespace progres

@@ -53,9 +53,10 @@ public:
     QList<data::LigneBase> commeBase() const;
 
     QStringList versLignes() const;
-    // Empty text when every line was read; otherwise a French reason and the lines that could be
-    // read are kept.
-    QString depuisLignes(const QStringList& lignes);
+    // Empty text when every line was read; otherwise a French reason naming the first line left
+    // out, and the lines that could be read are kept. A day after `auPlusTard` (when given) is not
+    // one play can have written.
+    QString depuisLignes(const QStringList& lignes, QDate auPlusTard = {});
 
 private:
     void indexer();
@@ -64,5 +65,17 @@ private:
 };
 
 inline const QString enteteRevisions = QStringLiteral("# Lexidor révisions 1");
+
+// Reads the box kept in `chemin` into `boite` (left empty when there is no file). Returns a French
+// reason when the file is damaged or foreign; its readable racks are in `boite` all the same.
+QString lireRevisions(const QString& chemin, Revisions& boite, QDate auPlusTard);
+
+// Merges one corrected series into the box on the disk: under the lock every window takes, the
+// file is read again, the series applied to it and the result written back, so that what another
+// window noted meanwhile stays. A damaged file is copied aside first and its readable racks kept.
+// `apres` receives the box as written. Returns a French message for the player, empty when all
+// went well. An empty series only mends a damaged file.
+QString noterRevisions(const QString& chemin, const QList<Resultat>& serie, bool rallonge, const QString& titre,
+                       QDate jour, Revisions& apres, bool* echec = nullptr);
 
 }  // namespace progres

@@ -14,7 +14,7 @@ std::optional<Progression> SuiviPartie::commencer(const DebutPartie& d, const QL
     if (!actif() || d.revisions)
         return std::nullopt;
     empreinteBase = empreinte(lignes);
-    const LectureProgression lu = depot->progression(d.fichier, d.test);
+    LectureProgression lu = depot->progression(d.fichier, d.test);
     if (lu.absente)
         return std::nullopt;
     if (!lu.ok()) {
@@ -22,9 +22,16 @@ std::optional<Progression> SuiviPartie::commencer(const DebutPartie& d, const QL
         return std::nullopt;
     }
     if (lu.progression.empreinte != empreinteBase) {
-        message = QStringLiteral("La base « %1 » a changé depuis que votre progression a été enregistrée : "
-                                 "la progression ne correspond plus à ses tirages, la base repart du début.")
-                      .arg(d.titre);
+        // Kept aside rather than overwritten by the first correction: the lists may come back.
+        message = QStringLiteral("La base « %1 » n'a plus les mêmes tirages que lorsque votre progression a été "
+                                 "enregistrée : la base repart du début. %2")
+                      .arg(d.titre, depot->ecarter(d.fichier, d.test));
+        return std::nullopt;
+    }
+    // Read again, now against the base's lines, to leave out what it does not hold.
+    lu = depot->progression(d.fichier, d.test, &lignes, &message);
+    if (!lu.ok()) {
+        message = lu.erreur;
         return std::nullopt;
     }
     if (lu.progression.nbrestants <= 0)
@@ -36,6 +43,8 @@ std::optional<Progression> SuiviPartie::commencer(const DebutPartie& d, const QL
 void SuiviPartie::reprendre(const Progression& p, entrainement::Partie& partie)
 {
     restaurer(p, partie);
+    if (!p.titre.isEmpty())
+        debut.titre = p.titre;
     progresDepuisDebut = false;
     enAttente = false;
 }
@@ -61,17 +70,20 @@ void SuiviPartie::apresCorrection(const entrainement::Partie& partie, const entr
     depot->noterSerie(serie, debut.rallonge, debut.titre, maintenant.date());
     serie.clear();
     progresDepuisDebut = true;
+    // The player chose to play on: the new run is the one kept from now on.
+    enAttente = false;
     if (!c.finie) {
         sauver(partie, critere, seuil);
         return;
     }
-    if (!debut.revisions)
-        depot->oublier(debut.fichier, debut.test);
-    enAttente = false;
+    // In this order, on the writer's one thread: a crash between the two leaves the run saved,
+    // never lost from both files.
     if (partie.nbinitial > 0)
         depot->noterSeance({maintenant.toUTC(), debut.revisions ? Genre::Revisions : debut.test ? Genre::Test : Genre::Base,
                             debut.titre, debut.fichier, partie.pourc, partie.nbinitial, partie.compteurseries,
                             partie.tempstotal});
+    if (!debut.revisions)
+        depot->oublier(debut.fichier, debut.test);
 }
 
 void SuiviPartie::quitter(const entrainement::Partie& partie, entrainement::Critere critere, int seuil)
@@ -93,7 +105,9 @@ void SuiviPartie::sauver(const entrainement::Partie& partie, entrainement::Crite
 {
     if (debut.revisions || enAttente)
         return;
-    depot->sauver(instantane(partie, debut.fichier, debut.test, empreinteBase, critere, seuil));
+    Progression p = instantane(partie, debut.fichier, debut.test, empreinteBase, critere, seuil);
+    p.titre = debut.titre;
+    depot->sauver(std::move(p));
 }
 
 }  // namespace progres

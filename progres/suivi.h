@@ -43,8 +43,8 @@ public:
     void quitter(const entrainement::Partie& partie, entrainement::Critere critere, int seuil);
     // "Recommencer la base": the saved progress goes.
     void recommencer();
-    // A saved progress was offered and the player has neither resumed it nor dropped it: it is not
-    // overwritten by the fresh run in the meantime.
+    // A saved progress was offered and the player has neither resumed it, dropped it nor corrected
+    // a series of the fresh run: it is not overwritten in the meantime.
     bool offreEnAttente() const { return enAttente; }
 
 private:

@@ -23,12 +23,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
 #include <QTest>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace progres;
 using entrainement::Critere;
@@ -79,6 +82,71 @@ int ecrireEnBoucle(const QString& chemin)
             return 1;
 }
 
+const DebutPartie debutSept{QStringLiteral("listes\\7L.txt"), false, false, QStringLiteral("7 LETTRES"), false};
+
+// Corrects the next series of a run as the training window does, the first row missed if asked.
+bool corrigerSerie(Partie& p, SuiviPartie& suivi, AleatoireZero& a, bool rater)
+{
+    p.tirerserie(a);
+    suivi.avantCorrection(p);
+    QList<entrainement::LigneACorriger> l;
+    for (int j = 0; j <= p.derniere(); ++j)
+        l.append({rater && j == 0 ? QString() : *p.solutionsDeLigne(j), *p.tirageDeLigne(j)});
+    const auto c = p.corrigerserie(l, Critere::Reussites, 1, false);
+    suivi.apresCorrection(p, c, Critere::Reussites, 1);
+    return c.finie;
+}
+
+// A window of the program in the folder `dossier`: it reads the review box, says so, then misses
+// `series` racks of its own, one per series, and finishes one base, when its parent says to.
+int boiteEnfant(const QString& dossier, const QString& prefixe, int series)
+{
+    Depot depot(dossier);
+    depot.revisions();
+    std::fputs("pret\n", stdout);
+    std::fflush(stdout);
+    char ligne[8];
+    if (!std::fgets(ligne, sizeof ligne, stdin))
+        return 1;
+    for (int i = 0; i < series; ++i)
+        depot.noterSerie({{prefixe + QString::number(i), QStringLiteral("S"), false}}, false, prefixe, QDate(2026, 12, 1));
+    depot.noterSeance(seance(prefixe, 50, 1));
+    depot.attendre();
+    return 0;
+}
+
+// Plays one base without end: each run is corrected once, left, resumed and finished. The number
+// of a run (its time, in seconds) is printed once its leaving is on the disk.
+int jouerEnBoucle(const QString& dossier, int premiere)
+{
+    Depot depot(dossier);
+    SuiviPartie suivi(&depot);
+    AleatoireZero a;
+    const auto lignes = baseDe(40);
+    for (int n = premiere;; ++n) {
+        Partie p;
+        QString m;
+        p.charger(lignes, 0, a);
+        if (suivi.commencer(debutSept, lignes, m))
+            suivi.recommencer();  // left by a player killed before: the parent has checked it
+        p.tempstotal = n;
+        corrigerSerie(p, suivi, a, true);
+        suivi.quitter(p, Critere::Reussites, 1);
+        depot.attendre();
+        std::printf("%d\n", n);
+        std::fflush(stdout);
+        p = Partie();
+        p.charger(lignes, 0, a);
+        const auto offre = suivi.commencer(debutSept, lignes, m);
+        if (!offre) {
+            std::fputs(qPrintable(m), stderr);
+            return 3;
+        }
+        suivi.reprendre(*offre, p);
+        while (!corrigerSerie(p, suivi, a, false)) {}
+    }
+}
+
 }  // namespace
 
 class TestProgres : public QObject {
@@ -101,6 +169,13 @@ private Q_SLOTS:
     void reglageMemoriser();
     void repriseDansLesFenetres_data();
     void repriseDansLesFenetres();
+    void cleDeBase_data();
+    void cleDeBase();
+    void deuxFenetres_data();
+    void deuxFenetres();
+    void tueeEnJouant();
+    void echecsRepetes();
+    void optionRallumee();
 };
 
 void TestProgres::repriseAllerRetour()
@@ -142,7 +217,8 @@ void TestProgres::suiviDUnePartie_data()
 {
     // c: a series corrected with its first row missed; f: series answered right to the end of the
     // base; q: leave; L: launch the base again; R: "Reprendre"; X: "Recommencer la base";
-    // *: the base file changes. Then what the last launch offers (-1 nothing).
+    // *: the base file changes; T: the launch is a test of another size, under another title. Then
+    // what the last launch offers (-1 nothing).
     QTest::addColumn<QString>("actions");
     QTest::addColumn<int>("offre");
     QTest::addColumn<bool>("message");
@@ -151,7 +227,9 @@ void TestProgres::suiviDUnePartie_data()
     QTest::addRow("quitté sans rien corriger") << "qL" << -1 << false << 0;
     QTest::addRow("base finie") << "cfL" << -1 << false << 1;
     QTest::addRow("base modifiée entre-temps") << "cq*L" << -1 << true << 0;
-    QTest::addRow("offre ignorée: la sauvegarde reste") << "cqLccqL" << 66 << false << 0;
+    QTest::addRow("offre ignorée: la sauvegarde reste") << "cqLqL" << 66 << false << 0;
+    QTest::addRow("offre ignorée puis deux séries: la nouvelle partie est gardée") << "cqLccqL" << 37 << false << 0;
+    QTest::addRow("reprise d'un test: son propre titre") << "cqTLRfL" << -1 << false << 1;
     QTest::addRow("reprise puis une série") << "cqLRcqL" << 37 << false << 0;
     QTest::addRow("reprise jusqu'au bout") << "cqLRfL" << -1 << false << 1;
     QTest::addRow("recommencer la base") << "cqLXL" << -1 << false << 0;
@@ -169,7 +247,7 @@ void TestProgres::suiviDUnePartie()
     SuiviPartie suivi(&depot);
     AleatoireZero a;
     QList<data::LigneBase> lignes = baseDe(95);
-    const DebutPartie debut{QStringLiteral("listes\7L.txt"), false, false, QStringLiteral("7 LETTRES"), false};
+    DebutPartie debut = debutSept;
     Partie p;
     std::optional<Progression> proposee;
     QString texte;
@@ -179,33 +257,29 @@ void TestProgres::suiviDUnePartie()
         texte.clear();
         proposee = suivi.commencer(debut, lignes, texte);
     };
-    const auto corriger = [&](bool rater) {
-        p.tirerserie(a);
-        suivi.avantCorrection(p);
-        QList<entrainement::LigneACorriger> l;
-        for (int j = 0; j <= p.derniere(); ++j)
-            l.append({rater && j == 0 ? QString() : *p.solutionsDeLigne(j), *p.tirageDeLigne(j)});
-        const auto c = p.corrigerserie(l, Critere::Reussites, 1, false);
-        suivi.apresCorrection(p, c, Critere::Reussites, 1);
-        return c.finie;
-    };
     lancer();
     for (QChar action : actions) {
         switch (action.unicode()) {
-        case 'c': corriger(true); break;
-        case 'f': while (!corriger(false)) {} break;
+        case 'c': corrigerSerie(p, suivi, a, true); break;
+        case 'f': while (!corrigerSerie(p, suivi, a, false)) {} break;
         case 'q': suivi.quitter(p, Critere::Reussites, 1); break;
         case 'L': depot.attendre(); lancer(); break;
         case 'R': suivi.reprendre(*proposee, p); break;
         case 'X': suivi.recommencer(); break;
         case '*': lignes[3].solutions += QLatin1Char('S'); break;
+        case 'T': debut.titre = QStringLiteral("TEST SUR 30 MOTS"); break;
         }
     }
     QCOMPARE(proposee ? proposee->nbrestants : -1, offre);
     QCOMPARE(!texte.isEmpty(), message);
-    QCOMPARE(depot.historique().seances.size(), seances);
+    const Historique h = depot.historique();
+    QCOMPARE(h.seances.size(), seances);
+    if (seances > 0)
+        QCOMPARE(h.seances.constLast().titre, QStringLiteral("7 LETTRES"));
     // The rack missed went to the review box.
     QCOMPARE(depot.revisions().taille(), actions.count(QLatin1Char('c')) ? 1 : 0);
+    // A run that no longer fits its base is kept aside, not overwritten.
+    QCOMPARE(QDir(inst.chemin(dossierProgression)).entryList({u"*.illisible*"_qs}).size(), message ? 1 : 0);
 }
 
 void TestProgres::empreinte_data()
@@ -239,12 +313,25 @@ void TestProgres::fichiersAbimes_data()
     const QByteArray p = "# Lexidor progression 1\r\nbase\tlistes\\a.txt\r\ntest\t0\r\nempreinte\tab\r\n"
                          "critere\treussites\r\nseuil\t2\r\ninitial\t3\r\nfautes\t0\r\nseries\t1\r\ntemps\t9\r\n";
     QTest::addRow("progression étrangère") << "progression/listes_a.txt" << QByteArray("95\r\n80\r\n5\r\n") << 0;
-    QTest::addRow("progression tronquée") << "progression/listes_a.txt" << p + "restants\t2\r\nT\t0\tA;B\r\n" << 0;
+    QTest::addRow("progression coupée: ce qui se lit est gardé")
+        << "progression/listes_a.txt" << p + "restants\t2\r\nT\t0\tA;B\r\nT\t0\tC;" << 1;
     QTest::addRow("progression plus de restants qu'au départ")
         << "progression/listes_a.txt" << p + "restants\t4\r\nT\t0\tA;B\r\nT\t0\tC;D\r\nT\t0\tE;F\r\nT\t0\tG;H\r\n" << 0;
     QTest::addRow("progression: réussites négatives") << "progression/listes_a.txt" << p + "restants\t1\r\nT\t-1\tA;B\r\n"
                                                       << 0;
+    QTest::addRow("progression: tirage en double")
+        << "progression/listes_a.txt" << p + "restants\t2\r\nT\t0\tA;B\r\nT\t1\tA;B\r\n" << 1;
+    QTest::addRow("progression: tirage absent de la base")
+        << "progression/listes_a.txt" << p + "restants\t2\r\nT\t0\tA;B\r\nT\t0\tX;Y\r\n" << 1;
+    QTest::addRow("progression: seuil négatif")
+        << "progression/listes_a.txt" << QByteArray(p).replace("seuil\t2", "seuil\t-5") + "restants\t1\r\nT\t0\tA;B\r\n" << 0;
+    QTest::addRow("progression: seuil démesuré")
+        << "progression/listes_a.txt" << QByteArray(p).replace("seuil\t2", "seuil\t2147483647") + "restants\t1\r\nT\t0\tA;B\r\n" << 0;
+    QTest::addRow("progression: plus de tirages au départ que la base")
+        << "progression/listes_a.txt" << QByteArray(p).replace("initial\t3", "initial\t9999999") + "restants\t1\r\nT\t0\tA;B\r\n" << 0;
     QTest::addRow("progression binaire") << "progression/listes_a.txt" << QByteArray("\x00\xff\xfe\x01", 4) << 0;
+    QTest::addRow("révisions: date à venir")
+        << "progression/revisions.txt" << QByteArray("# Lexidor révisions 1\r\n0\t2099-01-01\t0\tT\tABC;D\r\n1\t2026-11-02\t1\tR\t?AB;ST\r\n") << 1;
     QTest::addRow("révisions: une ligne abîmée")
         << "progression/revisions.txt"
         << QByteArray("# Lexidor révisions 1\r\n0\t-\t0\tT\tABC;D\r\nnimporte quoi\r\n1\t2026-11-02\t1\tR\t?AB;ST\r\n") << 2;
@@ -271,9 +358,12 @@ void TestProgres::fichiersAbimes()
     QSignalSpy problemes(&depot, &Depot::probleme);
     int restes = 0;
     if (fichier.contains(QLatin1String("listes_a"))) {
-        const LectureProgression lu = depot.progression(QStringLiteral("listes\\a.txt"), false);
-        QVERIFY(!lu.ok());
-        QVERIFY2(lu.erreur.contains(QStringLiteral("conservé sous le nom")), qPrintable(lu.erreur));
+        const QList<data::LigneBase> base{{u"A"_qs, u"B"_qs}, {u"C"_qs, u"D"_qs}, {u"E"_qs, u"F"_qs}};
+        QString avertissement;
+        const LectureProgression lu = depot.progression(QStringLiteral("listes\\a.txt"), false, &base, &avertissement);
+        const QString texte = lu.ok() ? avertissement : lu.erreur;
+        QVERIFY2(texte.contains(QStringLiteral(".illisible")), qPrintable(texte));
+        restes = lu.ok() ? lu.progression.nbrestants : 0;
     } else if (fichier.contains(QLatin1String("revisions"))) {
         restes = int(depot.revisions().taille());
         QCOMPARE(problemes.size(), 1);
@@ -283,19 +373,19 @@ void TestProgres::fichiersAbimes()
         QCOMPARE(d.derniere ? d.derniere->titre : QString(), gardees > 1 ? u"A"_qs : QString());
         depot.noterSeance(seance("B", 75, 3));
         depot.attendre();
-        QTRY_COMPARE(problemes.size(), 1);
         const Historique h = depot.historique();
+        QTRY_COMPARE(problemes.size(), 1);
         QVERIFY(h.erreur.isEmpty());
         QCOMPARE(h.illisibles, 0);
         restes = int(h.seances.size());
         QCOMPARE(h.seances.constLast().titre, QStringLiteral("B"));
     }
     QCOMPARE(restes, gardees);
-    QCOMPARE(inst.lire(fichier + QStringLiteral(".illisible")), contenu);
+    QVERIFY(inst.lire(fichier + QStringLiteral(".illisible")).startsWith(contenu));
     for (const QVariant& m : problemes)
         QVERIFY2(m.toList().value(0).toString().contains(QStringLiteral("illisible")), "message sans le nom mis de côté");
     depot.attendre();
-    if (gardees > 0 && !fichier.contains(QLatin1String("historique"))) {
+    if (gardees > 0 && fichier.contains(QLatin1String("revisions"))) {
         Depot relu;
         QCOMPARE(relu.revisions().taille(), gardees);
     }
@@ -559,10 +649,169 @@ void TestProgres::repriseDansLesFenetres()
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('\n'))));
 }
 
+void TestProgres::cleDeBase_data()
+{
+    QTest::addColumn<QString>("avant");
+    QTest::addColumn<QString>("apres");
+    QTest::addColumn<bool>("meme");
+    QTest::addRow("mêmes listes reconstruites") << "mes-listes-20261201-101500\\listes\\7L.txt"
+                                                 << "mes-listes-20261207-093000\\listes\\7L.txt" << true;
+    QTest::addRow("listes fournies") << "listes\\7L_a.txt" << "listes\\7L_a.txt" << true;
+    QTest::addRow("fournies ou construites") << "listes\\7L.txt" << "mes-listes-1\\listes\\7L.txt" << false;
+    QTest::addRow("autre base des mêmes listes") << "mes-listes-1\\listes\\7L.txt" << "mes-listes-1\\listes\\8L.txt"
+                                                 << false;
+}
+
+// A rebuild of the player's lists makes a new dated folder; the saved run of a base follows it.
+void TestProgres::cleDeBase()
+{
+    QFETCH(QString, avant);
+    QFETCH(QString, apres);
+    QFETCH(bool, meme);
+    QCOMPARE(cheminProgression(u"p"_qs, avant, false) == cheminProgression(u"p"_qs, apres, false), meme);
+    QVERIFY(cheminProgression(u"p"_qs, avant, true) != cheminProgression(u"p"_qs, apres, false));
+    // A run saved under the dated name before is found under the new one.
+    InstallationTest inst;
+    QDir().mkpath(inst.chemin(dossierProgression));
+    Depot depot;
+    QCOMPARE(ecrireProgression(cheminProgression(dossierProgression, avant, false),
+                               instantane(partieJouee(40, 1), avant, false, "x", Critere::Reussites, 2)),
+             QString());
+    QCOMPARE(depot.progression(apres, false).absente, !meme);
+}
+
+void TestProgres::deuxFenetres_data()
+{
+    QTest::addColumn<bool>("ensemble");
+    QTest::addColumn<int>("premiere");
+    QTest::addColumn<int>("seconde");
+    QTest::addRow("l'une après l'autre") << false << 30 << 2;
+    QTest::addRow("en même temps") << true << 25 << 25;
+}
+
+// Two windows of the program in one working folder, each with the box it read at its start.
+void TestProgres::deuxFenetres()
+{
+    QFETCH(bool, ensemble);
+    QFETCH(int, premiere);
+    QFETCH(int, seconde);
+    InstallationTest inst;
+    const QString dossier = inst.chemin(dossierProgression);
+    QProcess enfants[2];
+    for (int i = 0; i < 2; ++i) {
+        enfants[i].start(QCoreApplication::applicationFilePath(),
+                         {u"--boite"_qs, dossier, i ? u"B"_qs : u"A"_qs, QString::number(i ? seconde : premiere)});
+        QVERIFY(enfants[i].waitForReadyRead());
+        QCOMPARE(enfants[i].readLine(), QByteArray("pret\n"));
+    }
+    for (QProcess& e : enfants) {
+        e.write("go\n");
+        if (!ensemble)
+            QVERIFY(e.waitForFinished());
+    }
+    for (QProcess& e : enfants) {
+        QVERIFY(e.state() == QProcess::NotRunning || e.waitForFinished());
+        QCOMPARE(e.exitCode(), 0);
+    }
+    Revisions r;
+    QCOMPARE(lireRevisions(QDir(dossier).filePath(fichierRevisions), r, {}), QString());
+    QCOMPARE(r.taille(), premiere + seconde);
+    QCOMPARE(lireHistorique(QDir(dossier).filePath(fichierHistorique)).seances.size(), 2);
+}
+
+// Killed at any moment while playing, correcting, leaving or finishing a base: every file reads
+// whole, and the run being played is in its saved progress or in the history. The number of kills
+// comes from LEXIDOR_TUEES (a long run: 200).
+void TestProgres::tueeEnJouant()
+{
+    const int tuees = qEnvironmentVariableIntValue("LEXIDOR_TUEES") > 0 ? qEnvironmentVariableIntValue("LEXIDOR_TUEES") : 8;
+    InstallationTest inst;
+    const QDir dossier(inst.chemin(dossierProgression));
+    // A history of some length: rewriting it whole would give a kill time to fall in between.
+    QByteArray longue = "# Lexidor historique 1\r\n";
+    for (int i = 0; i < 2000; ++i)
+        longue += versLigne(seance("RALLONGES AVANT", 50, 2)).toUtf8() + "\r\n";
+    inst.ecrire(QStringLiteral("progression/historique.txt"), longue);
+    QRandomGenerator hasard(17);
+    for (int essai = 0; essai < tuees; ++essai) {
+        QProcess enfant;
+        const int premiere = (essai + 1) * 10000;
+        enfant.start(QCoreApplication::applicationFilePath(),
+                     {u"--jouer-en-boucle"_qs, dossier.path(), QString::number(premiere)});
+        QVERIFY(enfant.waitForReadyRead());
+        QTest::qWait(int(hasard.bounded(10, 150)));
+        // A child that ended on its own has no process id left, and kill(0) would hit this test.
+        QVERIFY2(enfant.state() == QProcess::Running && enfant.processId() > 0,
+                 qPrintable(QStringLiteral("fin %1 : %2").arg(enfant.exitCode()).arg(QString::fromLocal8Bit(enfant.readAllStandardError()))));
+        ::kill(pid_t(enfant.processId()), SIGKILL);
+        QVERIFY(enfant.waitForFinished());
+        const QList<QByteArray> dits = enfant.readAllStandardOutput().split('\n');
+        const int dernier = dits.size() >= 2 ? dits[dits.size() - 2].toInt() : premiere - 1;
+        const Historique h = lireHistorique(dossier.filePath(fichierHistorique));
+        QVERIFY2(h.erreur.isEmpty() && h.illisibles == 0, qPrintable(h.erreur));
+        QSet<int> finies;
+        for (const Seance& x : h.seances)
+            finies.insert(x.secondes);
+        for (int n = premiere; n < dernier; ++n)
+            QVERIFY2(finies.contains(n), qPrintable(QString::number(n)));
+        const LectureProgression lu = lireProgression(dossier.filePath(u"listes_7L.txt"_qs));
+        QVERIFY2(lu.ok() && lu.ecartees.isEmpty(), qPrintable(lu.erreur));
+        QVERIFY2(finies.contains(dernier) || (!lu.absente && lu.progression.tempstotal == dernier),
+                 qPrintable(QStringLiteral("partie %1 perdue").arg(dernier)));
+        Revisions r;
+        QCOMPARE(lireRevisions(dossier.filePath(fichierRevisions), r, {}), QString());
+        const QStringList presents = dossier.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        for (const QString& f : presents)
+            QVERIFY2(QStringList({fichierHistorique, fichierRevisions, u"listes_7L.txt"_qs}).contains(f)
+                         || f.contains(u".verrou"_qs),
+                     qPrintable(f));
+    }
+}
+
+// A folder where nothing can be saved: one message per kind of failure, then only the menu's mark.
+void TestProgres::echecsRepetes()
+{
+    InstallationTest inst;
+    // A folder where the file should be: no save can replace it, even for root.
+    QVERIFY(QDir().mkpath(inst.chemin(u"progression/listes_a.txt/x"_qs)));
+    Depot depot;
+    QSignalSpy problemes(&depot, &Depot::probleme);
+    QSignalSpy marques(&depot, &Depot::nonEnregistre);
+    for (int i = 0; i < 3; ++i) {
+        depot.sauver(instantane(partieJouee(40, 1), QStringLiteral("listes\\a.txt"), false, "x", Critere::Reussites, 2));
+        depot.attendre();
+    }
+    QTRY_COMPARE(marques.size(), 3);
+    QCOMPARE(problemes.size(), 1);
+    QVERIFY(marques.constLast().value(0).toString().startsWith(u"Progression non enregistrée : "_qs));
+}
+
+// Turned back on, the feature gives the menu the box's count and the last scores at once.
+void TestProgres::optionRallumee()
+{
+    InstallationTest inst;
+    Depot depot;
+    depot.activer(false);
+    inst.ecrire(u"progression/revisions.txt"_qs, "# Lexidor révisions 1\r\n0\t2026-11-02\t0\tT\tABC;D\r\n");
+    inst.ecrire(u"progression/historique.txt"_qs, "# Lexidor historique 1\r\n" + versLigne(seance("A", 50, 1)).toUtf8() + "\r\n");
+    QSignalSpy compte(&depot, &Depot::revisionsChangees);
+    QSignalSpy scores(&depot, &Depot::scoresRetrouves);
+    depot.activer(true);
+    QCOMPARE(compte.size(), 1);
+    QCOMPARE(compte.constFirst().value(0).value<qsizetype>(), 1);
+    QCOMPARE(scores.size(), 1);
+    depot.activer(true);
+    QCOMPARE(scores.size(), 1);
+}
+
 int main(int argc, char* argv[])
 {
     if (argc == 3 && qstrcmp(argv[1], "--ecrire-en-boucle") == 0)
         return ecrireEnBoucle(QString::fromLocal8Bit(argv[2]));
+    if (argc == 5 && qstrcmp(argv[1], "--boite") == 0)
+        return boiteEnfant(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), std::atoi(argv[4]));
+    if (argc == 4 && qstrcmp(argv[1], "--jouer-en-boucle") == 0)
+        return jouerEnBoucle(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
     QApplication app(argc, argv);
     // As the program sets it: scores are written with a decimal comma.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

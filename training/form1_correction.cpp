@@ -152,9 +152,9 @@ void Form1::corrigerserie()
 
 void Form1::finserie(const Correction& c)
 {
+    montrerReprise();
     if (!c.finie)
         return;
-    montrerReprise();
     minuterieTotal->stop();
     ctl::colorerFond(tempstot, statut(vert));
     if (partie.nbinitial != 0) {

@@ -44,6 +44,9 @@ void Form1::proposerReprise(const QList<data::LigneBase>& lignes, QStringList& p
 void Form1::montrerReprise()
 {
     const bool offre = repriseOfferte && suivi.offreEnAttente();
+    // Once a series of the fresh run is corrected, that run is the one kept: the offer goes.
+    if (!offre)
+        repriseOfferte.reset();
     if (offre)
         boutonReprendre->setText(QStringLiteral("Reprendre (%1 tirages restants)").arg(repriseOfferte->nbrestants));
     boutonReprendre->setVisible(offre);
@@ -57,6 +60,8 @@ void Form1::reprendre_Click()
     const progres::Progression p = *repriseOfferte;
     repriseOfferte.reset();
     suivi.reprendre(p, partie);
+    if (!p.titre.isEmpty())
+        afficherTexte(titreBase, p.titre);
     if ((p.critere == Critere::Temps) != (critere() == Critere::Temps))
         changerCritere();
     seuiltxt->setText(QString::number(p.seuil));
