@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <optional>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -206,6 +208,15 @@ void TestFormats::infoSouris_data()
     QTest::addRow("troisième ligne vide")
         << QByteArray("MAKORE\r\nArbre\r\n\r\nx\r\nABAT\r\nNote\r\n") << "ABAT" << QStringList{};
     QTest::addRow("mot sans note en fin") << QByteArray("ABAT\r\nNote\r\nKOTO") << "KOTO" << QStringList{""};
+    QTest::addRow("fins LF, CR dans une ligne")
+        << QByteArray("AB\rC\nUn\r\nABC\nDeux\rtrois\nAB\rC\n\n") << "AB\rC" << QStringList{"Un", ""};
+    // Thousands of words, one of them repeated far apart: the table must keep them all, in order.
+    QByteArray beaucoup;
+    for (int i = 0; i < 6000; ++i)
+        beaucoup += "M" + QByteArray::number(i * 7919 % 6000) + "\r\nN" + QByteArray::number(i) + "\r\n";
+    beaucoup += "M4242\r\nfin\r\n";
+    QTest::addRow("6000 mots, doublon lointain") << beaucoup << "M4242" << QStringList{"N318", "fin"};
+    QTest::addRow("6000 mots, absent") << beaucoup << "M6000" << QStringList{};
 }
 
 void TestFormats::infoSouris()
@@ -213,6 +224,11 @@ void TestFormats::infoSouris()
     QFETCH(QByteArray, octets);
     QFETCH(QString, mot);
     QTEST(data::InfoSouris::analyser(octets).notes(mot), "attendu");
+    // A copy outlives the original it came from and answers the same.
+    std::optional<data::InfoSouris> original(data::InfoSouris::analyser(octets));
+    const data::InfoSouris copie = *original;
+    original.reset();
+    QTEST(copie.notes(mot), "attendu");
 }
 
 void TestFormats::anagrammes()
