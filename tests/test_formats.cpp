@@ -30,6 +30,8 @@ private Q_SLOTS:
     void decouperLigne_data();
     void decouperLigne();
     void baseIgnoreLesLignesSansPointVirgule();
+    void apercuBase_data();
+    void apercuBase();
     void baseAbsente();
     void champs_data();
     void champs();
@@ -139,6 +141,32 @@ void TestFormats::baseIgnoreLesLignesSansPointVirgule()
     QCOMPARE(b.ignorees, 2);
     const QList<LigneBase> attendu{{"EIST", "SITE"}, {"AEL", "ALE"}};
     QCOMPARE(b.lignes, attendu);
+}
+
+void TestFormats::apercuBase_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addRow("vide") << QByteArray();
+    QTest::addRow("lignes vides") << QByteArray("\r\n\n\r\n");
+    QTest::addRow("sans point-virgule, sans fin de ligne") << QByteArray("BROUILLON\r\nX\rY");
+    QTest::addRow("une entrée en dernier") << QByteArray("A\r\nB\nC;D");
+    QTest::addRow("point-virgule après 64 Kio") << QByteArray(70000, 'x') + "\n;\n";
+    QTest::addRow("200 000 lignes sans entrée") << QByteArray(200000, '\n');
+}
+
+// What the menu decides from the first ';' is what the whole read would say.
+void TestFormats::apercuBase()
+{
+    QFETCH(QByteArray, octets);
+    InstallationTest inst;
+    inst.ecrire(QStringLiteral("listes/7L.txt"), octets);
+    const data::ApercuBase a = data::apercuBase(QStringLiteral("listes\\7L.txt"));
+    const data::Base b = data::analyserBase(octets);
+    QVERIFY(a.ok());
+    QCOMPARE(a.entree, !b.lignes.isEmpty());
+    if (!a.entree)
+        QCOMPARE(a.ignorees, b.ignorees);
+    QVERIFY(!data::apercuBase(QStringLiteral("listes\\absent.txt")).ok());
 }
 
 void TestFormats::baseAbsente()
