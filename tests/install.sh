@@ -9,7 +9,8 @@ trap 'rm -rf "$tmp"' EXIT
 cmake --install "$build" --prefix "$tmp/prefix" > /dev/null
 for f in bin/lexidor share/applications/io.github.lexidor.Lexidor.desktop \
          share/metainfo/io.github.lexidor.Lexidor.metainfo.xml \
-         share/icons/hicolor/scalable/apps/io.github.lexidor.Lexidor.svg share/lexidor/listes/7L.txt; do
+         share/icons/hicolor/scalable/apps/io.github.lexidor.Lexidor.svg share/lexidor/listes/7L.txt \
+         libexec/lexidor/lexidor-son.so; do
     [ -e "$tmp/prefix/$f" ] || { echo "manque après installation : $f"; exit 1; }
 done
 rc=0
