@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -66,6 +67,10 @@ bool mesurer(Programme& p, const std::string& sonde, const std::string& dossier,
     if (pid == 0) {
         if (chdir(dossier.c_str()) != 0)
             _exit(127);
+        // The programs' own warnings would bury the table.
+        const int nul = open("/dev/null", O_WRONLY);
+        dup2(nul, 1);
+        dup2(nul, 2);
         setenv("LD_PRELOAD", sonde.c_str(), 1);
         setenv("LEXIDOR_SONDE", sortie.c_str(), 1);
         setenv("QT_QPA_PLATFORM", getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "offscreen", 1);
