@@ -32,4 +32,15 @@ constexpr int capaciteBase = 15001;
 Base lireBase(const QString& chemin);
 Base analyserBase(QByteArrayView octets);
 
+// Whether a base holds an entry, as lireBase would say, read only as far as its first ';' (the
+// whole base is read once, by the window that runs it). For a base without any entry, ignorees
+// counts its lines as lireBase would.
+struct ApercuBase {
+    bool entree = false;
+    int ignorees = 0;
+    QString erreur;
+    bool ok() const { return erreur.isEmpty(); }
+};
+ApercuBase apercuBase(const QString& chemin);
+
 }  // namespace data

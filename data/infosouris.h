@@ -6,7 +6,6 @@
 #include <QStringList>
 
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace data {
@@ -21,28 +20,36 @@ public:
     static InfoSouris analyser(QByteArrayView octets) { return analyser(octets.toByteArray()); }
     static InfoSouris analyser(const char* octets) { return analyser(QByteArray(octets)); }
 
-    InfoSouris() = default;
-    InfoSouris(const InfoSouris& autre) { *this = autre; }
-    InfoSouris& operator=(const InfoSouris& autre);
-    InfoSouris(InfoSouris&&) noexcept = default;
-    InfoSouris& operator=(InfoSouris&&) noexcept = default;
-
     QStringList notes(const QString& mot) const;
     qsizetype nombrePaires() const { return qsizetype(paires.size()); }
     const QString& erreur() const { return erreur_; }
     bool ok() const { return erreur_.isEmpty(); }
 
 private:
+    // Offsets rather than pointers into the text, so that a copy keeps a valid index as it is. The
+    // note is found again from its word's line when asked for: sixteen bytes a pair.
     struct Paire {
-        qsizetype debutNote;
-        qsizetype tailleNote;
-        int suivante;  // next pair with the same word, -1 at the end
+        qsizetype debutMot;
+        int tailleMot;
+        int precedente;  // previous pair with the same word, -1 for its first
+    };
+    // One slot of an open-addressing table: a node-based map would scatter half a million lines
+    // over the heap, and the index would cost more per line the larger the file.
+    struct Case {
+        quint32 empreinte;
+        int derniere = -1;  // the word's last pair; -1: an empty slot
     };
     void indexer();
+    std::string_view mot(const Paire& p) const
+    {
+        return {contenu.constData() + p.debutMot, size_t(p.tailleMot)};
+    }
+    // The slot of that word, or the empty slot where it would go.
+    size_t trouver(std::string_view mot, quint32 empreinte) const;
 
     QByteArray contenu;
     std::vector<Paire> paires;
-    std::unordered_map<std::string_view, int> premiere;  // views into contenu
+    std::vector<Case> cases;  // a power of two in size, at most half full
     QString erreur_;
 };
 

@@ -26,6 +26,7 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              dist/changelog.in dist/lexidor.1 dist/lexidor-builder.1)
 
 install(TARGETS lexidor RUNTIME DESTINATION "${LEXIDOR_LIBEXECDIR}")
+install(TARGETS lexidor-son LIBRARY DESTINATION "${LEXIDOR_LIBEXECDIR}")
 install(PROGRAMS "${CMAKE_CURRENT_BINARY_DIR}/lexidor-launcher" DESTINATION "${CMAKE_INSTALL_BINDIR}"
         RENAME lexidor)
 install(DIRECTORY runtime/listes runtime/images DESTINATION "${LEXIDOR_DATADIR}")

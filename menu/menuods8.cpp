@@ -258,8 +258,8 @@ void MenuODS8::lancer(const entrainement::Lancement& l)
     }
     f.close();
     // An empty base would open a run with nothing to answer, and end it at once as if it were won.
-    const data::Base base = data::lireBase(l.fichier);
-    if (base.ok() && base.lignes.isEmpty()) {
+    const data::ApercuBase base = data::apercuBase(l.fichier);
+    if (base.ok() && !base.entree) {
         const QString cause = base.ignorees == 0
                                   ? QStringLiteral("le fichier « %1 » est vide").arg(l.fichier)
                                   : QStringLiteral("les %1 ligne(s) du fichier « %2 » sont sans « ; »")

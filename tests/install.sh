@@ -10,7 +10,8 @@ cmake --install "$build" --prefix "$tmp/prefix" > /dev/null
 for f in bin/lexidor share/applications/io.github.lexidor.Lexidor.desktop \
          share/metainfo/io.github.lexidor.Lexidor.metainfo.xml \
          share/icons/hicolor/scalable/apps/io.github.lexidor.Lexidor.svg share/lexidor/listes/7L.txt \
-         bin/lexidor-mots share/lexidor/listes/mots-complets.dat; do
+         bin/lexidor-mots share/lexidor/listes/mots-complets.dat \
+         libexec/lexidor/lexidor-son.so; do
     [ -e "$tmp/prefix/$f" ] || { echo "manque après installation : $f"; exit 1; }
 done
 rc=0

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <optional>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,6 +30,8 @@ private Q_SLOTS:
     void decouperLigne_data();
     void decouperLigne();
     void baseIgnoreLesLignesSansPointVirgule();
+    void apercuBase_data();
+    void apercuBase();
     void baseAbsente();
     void champs_data();
     void champs();
@@ -139,6 +143,32 @@ void TestFormats::baseIgnoreLesLignesSansPointVirgule()
     QCOMPARE(b.lignes, attendu);
 }
 
+void TestFormats::apercuBase_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addRow("vide") << QByteArray();
+    QTest::addRow("lignes vides") << QByteArray("\r\n\n\r\n");
+    QTest::addRow("sans point-virgule, sans fin de ligne") << QByteArray("BROUILLON\r\nX\rY");
+    QTest::addRow("une entrée en dernier") << QByteArray("A\r\nB\nC;D");
+    QTest::addRow("point-virgule après 64 Kio") << QByteArray(70000, 'x') + "\n;\n";
+    QTest::addRow("200 000 lignes sans entrée") << QByteArray(200000, '\n');
+}
+
+// What the menu decides from the first ';' is what the whole read would say.
+void TestFormats::apercuBase()
+{
+    QFETCH(QByteArray, octets);
+    InstallationTest inst;
+    inst.ecrire(QStringLiteral("listes/7L.txt"), octets);
+    const data::ApercuBase a = data::apercuBase(QStringLiteral("listes\\7L.txt"));
+    const data::Base b = data::analyserBase(octets);
+    QVERIFY(a.ok());
+    QCOMPARE(a.entree, !b.lignes.isEmpty());
+    if (!a.entree)
+        QCOMPARE(a.ignorees, b.ignorees);
+    QVERIFY(!data::apercuBase(QStringLiteral("listes\\absent.txt")).ok());
+}
+
 void TestFormats::baseAbsente()
 {
     InstallationTest inst;
@@ -206,6 +236,15 @@ void TestFormats::infoSouris_data()
     QTest::addRow("troisième ligne vide")
         << QByteArray("MAKORE\r\nArbre\r\n\r\nx\r\nABAT\r\nNote\r\n") << "ABAT" << QStringList{};
     QTest::addRow("mot sans note en fin") << QByteArray("ABAT\r\nNote\r\nKOTO") << "KOTO" << QStringList{""};
+    QTest::addRow("fins LF, CR dans une ligne")
+        << QByteArray("AB\rC\nUn\r\nABC\nDeux\rtrois\nAB\rC\n\n") << "AB\rC" << QStringList{"Un", ""};
+    // Thousands of words, one of them repeated far apart: the table must keep them all, in order.
+    QByteArray beaucoup;
+    for (int i = 0; i < 6000; ++i)
+        beaucoup += "M" + QByteArray::number(i * 7919 % 6000) + "\r\nN" + QByteArray::number(i) + "\r\n";
+    beaucoup += "M4242\r\nfin\r\n";
+    QTest::addRow("6000 mots, doublon lointain") << beaucoup << "M4242" << QStringList{"N318", "fin"};
+    QTest::addRow("6000 mots, absent") << beaucoup << "M6000" << QStringList{};
 }
 
 void TestFormats::infoSouris()
@@ -213,6 +252,11 @@ void TestFormats::infoSouris()
     QFETCH(QByteArray, octets);
     QFETCH(QString, mot);
     QTEST(data::InfoSouris::analyser(octets).notes(mot), "attendu");
+    // A copy outlives the original it came from and answers the same.
+    std::optional<data::InfoSouris> original(data::InfoSouris::analyser(octets));
+    const data::InfoSouris copie = *original;
+    original.reset();
+    QTEST(copie.notes(mot), "attendu");
 }
 
 void TestFormats::anagrammes()

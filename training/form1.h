@@ -21,7 +21,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QSoundEffect;
 class QTimer;
 
 // The training window: series of racks, answers, correction and score.
@@ -201,7 +200,7 @@ private:
     std::unique_ptr<entrainement::Aleatoire> alea;
     data::ListeLaterale listevbi, listevbt, listeinv;
     CacheNotes infosouris;
-    QPointer<QSoundEffect> son;
+    QPointer<QObject> son;  // the sound player, created with the first sound
     progres::SuiviPartie suivi;
     std::optional<progres::Progression> repriseOfferte;
 };

@@ -7,18 +7,16 @@
 #include "data/wave.h"
 #include "recherche/apres.h"
 #include "recherche/donnees.h"
+#include "son/son.h"
 #include "training/form1_couleurs.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
 
 using namespace entrainement;
 using namespace entrainement::couleurs;
@@ -186,11 +184,5 @@ void Form1::jouerSon()
     // silent. A body that does not hold what its header says is not handed to the player either.
     if (!data::sonJouable(chemin))
         return;
-    if (!son) {
-        son = new QSoundEffect(this);
-        son->setObjectName(QStringLiteral("son"));
-    }
-    son->stop();
-    son->setSource(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
-    son->play();
+    son = son::jouer(son, this, chemin);
 }
