@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "revision/carnet.h"
+#include "revision/fsrs.h"
+#include "revision/journal.h"
+#include "revision/memoire.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace revision;
+
+namespace {
+
+const QDate jour0(2026, 3, 2);
+const QDateTime midi(jour0, QTime(12, 0));
+
+// "F" a find, "M" a miss, each with its day after jour0: "0F 2F 13F".
+QList<std::pair<int, bool>> sequence(const QString& texte)
+{
+    QList<std::pair<int, bool>> s;
+    for (const QString& pas : texte.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        s.append({pas.chopped(1).toInt(), pas.endsWith(QLatin1Char('F'))});
+    return s;
+}
+
+QByteArray fichier(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ecrire(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+QByteArray ligne(const char* date, bool trouve, const char* cle, const char* titre = "Base")
+{
+    return QByteArray(date) + (trouve ? "\t1\t0\t" : "\t0\t0\t") + titre + '\t' + cle + "\r\n";
+}
+
+}  // namespace
+
+class TestRevision : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void modele_data();
+    void modele();
+    void retention_data();
+    void retention();
+    void fileDuJour();
+    void journal_data();
+    void journal();
+    void ajoutsSuccessifs();
+    void memoire();
+};
+
+// Stability, difficulty and next interval at 90 %, worked out by hand from the published formulas
+// and default weights.
+void TestRevision::modele_data()
+{
+    QTest::addColumn<QString>("reponses");
+    QTest::addColumn<double>("stabilite");
+    QTest::addColumn<double>("difficulte");
+    QTest::addColumn<int>("intervalle");
+    QTest::addRow("first find") << "0F" << 2.3065 << 2.1181 << 2;
+    QTest::addRow("first miss") << "0M" << 0.212 << 6.4133 << 1;
+    QTest::addRow("find-find") << "0F 2F" << 10.9643 << 2.1170 << 11;
+    QTest::addRow("find-find-find") << "0F 2F 13F" << 46.2573 << 2.1159 << 46;
+    QTest::addRow("find-miss-find") << "0F 2M 3F" << 2.3975 << 7.3939 << 2;
+    QTest::addRow("find-miss") << "0F 2M" << 0.6076 << 7.4003 << 1;
+    // Same day: only the first answer counts for the long term.
+    QTest::addRow("miss then find the same day") << "0M 0F" << 0.2467 << 6.4079 << 1;
+    QTest::addRow("three finds the same day") << "0F 0F 0F" << 2.2820 << 2.1159 << 2;
+}
+
+void TestRevision::modele()
+{
+    QFETCH(QString, reponses);
+    QFETCH(double, stabilite);
+    QFETCH(double, difficulte);
+    QFETCH(int, intervalle);
+    Carnet c;
+    for (const auto& [jour, trouve] : sequence(reponses))
+        c.noter(QStringLiteral("AEINRST"), QStringLiteral("NITREAS"), false, QStringLiteral("B"), jourDe(jour0) + jour,
+                trouve);
+    const Tirage& t = c.tirages().constFirst();
+    QVERIFY2(qAbs(t.etat.stabilite - stabilite) < 5e-4, qPrintable(QString::number(t.etat.stabilite)));
+    QVERIFY2(qAbs(t.etat.difficulte - difficulte) < 5e-4, qPrintable(QString::number(t.etat.difficulte)));
+    QCOMPARE(c.modele().intervalle(0.9, t.etat.stabilite), intervalle);
+    // A miss is due at once, a find after the interval.
+    QCOMPARE(c.echeance(t), t.dernierJour + (t.manque ? 0 : intervalle));
+}
+
+void TestRevision::retention_data()
+{
+    QTest::addColumn<double>("retention");
+    QTest::addColumn<int>("apresPremiere");
+    QTest::addColumn<int>("apresDeuxieme");
+    QTest::addRow("80 %") << 0.80 << 8 << 36;
+    QTest::addRow("90 %") << 0.90 << 2 << 11;
+    QTest::addRow("97 %") << 0.97 << 1 << 2;
+}
+
+void TestRevision::retention()
+{
+    QFETCH(double, retention);
+    QFETCH(int, apresPremiere);
+    QFETCH(int, apresDeuxieme);
+    const Modele m;
+    QCOMPARE(m.intervalle(retention, 2.3065), apresPremiere);
+    QCOMPARE(m.intervalle(retention, 10.9643), apresDeuxieme);
+    // Recall after S days is 90 % whatever S.
+    QVERIFY(qAbs(m.retrievabilite(10.9643, 10.9643) - 0.9) < 1e-9);
+    QCOMPARE(m.retrievabilite(0, 3), 1.0);
+}
+
+void TestRevision::fileDuJour()
+{
+    Carnet c;
+    const Jour j = jourDe(jour0);
+    // Met over the last days: found once ten days ago (overdue), found once two days ago (due
+    // today), missed yesterday, found today (due later), found twice (not due).
+    c.noter("RETARD", "A", false, "B", j - 10, true);
+    c.noter("JUSTE", "A", false, "B", j - 2, true);
+    c.noter("AUTRE", "A", false, "B", j - 2, true);
+    c.noter("RATE", "A", true, "Rallonges", j - 1, false);
+    c.noter("NEUF", "A", false, "B", j, true);
+    c.noter("SUR", "A", false, "B", j - 3, true);
+    c.noter("SUR", "A", false, "B", j - 1, true);
+    auto noms = [&](const FileDuJour& f) {
+        QStringList l;
+        for (qsizetype i : f.tirages)
+            l << c.tirages()[i].tirage;
+        return l.join(QLatin1Char(' '));
+    };
+    // Missed and overdue first, the least well remembered first within each group.
+    QCOMPARE(noms(c.fileDuJour(j, 200)), QStringLiteral("RATE RETARD JUSTE AUTRE"));
+    QCOMPARE(c.dus(j), 4);
+    const FileDuJour plafonnee = c.fileDuJour(j, 3);
+    QCOMPARE(noms(plafonnee), QStringLiteral("RATE RETARD JUSTE"));
+    QCOMPARE(plafonnee.enPlus, 1);
+    QCOMPARE(ligneResume(plafonnee.enPlus, 4, 0, j), QStringLiteral("1 de plus demain"));
+    // Nothing due today: the menu says when.
+    Carnet vide;
+    vide.noter("NEUF", "A", false, "B", j, true);
+    QCOMPARE(vide.dus(j), 0);
+    QCOMPARE(vide.prochaineEcheance(j), j + 2);
+    QCOMPARE(ligneResume(0, 0, j + 1, j), QStringLiteral("Prochains tirages à revoir demain"));
+    QCOMPARE(ligneResume(0, 0, jourDe(QDate(2026, 3, 4)), j), QStringLiteral("Prochains tirages à revoir le 4 mars"));
+    QCOMPARE(ligneResume(0, 0, 0, j), QString());
+}
+
+void TestRevision::journal_data()
+{
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<int>("lues");
+    QTest::addColumn<int>("illisibles");
+    QTest::addColumn<bool>("coupee");
+    QTest::addColumn<QString>("etats");  // rack:answers:missed, in the order met
+    const QByteArray e = "# Lexidor réponses 1\r\n";
+    const QByteArray a = ligne("2026-03-01T10:00:00", false, "AB;BA");
+    const QByteArray b = ligne("2026-03-02T09:00:00", true, "AB;BA");
+    const QByteArray c = ligne("2026-03-02T09:00:01", true, "CD;DC;CD\tX");
+    QTest::addRow("clean") << e + a + b + c << 3 << 0 << false << "AB:2:0 CD:1:0";
+    QTest::addRow("LF only") << QByteArray(e + a + b).replace("\r\n", "\n") << 2 << 0 << false << "AB:2:0";
+    QTest::addRow("torn last line") << e + a + b.left(30) << 1 << 0 << true << "AB:1:1";
+    QTest::addRow("damaged lines") << e + a + "garbage\r\n" + ligne("2026-02-30T09:00:00", true, "AB;BA") +
+                                          ligne("2026-03-02T09:00:00", true, "sans point-virgule") + b
+                                   << 2 << 3 << false << "AB:2:0";
+    QTest::addRow("second header") << e + a + e + b << 2 << 0 << false << "AB:2:0";
+    QTest::addRow("header only") << e << 0 << 0 << false << "";
+    QTest::addRow("foreign") << QByteArray("# Lexidor historique 1\r\n") + a << 0 << 0 << false << "";
+    // A clock set back: an answer from the future counts as today's.
+    QTest::addRow("future") << e + ligne("2031-01-01T10:00:00", false, "AB;BA") << 1 << 0 << false << "AB:1:1";
+}
+
+void TestRevision::journal()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(int, lues);
+    QFETCH(int, illisibles);
+    QFETCH(bool, coupee);
+    QFETCH(QString, etats);
+    Carnet c;
+    const LectureJournal l = analyserJournal(contenu, c, jourDe(jour0));
+    QCOMPARE(l.ok(), !contenu.startsWith("# Lexidor historique"));
+    QCOMPARE(l.lues, lues);
+    QCOMPARE(l.illisibles, illisibles);
+    QCOMPARE(l.coupee, coupee);
+    QStringList vus;
+    for (const Tirage& t : c.tirages()) {
+        vus << QStringLiteral("%1:%2:%3").arg(t.tirage).arg(t.reponses).arg(int(t.manque));
+        QVERIFY(t.dernierJour <= jourDe(jour0));
+    }
+    QCOMPARE(vus.join(QLatin1Char(' ')), etats);
+    if (illisibles > 0) {
+        // What is written back holds exactly the readable lines.
+        Carnet relu;
+        const LectureJournal l2 = analyserJournal(l.propre, relu, jourDe(jour0));
+        QCOMPARE(l2.lues, lues);
+        QCOMPARE(l2.illisibles, 0);
+    }
+}
+
+void TestRevision::ajoutsSuccessifs()
+{
+    QTemporaryDir d;
+    const QString chemin = d.filePath(QStringLiteral("progression/reponses.txt"));
+    Reponse r{midi, true, true, QStringLiteral("Rallonges\tavant"), QStringLiteral("AB"), QStringLiteral("BA;X")};
+    QCOMPARE(ajouterAuJournal(chemin, {r}), QString());
+    // A torn line left by a killed program is cut away, not glued to the next answer.
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::Append));
+    f.write("2026-03-02T12:00");
+    f.close();
+    r.trouve = false;
+    QCOMPARE(ajouterAuJournal(chemin, {r, r}), QString());
+    Carnet c;
+    const LectureJournal l = lireJournal(chemin, c, jourDe(jour0));
+    QCOMPARE(l.lues, 3);
+    QCOMPARE(l.illisibles, 0);
+    QVERIFY(!l.coupee);
+    QCOMPARE(c.taille(), 1);
+    QCOMPARE(c.tirages()[0].titre, QStringLiteral("Rallonges avant"));
+    QVERIFY(c.tirages()[0].rallonge);
+    QCOMPARE(c.tirages()[0].solutions, QStringLiteral("BA;X"));
+    QVERIFY(fichier(chemin).startsWith("# Lexidor réponses 1\r\n2026-03-02T12:00:00\t1\t1\t"));
+}
+
+// The whole road: answers noted at corrections, the box imported, a damaged journal set aside,
+// another window's answers seen.
+void TestRevision::memoire()
+{
+    QTemporaryDir d;
+    QDateTime maintenant = midi;
+    Memoire m(d.path());
+    m.utiliserHorloge([&] { return maintenant; });
+    QSignalSpy problemes(&m, &Memoire::probleme);
+
+    progres::Revisions boite;
+    boite.noter({{"VIEUX", "X", false}}, true, QStringLiteral("Rallonges"), jour0.addDays(-40));
+    boite.noter({{"RATE", "R", false}}, false, QStringLiteral("Base"), jour0);
+    m.importer(boite);
+    m.noter({{"RATE", "R", true}, {"NOUVEAU", "N", false}, {"BON", "B", true}}, false, QStringLiteral("Base"), false,
+            maintenant);
+    // A missed rack is in today's queue at once; the box's racks come over as missed.
+    auto resume = m.resume();
+    QCOMPARE(resume.nombre, 2);
+    const FileDuJour f = m.fileDuJour();
+    auto jouee = m.commeBoite(f);
+    QCOMPARE(jouee->taille(), 2);
+    QVERIFY(jouee->contient("VIEUX", "X"));
+    QVERIFY(jouee->contient("NOUVEAU", "N"));
+    QVERIFY(jouee->origine("VIEUX", "X")->rallonge);
+    QCOMPARE(jouee->origine("VIEUX", "X")->titre, QStringLiteral("Rallonges"));
+
+    // Played from the queue: each rack keeps its own base in the journal.
+    m.noter({{"VIEUX", "X", true}, {"NOUVEAU", "N", true}}, false, titreFileDuJour, true, maintenant);
+    QCOMPARE(m.resume().nombre, 0);
+    QCOMPARE(m.resume().ligne, QStringLiteral("Prochains tirages à revoir demain"));
+    {
+        Memoire autre(d.path());
+        autre.utiliserHorloge([&] { return maintenant; });
+        const Carnet& c = autre.carnet();
+        QCOMPARE(c.taille(), 4);
+        const Tirage& vieux = c.tirages()[c.chercher("VIEUX", "X")];
+        QVERIFY(vieux.rallonge);
+        QCOMPARE(vieux.titre, QStringLiteral("Rallonges"));
+        // Another window answers: this one sees it.
+        autre.noter({{"AUTRE", "A", false}}, false, QStringLiteral("Base"), false, maintenant);
+    }
+    QCOMPARE(m.resume().nombre, 1);
+    // Two days on, the finds of today are due.
+    maintenant = maintenant.addDays(2);
+    QCOMPARE(m.resume().nombre, 4);
+    QCOMPARE(problemes.size(), 0);
+
+    // A damaged line: the rest is kept, the file is set aside, the player is told.
+    QFile j(m.cheminJournal());
+    QVERIFY(j.open(QIODevice::Append));
+    j.write("n'importe quoi\r\n");
+    j.close();
+    QCOMPARE(m.resume().nombre, 4);
+    QCOMPARE(problemes.size(), 1);
+    QVERIFY(problemes[0][0].toString().contains(QStringLiteral("1 ligne(s) sur 7")));
+    QVERIFY(QFile::exists(m.cheminJournal() + QStringLiteral(".illisible")));
+    Carnet relu;
+    QCOMPARE(lireJournal(m.cheminJournal(), relu, jourDe(jour0)).illisibles, 0);
+
+    // Turned off: nothing is written.
+    m.activer(false);
+    const QByteArray avant = fichier(m.cheminJournal());
+    m.noter({{"RATE", "R", false}}, false, QStringLiteral("Base"), false, maintenant);
+    QCOMPARE(fichier(m.cheminJournal()), avant);
+}
+
+QTEST_GUILESS_MAIN(TestRevision)
+#include "test_revision.moc"
