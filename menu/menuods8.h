@@ -39,6 +39,7 @@ public:
     // history of scores.
     QPushButton* boutonRevisions = nullptr;
     QLabel* compteRevisions = nullptr;
+    QLabel* ligneRevisions = nullptr;  // "N de plus demain", or when the next racks fall due
     QPushButton* boutonStatistiques = nullptr;
 
     // Counts the bases, reads the settings and applies them. Run once, before the window is first shown.
@@ -69,8 +70,9 @@ public:
     void relireDonnees();
     // What the data in use says about itself; the menu's title names its editions.
     const data::Description& descriptionDonnees() const { return description; }
-    // Number of racks in the review box; the box cannot be launched while empty.
+    // Number of racks in the day's queue; it cannot be launched while empty.
     void afficherRevisions(qsizetype n);
+    void annoncerRevisions(const QString& ligne);
     void quitter();
 
 Q_SIGNALS:

@@ -8,6 +8,7 @@
 #include "progres/revisions.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -34,6 +35,9 @@ public:
     // Read on first use; a damaged file is reported and set aside, its readable racks kept.
     const Revisions& revisions();
     void noterSerie(const QList<Resultat>& serie, bool rallonge, const QString& titre, QDate jour);
+    // Every rack judged at a correction, for the day's queue, while the progress is kept.
+    void noterReponses(const QList<Resultat>& serie, bool rallonge, const QString& titre, bool revisions,
+                       const QDateTime& quand);
 
     void noterSeance(const Seance& s);
     Historique historique();
@@ -47,6 +51,8 @@ public:
 
 Q_SIGNALS:
     void revisionsChangees(qsizetype taille);
+    void reponsesNotees(const QList<progres::Resultat>& serie, bool rallonge, const QString& titre, bool revisions,
+                        const QDateTime& quand);
     // French text for the player: a file could not be written, or was damaged and set aside.
     void probleme(const QString& message);
 

@@ -16,7 +16,7 @@
 // first use, completed at each correction while "Mémoriser ma progression" is on.
 namespace revision {
 
-inline const QString titreFileDuJour = QStringLiteral("A REVOIR AUJOURD'HUI");
+inline const QString titreFileDuJour = QStringLiteral("À revoir aujourd'hui");
 constexpr int retentionParDefaut = 90;
 constexpr int parJourParDefaut = 200;
 

@@ -3,6 +3,8 @@
 #include "revision/fsrs.h"
 #include "revision/journal.h"
 #include "revision/memoire.h"
+#include "revision/tableau.h"
+#include "data/parametres.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +60,9 @@ private Q_SLOTS:
     void journal();
     void ajoutsSuccessifs();
     void memoire();
+    void reglages_data();
+    void reglages();
+    void statistiques();
 };
 
 // Stability, difficulty and next interval at 90 %, worked out by hand from the published formulas
@@ -298,6 +303,61 @@ void TestRevision::memoire()
     const QByteArray avant = fichier(m.cheminJournal());
     m.noter({{"RATE", "R", false}}, false, QStringLiteral("Base"), false, maintenant);
     QCOMPARE(fichier(m.cheminJournal()), avant);
+}
+
+void TestRevision::reglages_data()
+{
+    QTest::addColumn<QByteArray>("fin");  // after the six usual lines
+    QTest::addColumn<int>("retention");
+    QTest::addColumn<int>("parJour");
+    QTest::addColumn<bool>("memoriser");
+    QTest::addRow("none") << QByteArray() << 90 << 200 << true;
+    QTest::addRow("both") << QByteArray("retention=85\r\nparjour=50\r\n") << 85 << 50 << true;
+    QTest::addRow("with memoriser") << QByteArray("memoriser=0\r\nparjour=9999\r\n") << 90 << 9999 << false;
+    QTest::addRow("out of range") << QByteArray("retention=99\r\nparjour=0\r\n") << 90 << 200 << true;
+    QTest::addRow("garbled") << QByteArray("retention=8x\r\nparjour=\r\n") << 90 << 200 << true;
+}
+
+void TestRevision::reglages()
+{
+    QFETCH(QByteArray, fin);
+    QFETCH(int, retention);
+    QFETCH(int, parJour);
+    QFETCH(bool, memoriser);
+    const data::LectureParametres l = data::analyserParametres("95\r\n80\r\n5\r\n5\r\n1\r\nVert\r\n" + fin);
+    QCOMPARE(l.valeurs.retention, retention);
+    QCOMPARE(l.valeurs.parJour, parJour);
+    QCOMPARE(l.valeurs.memoriser, memoriser);
+    QCOMPARE(l.valeurs.couleur, QStringLiteral("Vert"));
+    // Written back, only what differs from the defaults takes a line.
+    QTemporaryDir d;
+    const QString chemin = d.filePath(QStringLiteral("settings.dat"));
+    QCOMPARE(data::ecrireParametres(l.valeurs, chemin), QString());
+    const QByteArray ecrit = fichier(chemin);
+    QCOMPARE(ecrit.count('\n'), 6 + int(!memoriser) + int(retention != 90) + int(parJour != 200));
+    QCOMPARE(data::lireParametres(chemin).valeurs.retention, retention);
+    QCOMPARE(data::lireParametres(chemin).valeurs.parJour, parJour);
+}
+
+void TestRevision::statistiques()
+{
+    Carnet c;
+    const Jour j = jourDe(jour0);
+    c.suivreBilanDepuis(j - 29);
+    c.noter("A", "A", false, "B", j - 40, true);  // first met: never a due review
+    c.noter("A", "A", false, "B", j - 5, true);   // due, found
+    c.noter("B", "B", false, "B", j - 3, true);
+    c.noter("B", "B", false, "B", j - 1, false);  // due, missed
+    c.noter("B", "B", false, "B", j - 1, true);   // same day: not a second review
+    c.noter("C", "C", false, "B", j, true);
+    const Chiffres ch = chiffres(c, j);
+    QCOMPARE(ch.bilan.dues, 2);
+    QCOMPARE(ch.bilan.trouvees, 1);
+    QCOMPARE(ch.dus, 1);     // B, found only the same day as its miss
+    QCOMPARE(ch.connus, 2);  // A and C
+    QCOMPARE(ch.aVenir.size(), 30);
+    QCOMPARE(ch.aVenir[1], 1);  // C, two days on
+    QCOMPARE(texteBilan(ch), QStringLiteral("Trouvés à l'échéance sur 30 jours : 50 % de 2 (visé : 90 %)"));
 }
 
 QTEST_GUILESS_MAIN(TestRevision)
