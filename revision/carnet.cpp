@@ -56,15 +56,35 @@ void Carnet::noter(qsizetype position, Jour jour, bool trouve)
         jour = std::max(jour, t.dernierJour);
     const int ecart = premier ? 0 : int(std::min<Jour>(jour - t.dernierJour, 1 << 30));
     // The day's first answer to a rack that was due tells how well the schedule keeps it in mind.
-    if (!premier && ecart >= 1 && jour >= debutBilan && (t.manque || jour >= echeance(t))) {
-        ++bilanEnCours.dues;
+    if (!premier && ecart >= 1 && (t.manque || jour >= echeance(t))) {
+        Bilan& b = parJourDeRevue[jour];
+        ++b.dues;
         if (trouve)
-            ++bilanEnCours.trouvees;
+            ++b.trouvees;
     }
     t.etat = m.revoir(t.etat, noteDe(trouve), ecart);
     t.dernierJour = jour;
     t.manque = !trouve;
     ++t.reponses;
+}
+
+Bilan Carnet::bilan(Jour depuis) const
+{
+    Bilan total;
+    for (auto it = parJourDeRevue.lowerBound(depuis); it != parJourDeRevue.cend(); ++it) {
+        total.dues += it->dues;
+        total.trouvees += it->trouvees;
+    }
+    return total;
+}
+
+void Carnet::reprendre(Tirage t)
+{
+    const QString k = cle(t.tirage, t.solutions);
+    if (index.contains(k))
+        return;
+    index.insert(k, liste.size());
+    liste.append(std::move(t));
 }
 
 Jour Carnet::echeance(const Tirage& t) const

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 // Every rack the player has met, in any base, with what the memory model makes of its answers:
@@ -72,16 +73,19 @@ public:
     Jour prochaineEcheance(Jour aujourdhui) const;
 
     // Reviews of due racks answered from `depuis` on (a rack's first answer of a day only).
-    void suivreBilanDepuis(Jour depuis) { debutBilan = depuis; bilanEnCours = {}; }
-    Bilan bilan() const { return bilanEnCours; }
+    Bilan bilan(Jour depuis) const;
+    // Day by day, as a saved state of the notebook keeps them.
+    const QMap<Jour, Bilan>& bilans() const { return parJourDeRevue; }
+    void reprendreBilan(Jour jour, Bilan b) { parJourDeRevue.insert(jour, b); }
+    // A rack as a saved state holds it.
+    void reprendre(Tirage t);
 
 private:
     double r;
     Modele m;
     QList<Tirage> liste;
     QHash<QString, qsizetype> index;  // "RACK;SOLUTIONS"
-    Jour debutBilan = 0;
-    Bilan bilanEnCours;
+    QMap<Jour, Bilan> parJourDeRevue;
 };
 
 }  // namespace revision

@@ -65,7 +65,7 @@ QByteArray versLigne(const Reponse& r)
     return l;
 }
 
-LectureJournal analyserJournal(QByteArrayView octets, Carnet& carnet, Jour aujourdhui)
+LectureJournal analyserJournal(QByteArrayView octets, Carnet& carnet, Jour aujourdhui, qsizetype depuis)
 {
     LectureJournal r;
     const char* const debut = octets.data();
@@ -76,7 +76,9 @@ LectureJournal analyserJournal(QByteArrayView octets, Carnet& carnet, Jour aujou
         const void* nl = std::memchr(de, '\n', size_t(fin - de));
         return nl ? static_cast<const char*>(nl) : fin;
     };
-    {
+    if (depuis > 0 && depuis <= octets.size()) {
+        p = debut + depuis;
+    } else {
         const char* e = finDeLigne(p);
         QByteArrayView premiere(p, e - p);
         if (premiere.endsWith('\r'))
@@ -179,6 +181,7 @@ LectureJournal analyserJournal(QByteArrayView octets, Carnet& carnet, Jour aujou
         }
         p = suivante;
     }
+    r.fin = p - debut;
     if (r.illisibles > 0) {
         r.propre = entete + "\r\n";
         for (const QByteArrayView l : bonnes) {
@@ -189,7 +192,7 @@ LectureJournal analyserJournal(QByteArrayView octets, Carnet& carnet, Jour aujou
     return r;
 }
 
-LectureJournal lireJournal(const QString& chemin, Carnet& carnet, Jour aujourdhui)
+LectureJournal lireJournal(const QString& chemin, Carnet& carnet, Jour aujourdhui, qint64 depuis)
 {
     LectureJournal r;
     const QFileInfo fi(chemin);
@@ -211,9 +214,9 @@ LectureJournal lireJournal(const QString& chemin, Carnet& carnet, Jour aujourdhu
     if (taille == 0)
         return analyserJournal(QByteArrayView(), carnet, aujourdhui);
     if (uchar* m = f.map(0, taille))
-        return analyserJournal(QByteArrayView(reinterpret_cast<const char*>(m), taille), carnet, aujourdhui);
+        return analyserJournal(QByteArrayView(reinterpret_cast<const char*>(m), taille), carnet, aujourdhui, depuis);
     const QByteArray tout = f.readAll();
-    return analyserJournal(tout, carnet, aujourdhui);
+    return analyserJournal(tout, carnet, aujourdhui, depuis);
 }
 
 QString ajouterAuJournal(const QString& chemin, const QList<Reponse>& reponses)

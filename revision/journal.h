@@ -33,15 +33,17 @@ struct LectureJournal {
     qsizetype lues = 0;
     qsizetype illisibles = 0;
     bool coupee = false;   // a torn last line was dropped
+    qint64 fin = 0;        // bytes read up to the end of the last whole line
     QByteArray propre;     // header and readable lines, when some could not be read
     bool ok() const { return erreur.isEmpty(); }
 };
 
 // Replays the journal into the notebook. Answers dated after `aujourdhui` (a clock set back since)
 // count as given on that day.
-LectureJournal lireJournal(const QString& chemin, Carnet& carnet, Jour aujourdhui);
+// From byte `depuis` on when it is not 0: the notebook then already holds the lines before it.
+LectureJournal lireJournal(const QString& chemin, Carnet& carnet, Jour aujourdhui, qint64 depuis = 0);
 // The same from the file's bytes.
-LectureJournal analyserJournal(QByteArrayView octets, Carnet& carnet, Jour aujourdhui);
+LectureJournal analyserJournal(QByteArrayView octets, Carnet& carnet, Jour aujourdhui, qsizetype depuis = 0);
 
 // Adds the answers at the end of the file, creating it (and its folder) when needed. French
 // message on failure, empty on success.

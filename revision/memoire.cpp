@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "revision/memoire.h"
 
+#include "revision/instantane.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,9 +29,15 @@ QString Memoire::cheminJournal() const
     return QDir(racine).filePath(fichierJournal);
 }
 
+QString Memoire::cheminInstantane() const
+{
+    return QDir(racine).filePath(fichierInstantane);
+}
+
 void Memoire::regler(int retentionPourCent, int parJour)
 {
-    const double r = std::clamp(retentionPourCent, 80, 97) / 100.0;
+    pourcent = std::clamp(retentionPourCent, 80, 97);
+    const double r = pourcent / 100.0;
     const int p = std::max(parJour, 1);
     if (r == lecarnet.retention() && p == plafond)
         return;
@@ -51,17 +59,33 @@ void Memoire::importer(const progres::Revisions& boite)
 void Memoire::charger()
 {
     const Jour auj = jourDe(aujourdhui());
-    lecarnet = Carnet(lecarnet.retention(), lecarnet.modele());
-    lecarnet.suivreBilanDepuis(auj - 29);
-    lu = true;
-    // The box's racks first, as missed on their day: the journal's answers about them follow.
-    for (const progres::EntreeRevision& e : std::as_const(boiteImportee)) {
-        const Jour j = e.dernierJour.isValid() ? std::min(jourDe(e.dernierJour), auj) : auj;
-        lecarnet.noter(e.tirage, e.solutions, e.rallonge, e.titre, j, false);
-    }
     const QString c = cheminJournal();
-    LectureJournal l = lireJournal(c, lecarnet, auj);
-    tailleConnue = tailleDe(c);
+    lu = true;
+    const auto depart = [&](bool depuisEtat) {
+        Couverture cv;
+        if (depuisEtat) {
+            depuisEtat = lireInstantane(cheminInstantane(), lecarnet, cv) && cv.retention == pourcent && cv.octets > 0 &&
+                         cv.octets <= tailleDe(c) && temoinDuJournal(c, cv.octets) == cv.temoin;
+        }
+        if (!depuisEtat) {
+            lecarnet = Carnet(lecarnet.retention(), lecarnet.modele());
+            cv = {};
+        }
+        // The box's racks first, as missed on their day: the journal's answers about them follow.
+        for (const progres::EntreeRevision& e : std::as_const(boiteImportee)) {
+            if (lecarnet.chercher(e.tirage, e.solutions) >= 0)
+                continue;
+            const Jour j = e.dernierJour.isValid() ? std::min(jourDe(e.dernierJour), auj) : auj;
+            lecarnet.noter(e.tirage, e.solutions, e.rallonge, e.titre, j, false);
+        }
+        return lireJournal(c, lecarnet, auj, cv.octets);
+    };
+    // A saved state spares replaying years of answers; anything odd after it, and the whole
+    // journal is read again.
+    LectureJournal l = depart(true);
+    if (!l.ok() || l.illisibles > 0)
+        l = depart(false);
+    tailleConnue = l.coupee || !l.ok() ? tailleDe(c) : l.fin;
     if (!l.ok()) {
         Q_EMIT probleme(QStringLiteral("Le journal des réponses n'a pas pu être lu : %1. %2")
                             .arg(l.erreur, progres::mettreDeCote(c)));
@@ -79,6 +103,9 @@ void Memoire::charger()
         }
         tailleConnue = tailleDe(c);
         Q_EMIT probleme(message);
+    } else if (memoriser && !l.coupee && l.lues >= 1000) {
+        // Not worth a message when it fails: the next start replays the journal instead.
+        ecrireInstantane(cheminInstantane(), lecarnet, {l.fin, temoinDuJournal(c, l.fin), pourcent});
     }
 }
 
@@ -130,11 +157,16 @@ void Memoire::noter(const QList<progres::Resultat>& serie, bool rallonge, const 
     carnet();
     QList<Reponse> reponses;
     reponses.reserve(serie.size());
+    // As the journal writes it: the title is one field of its line.
+    QString surUneLigne = titre;
+    for (QChar& ch : surUneLigne)
+        if (ch == QLatin1Char('\t') || ch == QLatin1Char('\r') || ch == QLatin1Char('\n'))
+            ch = QLatin1Char(' ');
     const Jour auj = jourDe(aujourdhui());
     for (const progres::Resultat& r : serie) {
         if (r.tirage.isEmpty())
             continue;
-        Reponse rep{quand, r.juste, rallonge, titre, r.tirage, r.solutions};
+        Reponse rep{quand, r.juste, rallonge, surUneLigne, r.tirage, r.solutions};
         if (fileDuJour) {
             const qsizetype i = lecarnet.chercher(r.tirage, r.solutions);
             if (i >= 0) {

@@ -34,6 +34,7 @@ public:
     void utiliserHorloge(std::function<QDateTime()> h) { horloge = std::move(h); }
     QDate aujourdhui() const { return horloge().date(); }
     QString cheminJournal() const;
+    QString cheminInstantane() const;
 
     // Racks of the review box with no answer in the journal come over as missed on their day.
     void importer(const progres::Revisions& boite);
@@ -66,6 +67,7 @@ private:
     QString racine;
     bool memoriser = true;
     int plafond = parJourParDefaut;
+    int pourcent = retentionParDefaut;
     std::function<QDateTime()> horloge = [] { return QDateTime::currentDateTime(); };
     Carnet lecarnet;
     bool lu = false;

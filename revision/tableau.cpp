@@ -27,7 +27,7 @@ Chiffres chiffres(const Carnet& c, Jour aujourdhui)
         if (e - aujourdhui <= 30)
             ++r.aVenir[e - aujourdhui - 1];
     }
-    r.bilan = c.bilan();
+    r.bilan = c.bilan(aujourdhui - 29);
     return r;
 }
 

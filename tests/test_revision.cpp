@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "revision/carnet.h"
 #include "revision/fsrs.h"
+#include "revision/instantane.h"
 #include "revision/journal.h"
 #include "revision/memoire.h"
 #include "revision/tableau.h"
@@ -60,6 +61,7 @@ private Q_SLOTS:
     void journal();
     void ajoutsSuccessifs();
     void memoire();
+    void instantane();
     void reglages_data();
     void reglages();
     void statistiques();
@@ -305,6 +307,65 @@ void TestRevision::memoire()
     QCOMPARE(fichier(m.cheminJournal()), avant);
 }
 
+// A saved state of the notebook spares a long replay, and gives exactly what the replay gives.
+void TestRevision::instantane()
+{
+    QTemporaryDir d;
+    QDateTime maintenant = midi;
+    const auto memoireA = [&] {
+        auto m = std::make_unique<Memoire>(d.path());
+        m->utiliserHorloge([&] { return maintenant; });
+        return m;
+    };
+    const auto serie = [](int debut) {
+        QList<progres::Resultat> s;
+        for (int i = debut; i < debut + 30; ++i)
+            s.append({QStringLiteral("T%1").arg(i % 70), QStringLiteral("S\t%1").arg(i % 70), i % 7 != 0});
+        return s;
+    };
+    {
+        auto m = memoireA();
+        for (int k = 0; k < 40; ++k) {
+            maintenant = midi.addDays(k / 4);
+            m->noter(serie(k * 30), k % 3 == 0, QStringLiteral("Base %1").arg(k % 3), false, maintenant);
+        }
+    }
+    QVERIFY(!QFile::exists(d.filePath(fichierInstantane)));
+    const auto comparer = [&](const Carnet& a) {
+        Carnet b(0.9);
+        QCOMPARE(lireJournal(d.filePath(fichierJournal), b, jourDe(maintenant.date())).illisibles, 0);
+        QCOMPARE(a.taille(), b.taille());
+        for (qsizetype i = 0; i < a.taille(); ++i) {
+            const Tirage& x = a.tirages()[i];
+            const Tirage& y = b.tirages()[b.chercher(x.tirage, x.solutions)];
+            QCOMPARE(x.etat.stabilite, y.etat.stabilite);
+            QCOMPARE(x.etat.difficulte, y.etat.difficulte);
+            QCOMPARE(x.dernierJour, y.dernierJour);
+            QCOMPARE(x.manque, y.manque);
+            QCOMPARE(x.titre, y.titre);
+        }
+        QCOMPARE(a.bilan(0).dues, b.bilan(0).dues);
+    };
+    memoireA()->carnet();  // 1,200 answers replayed: the state is saved
+    QVERIFY(QFile::exists(d.filePath(fichierInstantane)));
+    {
+        auto m = memoireA();
+        maintenant = maintenant.addDays(1);
+        m->noter(serie(7), false, QStringLiteral("Base 9"), false, maintenant);
+    }
+    comparer(memoireA()->carnet());
+    // A saved state that does not match the journal any more is not used.
+    Carnet etat;
+    Couverture cv;
+    QVERIFY(lireInstantane(d.filePath(fichierInstantane), etat, cv));
+    QFile j(d.filePath(fichierJournal));
+    QVERIFY(j.open(QIODevice::ReadWrite));
+    j.seek(cv.octets - 3);
+    j.write("0\tZ");
+    j.close();
+    comparer(memoireA()->carnet());
+}
+
 void TestRevision::reglages_data()
 {
     QTest::addColumn<QByteArray>("fin");  // after the six usual lines
@@ -343,8 +404,8 @@ void TestRevision::statistiques()
 {
     Carnet c;
     const Jour j = jourDe(jour0);
-    c.suivreBilanDepuis(j - 29);
     c.noter("A", "A", false, "B", j - 40, true);  // first met: never a due review
+    c.noter("A", "A", false, "B", j - 35, true);  // due, but too long ago
     c.noter("A", "A", false, "B", j - 5, true);   // due, found
     c.noter("B", "B", false, "B", j - 3, true);
     c.noter("B", "B", false, "B", j - 1, false);  // due, missed
