@@ -27,6 +27,7 @@ void MenuODS8::construireProgression()
     ctl::nommer(ligneRevisions, QStringLiteral("ligneRevisions"));
     ligneRevisions->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25));
     ctl::placer(ligneRevisions, 550, 9745, 4560, 210);
+    annoncerRevisions(QString());
     boutonStatistiques = new BoutonMultiligne(QStringLiteral("Statistiques"), this);
     ctl::nommer(boutonStatistiques, QStringLiteral("statistiques"));
     ctl::placer(boutonStatistiques, 6975, 9680, 1200, 460);
@@ -45,7 +46,7 @@ void MenuODS8::afficherRevisions(qsizetype n)
 void MenuODS8::annoncerRevisions(const QString& ligne)
 {
     ligneRevisions->setText(ligne);
-    ligneRevisions->setAccessibleName(ligne);
+    ligneRevisions->setAccessibleName(ligne.isEmpty() ? QStringLiteral("Tirages à revoir plus tard") : ligne);
 }
 
 void MenuODS8::retrouverScores(const progres::DerniersScores& d)

@@ -80,6 +80,7 @@ TableauRevisions::TableauRevisions(QWidget* parent) : QWidget(parent)
     auto* colonne = new QVBoxLayout(this);
     colonne->setContentsMargins(0, 0, 0, 0);
     auto* ligne = new QHBoxLayout;
+    ligne->setSpacing(18);
     const auto etiquette = [&](const QString& nom) {
         auto* l = new QLabel(this);
         l->setObjectName(nom);

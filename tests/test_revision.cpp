@@ -8,6 +8,7 @@
 #include "data/parametres.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -419,7 +420,15 @@ void TestRevision::statistiques()
     QCOMPARE(ch.aVenir.size(), 30);
     QCOMPARE(ch.aVenir[1], 1);  // C, two days on
     QCOMPARE(texteBilan(ch), QStringLiteral("Trouvés à l'échéance sur 30 jours : 50 % de 2 (visé : 90 %)"));
+    TableauRevisions t;
+    t.afficher(ch);
+    QCOMPARE(t.connus->text(), QStringLiteral("Tirages connus : 2"));
+    QCOMPARE(t.dus->text(), QStringLiteral("À revoir aujourd'hui : 1"));
+    QCOMPARE(t.barres->accessibleDescription(), QStringLiteral("dans 2 j : 1"));
+    t.resize(600, 160);
+    if (const QString captures = qEnvironmentVariable("LEXIDOR_CAPTURES"); !captures.isEmpty())
+        t.grab().save(captures + QStringLiteral("/statistiques-revisions.png"));
 }
 
-QTEST_GUILESS_MAIN(TestRevision)
+QTEST_MAIN(TestRevision)
 #include "test_revision.moc"
