@@ -219,6 +219,16 @@ LectureJournal lireJournal(const QString& chemin, Carnet& carnet, Jour aujourdhu
     return analyserJournal(tout, carnet, aujourdhui, depuis);
 }
 
+Jour premierJour(const QString& chemin)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    f.readLine(4096);
+    const QByteArray ligne = f.readLine(4096);
+    return ligne.size() > longueurDate ? jourDeDate(ligne.constData()) : 0;
+}
+
 QString ajouterAuJournal(const QString& chemin, const QList<Reponse>& reponses)
 {
     if (reponses.isEmpty())

@@ -45,6 +45,9 @@ LectureJournal lireJournal(const QString& chemin, Carnet& carnet, Jour aujourdhu
 // The same from the file's bytes.
 LectureJournal analyserJournal(QByteArrayView octets, Carnet& carnet, Jour aujourdhui, qsizetype depuis = 0);
 
+// Day of the journal's first answer, 0 when there is none to read.
+Jour premierJour(const QString& chemin);
+
 // Adds the answers at the end of the file, creating it (and its folder) when needed. French
 // message on failure, empty on success.
 QString ajouterAuJournal(const QString& chemin, const QList<Reponse>& reponses);

@@ -71,11 +71,17 @@ void Memoire::charger()
             lecarnet = Carnet(lecarnet.retention(), lecarnet.modele());
             cv = {};
         }
-        // The box's racks first, as missed on their day: the journal's answers about them follow.
+        // The box's racks first, as missed: the journal's answers about them follow. The box
+        // dates a rack by its last miss or find, which may come after answers in the journal;
+        // the miss is then put before the journal's first day, so no answer is taken as a
+        // second one on the same day.
+        const Jour debutJournal = premierJour(c);
         for (const progres::EntreeRevision& e : std::as_const(boiteImportee)) {
             if (lecarnet.chercher(e.tirage, e.solutions) >= 0)
                 continue;
-            const Jour j = e.dernierJour.isValid() ? std::min(jourDe(e.dernierJour), auj) : auj;
+            Jour j = e.dernierJour.isValid() ? std::min(jourDe(e.dernierJour), auj) : auj;
+            if (debutJournal > 0 && !depuisEtat)
+                j = std::min(j, debutJournal - 1);
             lecarnet.noter(e.tirage, e.solutions, e.rallonge, e.titre, j, false);
         }
         return lireJournal(c, lecarnet, auj, cv.octets);

@@ -280,6 +280,11 @@ void TestRevision::memoire()
         const Tirage& vieux = c.tirages()[c.chercher("VIEUX", "X")];
         QVERIFY(vieux.rallonge);
         QCOMPARE(vieux.titre, QStringLiteral("Rallonges"));
+        // The box dates RATE by the same day as its find in the journal: its miss is put before
+        // the journal, and the find counts as a review of its own, not a same-day repeat.
+        const Tirage& rate = c.tirages()[c.chercher("RATE", "R")];
+        QCOMPARE(rate.reponses, 2);
+        QVERIFY(rate.etat.stabilite > 1.0);
         // Another window answers: this one sees it.
         autre.noter({{"AUTRE", "A", false}}, false, QStringLiteral("Base"), false, maintenant);
     }
