@@ -280,15 +280,15 @@ void TestRevision::memoire()
         const Tirage& vieux = c.tirages()[c.chercher("VIEUX", "X")];
         QVERIFY(vieux.rallonge);
         QCOMPARE(vieux.titre, QStringLiteral("Rallonges"));
-        // The box dates RATE by the same day as its find in the journal: its miss is put before
-        // the journal, and the find counts as a review of its own, not a same-day repeat.
-        const Tirage& rate = c.tirages()[c.chercher("RATE", "R")];
-        QCOMPARE(rate.reponses, 2);
-        QVERIFY(rate.etat.stabilite > 1.0);
         // Another window answers: this one sees it.
         autre.noter({{"AUTRE", "A", false}}, false, QStringLiteral("Base"), false, maintenant);
     }
     QCOMPARE(m.resume().nombre, 1);
+    // Read again from the journal: the box dates RATE by the same day as its find there. Its miss
+    // is put before the journal, and the find counts as a review, not as a same-day repeat.
+    const Tirage& rate = m.carnet().tirages()[m.carnet().chercher("RATE", "R")];
+    QCOMPARE(rate.reponses, 2);
+    QVERIFY(rate.etat.stabilite > 1.0);
     // Two days on, the finds of today are due.
     maintenant = maintenant.addDays(2);
     QCOMPARE(m.resume().nombre, 4);
