@@ -11,9 +11,12 @@
 #include "progres/depot.h"
 #include "progres/statistiques.h"
 #include "recherche/fenetre.h"
+#include "revision/memoire.h"
+#include "revision/tableau.h"
 #include "training/form1.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QPointer>
 
 namespace app {
@@ -29,6 +32,8 @@ QPointer<DialogListes> leDialogListes;
 QPointer<progres::Depot> leDepot;
 QPointer<progres::Statistiques> lesStatistiques;
 QPointer<Recherche> laRecherche;
+QPointer<revision::Memoire> laMemoire;
+QPointer<revision::TableauRevisions> leTableauRevisions;
 
 // The run the menu asks for: the training window is created (its set-up runs) before the menu hides.
 void lancer(const entrainement::Lancement& l)
@@ -42,21 +47,30 @@ void lancer(const entrainement::Lancement& l)
     form.commencer(l);
 }
 
-// The review box, played like a base.
+// The day's queue, played like a base.
 void lancerRevisions()
 {
     const options::Reglages& r = reglages();
+    revision::Memoire& m = memoire();
+    const revision::FileDuJour f = m.fileDuJour();
+    if (f.tirages.isEmpty())
+        return;
     entrainement::Lancement l;
     l.fichier = QStringLiteral("progression\\revisions.txt");
-    l.titre = QStringLiteral("TIRAGES A REVOIR");
-    l.revisions = std::make_shared<const progres::Revisions>(progression().revisions());
+    l.titre = revision::titreFileDuJour;
+    l.revisions = m.commeBoite(f);
     l.tempsparmot = r.tempsparmot();
     l.son = r.son();
     l.fond = r.fond();
-    if (l.revisions->taille() == 0)
-        return;
     menu().retenirLancement(l);
     lancer(l);
+}
+
+void montrerRevisions()
+{
+    const revision::Memoire::Resume r = memoire().resume();
+    menu().afficherRevisions(r.nombre);
+    menu().annoncerRevisions(r.ligne);
 }
 
 void ouvrirStatistiques()
@@ -66,6 +80,11 @@ void ouvrirStatistiques()
     // Left to the window manager, it may open partly below the screen; it opens over the menu.
     if (!s.isVisible())
         ctl::centrerSur(&s, &menu());
+    if (leTableauRevisions) {
+        revision::Memoire& m = memoire();
+        const revision::Carnet& c = m.carnet();
+        leTableauRevisions->afficher(revision::chiffres(c, revision::jourDe(m.aujourdhui())));
+    }
     s.show();
     s.raise();
     s.activateWindow();
@@ -100,11 +119,36 @@ progres::Depot& progression()
     return *leDepot;
 }
 
+revision::Memoire& memoire()
+{
+    if (!laMemoire) {
+        laMemoire = new revision::Memoire;
+        const auto suivre = [] {
+            const data::Parametres& p = reglages().valeurs();
+            laMemoire->activer(p.memoriser);
+            laMemoire->regler(p.retention, p.parJour);
+        };
+        suivre();
+        QObject::connect(&reglages(), &options::Reglages::modifies, laMemoire, suivre);
+        QObject::connect(laMemoire, &revision::Memoire::probleme, laMemoire,
+                         [](const QString& m) { signaler(m, Icone::Avertissement); });
+        QObject::connect(&progression(), &progres::Depot::reponsesNotees, laMemoire, &revision::Memoire::noter);
+        // The racks of the old review box are not lost: they come over as missed.
+        laMemoire->importer(progression().revisions());
+    }
+    return *laMemoire;
+}
+
 progres::Statistiques& statistiques()
 {
     if (!lesStatistiques) {
         lesStatistiques = new progres::Statistiques;
         ctl::garderEntiere(lesStatistiques);
+        // The day's queue in figures, at the foot of the window.
+        if (auto* colonne = qobject_cast<QBoxLayout*>(lesStatistiques->layout())) {
+            leTableauRevisions = new revision::TableauRevisions(lesStatistiques);
+            colonne->addWidget(leTableauRevisions);
+        }
         // Like the menu, it follows the colour in force, also while the options preview one.
         const auto suivre = [] { lesStatistiques->colorer(reglages().fond()); };
         suivre();
@@ -143,11 +187,11 @@ MenuODS8& menu()
         QObject::connect(leMenu, &MenuODS8::rechercheDemandee, &ouvrirRecherche);
         progression();
         leMenu->charger();
-        QObject::connect(leDepot, &progres::Depot::revisionsChangees, leMenu, &MenuODS8::afficherRevisions);
         QObject::connect(leDepot, &progres::Depot::scoresRetrouves, leMenu, &MenuODS8::retrouverScores);
         QObject::connect(leDepot, &progres::Depot::nonEnregistre, leMenu, &MenuODS8::marquerNonEnregistre);
+        QObject::connect(&memoire(), &revision::Memoire::changee, leMenu, &montrerRevisions);
         if (leDepot->actif()) {
-            leMenu->afficherRevisions(leDepot->revisions().taille());
+            montrerRevisions();
             leMenu->retrouverScores(leDepot->derniersScores());
         }
     }
@@ -160,6 +204,7 @@ Form1& form1()
         QObject::connect(leForm1, &Form1::retourMenu, [] { menu().show(); });
         QObject::connect(leForm1, &Form1::baseTerminee, [](double pourc) { menu().afficherScore(pourc); });
         leForm1->utiliserProgression(&progression());
+        memoire();
         // The end of the program keeps a run left open, like the button and the close box.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, leForm1, &Form1::memoriserEnPartant);
     }
@@ -214,6 +259,7 @@ void reinitialiser()
     delete leDialog2.data();
     delete leForm1.data();
     delete leMenu.data();
+    delete laMemoire.data();
     // Last of the windows' companions: it waits for the saves still on their way to the disk.
     delete leDepot.data();
     delete lesReglages.data();

@@ -13,6 +13,9 @@ namespace progres {
 class Depot;
 class Statistiques;
 }
+namespace revision {
+class Memoire;
+}
 
 // The four windows and the settings are single instances, composed here: the windows do not reach
 // each other, they follow the settings and ask for one another by signals connected below. Each
@@ -24,6 +27,8 @@ options::Reglages& reglages();
 // The player's progress files, written only while "Mémoriser ma progression" is on.
 progres::Depot& progression();
 progres::Statistiques& statistiques();
+// Every answer and the day's queue drawn from them, kept like the other progress files.
+revision::Memoire& memoire();
 
 MenuODS8& menu();
 Form1& form1();

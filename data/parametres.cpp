@@ -128,10 +128,25 @@ LectureParametres analyserParametres(QByteArrayView octets)
     r.valeurs.couleur = cases[5];
     // A line older files do not have, after the designed six: a colour name holding a comma spills
     // into the next field, so the line is looked for rather than expected at one place.
+    bool memoriserVu = false, retentionVue = false, parJourVu = false;
+    const auto valeurDe = [](const QString& champ, const QString& modele, int min, int max) -> std::optional<qint16> {
+        const QString prefixe = modele.arg(QString());
+        if (!champ.startsWith(prefixe))
+            return std::nullopt;
+        bool ok = false;
+        const int v = champ.mid(prefixe.size()).toInt(&ok);
+        return ok && v >= min && v <= max ? std::optional<qint16>(qint16(v)) : std::nullopt;
+    };
     for (int i = 6; i < nombreDeSlots; ++i) {
-        if (cases[i] == ligneMemoriser.arg(0) || cases[i] == ligneMemoriser.arg(1)) {
+        if (!memoriserVu && (cases[i] == ligneMemoriser.arg(0) || cases[i] == ligneMemoriser.arg(1))) {
             r.valeurs.memoriser = cases[i].endsWith(QLatin1Char('1'));
-            break;
+            memoriserVu = true;
+        } else if (auto v = valeurDe(cases[i], ligneRetention, retentionMin, retentionMax); v && !retentionVue) {
+            r.valeurs.retention = *v;
+            retentionVue = true;
+        } else if (auto n = valeurDe(cases[i], ligneParJour, parJourMin, parJourMax); n && !parJourVu) {
+            r.valeurs.parJour = *n;
+            parJourVu = true;
         }
     }
     return r;
@@ -174,6 +189,11 @@ QString ecrireParametres(const Parametres& p, const QString& chemin)
     // the six lines it always was.
     if (!p.memoriser)
         lignes << ligneMemoriser.arg(0);
+    const Parametres defaut;
+    if (p.retention != defaut.retention)
+        lignes << ligneRetention.arg(p.retention);
+    if (p.parJour != defaut.parJour)
+        lignes << ligneParJour.arg(p.parJour);
     return ecrireFichier(chemin, lignes);
 }
 

@@ -20,10 +20,18 @@ struct Parametres {
     qint16 son = 1;
     QString couleur = couleurParDefaut;  // empty: keep the window's default colour
     bool memoriser = true;  // "Mémoriser ma progression": runs, review box and history are kept
+    qint16 retention = 90;  // desired retention of the day's queue, in percent, 80 to 97
+    qint16 parJour = 200;   // racks in the day's queue at most, 1 to 9999
 };
+
+constexpr qint16 retentionMin = 80, retentionMax = 97;
+constexpr qint16 parJourMin = 1, parJourMax = 9999;
 
 // Line written after the designed six when the progress is not kept; a file without it keeps it.
 inline const QString ligneMemoriser = QStringLiteral("memoriser=%1");
+// Likewise for the day's queue, each only when it differs from the default.
+inline const QString ligneRetention = QStringLiteral("retention=%1");
+inline const QString ligneParJour = QStringLiteral("parjour=%1");
 
 struct LectureParametres {
     Parametres valeurs;

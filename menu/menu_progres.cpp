@@ -11,17 +11,23 @@ void MenuODS8::construireProgression()
 {
     // In the room the designed menu leaves beside the test button and above "A propos": no designed
     // control moves.
-    boutonRevisions = new BoutonMultiligne(QStringLiteral("TIRAGES A REVOIR"), this);
+    boutonRevisions = new BoutonMultiligne(QStringLiteral("À revoir aujourd'hui"), this);
     ctl::nommer(boutonRevisions, QStringLiteral("revisions"));
     boutonRevisions->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 9.75, true));
     ctl::placer(boutonRevisions, 550, 9120, 1600, 615);
-    boutonRevisions->setToolTip(QStringLiteral("Les tirages manqués, jusqu'à ce qu'ils soient trouvés trois jours différents"));
+    boutonRevisions->setToolTip(QStringLiteral("Les tirages rencontrés qu'il est temps de revoir, les tirages manqués d'abord"));
     connect(boutonRevisions, &QPushButton::clicked, this, &MenuODS8::revisionsDemandees);
     compteRevisions = new QLabel(QStringLiteral("0"), this);
     ctl::nommer(compteRevisions, QStringLiteral("compteRevisions"));
     compteRevisions->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 11));
     ctl::placer(compteRevisions, 2200, 9120 + 160);
     compteRevisions->adjustSize();
+    // Under the button, above the help line: when the next racks fall due, or how many wait.
+    ligneRevisions = new QLabel(this);
+    ctl::nommer(ligneRevisions, QStringLiteral("ligneRevisions"));
+    ligneRevisions->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25));
+    ctl::placer(ligneRevisions, 550, 9745, 4560, 210);
+    annoncerRevisions(QString());
     boutonStatistiques = new BoutonMultiligne(QStringLiteral("Statistiques"), this);
     ctl::nommer(boutonStatistiques, QStringLiteral("statistiques"));
     ctl::placer(boutonStatistiques, 6975, 9680, 1200, 460);
@@ -48,6 +54,12 @@ void MenuODS8::afficherRevisions(qsizetype n)
     compteRevisions->adjustSize();
     compteRevisions->setAccessibleName(QStringLiteral("Nombre de tirages à revoir : %1").arg(n));
     boutonRevisions->setEnabled(n > 0);
+}
+
+void MenuODS8::annoncerRevisions(const QString& ligne)
+{
+    ligneRevisions->setText(ligne);
+    ligneRevisions->setAccessibleName(ligne.isEmpty() ? QStringLiteral("Tirages à revoir plus tard") : ligne);
 }
 
 void MenuODS8::retrouverScores(const progres::DerniersScores& d)

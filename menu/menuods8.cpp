@@ -228,6 +228,7 @@ void MenuODS8::suivreReglages()
     const bool progression = reglages.valeurs().memoriser;
     boutonRevisions->setVisible(progression);
     compteRevisions->setVisible(progression);
+    ligneRevisions->setVisible(progression);
     boutonStatistiques->setVisible(progression);
 }
 

@@ -41,6 +41,7 @@ public:
     // history of scores.
     QPushButton* boutonRevisions = nullptr;
     QLabel* compteRevisions = nullptr;
+    QLabel* ligneRevisions = nullptr;  // "N de plus demain", or when the next racks fall due
     QPushButton* boutonStatistiques = nullptr;
     QPushButton* boutonRecherche = nullptr;
     // Hidden until a save fails: the player was told once, then the menu keeps it in view.
@@ -74,9 +75,10 @@ public:
     void relireDonnees();
     // What the data in use says about itself; the menu's title names its editions.
     const data::Description& descriptionDonnees() const { return description; }
-    // Number of racks in the review box; the box cannot be launched while empty.
+    // Number of racks in the day's queue; it cannot be launched while empty.
     void afficherRevisions(qsizetype n);
     void marquerNonEnregistre(const QString& marque);
+    void annoncerRevisions(const QString& ligne);
     void quitter();
 
 Q_SIGNALS:

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QValidator>
 
@@ -44,8 +45,9 @@ const QString boutonAnnuler = QStringLiteral("Command1");
 
 constexpr quint32 couleurMessage = 0x0000C0;
 
-// The designed outer height is 3600 twips; the title bar takes about 405 of them.
-constexpr int hauteurClient = 3195;
+// The designed outer height is 3600 twips; the title bar takes about 405 of them. The day's queue
+// takes a row of its own below the designed buttons, so that none of them moves.
+constexpr int hauteurClient = 3195 + 420;
 constexpr int largeurClient = 7620;
 
 // A name pasted with line breaks keeps only its first line, as a single-line box shows it.
@@ -143,6 +145,23 @@ Dialog2::Dialog2(options::Reglages& r, QWidget* parent)
     ctl::nommer(boutonAnnuler, nom::boutonAnnuler);
     ctl::placer(boutonAnnuler, 3840, 2640, 1215, 375);
 
+    libelleParJour = etiquette(this, QStringLiteral("Tirages à revoir par jour :"), QStringLiteral("libelleParJour"), -1,
+                               360, 3150);
+    champParJour = new QSpinBox(this);
+    ctl::nommer(champParJour, QStringLiteral("parJour"));
+    champParJour->setRange(data::parJourMin, data::parJourMax);
+    ctl::placer(champParJour, 2280, 3105, 840, 315);
+    libelleRetention = etiquette(this, QStringLiteral("Mémorisation visée :"), QStringLiteral("libelleRetention"), -1,
+                                 3480, 3150);
+    champRetention = new QSpinBox(this);
+    ctl::nommer(champRetention, QStringLiteral("retention"));
+    champRetention->setRange(data::retentionMin, data::retentionMax);
+    champRetention->setSuffix(QStringLiteral(" %"));
+    ctl::placer(champRetention, 5040, 3105, 840, 315);
+    uniteRetention = etiquette(this, QStringLiteral("(de 80 à 97 %)"), QStringLiteral("uniteRetention"), -1, 5955, 3150);
+    champRetention->setToolTip(QStringLiteral("Plus elle est haute, plus les tirages reviennent souvent"));
+    champParJour->setToolTip(QStringLiteral("Au-delà, les tirages dus attendent le lendemain"));
+
     champSecondes->setMaxLength(32);
     champEchantillon->setMaxLength(32);
     connect(champSecondes, &QLineEdit::textChanged, this, &Dialog2::secondesModifiees);
@@ -163,6 +182,8 @@ Dialog2::Dialog2(options::Reglages& r, QWidget* parent)
         {nom::tempsPour30Mots, QStringLiteral("Temps pour 30 mots"), true},
         {nom::motsDuTest, QStringLiteral("Nombre de mots solution unique"), true},
         {nom::ligneMessage, QStringLiteral("Message"), true},
+        {QStringLiteral("parJour"), QStringLiteral("Tirages à revoir par jour")},
+        {QStringLiteral("retention"), QStringLiteral("Mémorisation visée, en pourcentage (de 80 à 97)")},
     });
     // On Linux a combo box is announced by its text and the label that names it.
     entetes[3]->setBuddy(listeCouleurs);
@@ -195,6 +216,8 @@ void Dialog2::charger()
     tempsPour30Mots->adjustSize();
     caseSon->setChecked(reglages.valeurs().son == 1);
     caseMemoriser->setChecked(reglages.valeurs().memoriser);
+    champParJour->setValue(reglages.valeurs().parJour);
+    champRetention->setValue(reglages.valeurs().retention);
     champEchantillon->setText(QString::number(reglages.nbechantillon()));
     majechantillons();
     colorerfond();
@@ -215,6 +238,8 @@ void Dialog2::decharger()
     // Only 1 means on; the box is back to the stored switch, and so is the next run.
     caseSon->setChecked(reglages.valeurs().son == 1);
     caseMemoriser->setChecked(reglages.valeurs().memoriser);
+    champParJour->setValue(reglages.valeurs().parJour);
+    champRetention->setValue(reglages.valeurs().retention);
     colorerfond();
 }
 
@@ -260,7 +285,8 @@ void Dialog2::colorerfond()
     const quint32 fond = reglages.fond();
     ctl::colorerSurface(this, fond);
     QWidget* const cibles[] = {caseSon,    caseMemoriser, entetes[1], entetes[2],   libelles[2],     libelles[3], libelles[4],
-                               libelles[5], unites[2], unites[3], ligneMessage, tempsPour30Mots, motsDuTest};
+                               libelles[5], unites[2], unites[3], ligneMessage, tempsPour30Mots, motsDuTest,
+                               libelleParJour, libelleRetention, uniteRetention};
     for (QWidget* w : cibles)
         ctl::colorerSurface(w, fond);
     ctl::colorerTexte(ligneMessage, ctl::couleurDistincte(couleurMessage, fond));
@@ -276,6 +302,8 @@ void Dialog2::valider()
     p.nbechantillon = v->nbechantillon;
     p.son = caseSon->isChecked() ? 1 : 0;
     p.memoriser = caseMemoriser->isChecked();
+    p.parJour = qint16(champParJour->value());
+    p.retention = qint16(champRetention->value());
     p.couleur = listeCouleurs->currentText();
     // Written first: when the file cannot be saved nothing is taken, and Annuler still cancels.
     const QString erreur = reglages.enregistrer(p);

@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace options {
 class Reglages;
@@ -33,6 +34,12 @@ public:
     QCheckBox* caseSon = nullptr;
     QCheckBox* caseMemoriser = nullptr;  // "Mémoriser ma progression"
     QComboBox* listeCouleurs = nullptr;
+    // The day's queue: racks at most each day, and how surely they should still be known.
+    QSpinBox* champParJour = nullptr;
+    QSpinBox* champRetention = nullptr;
+    QLabel* libelleParJour = nullptr;
+    QLabel* libelleRetention = nullptr;
+    QLabel* uniteRetention = nullptr;
     QPushButton* boutonOk = nullptr;
     QPushButton* boutonAnnuler = nullptr;
 

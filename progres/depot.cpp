@@ -150,6 +150,13 @@ void Depot::noterSerie(const QList<Resultat>& serie, bool rallonge, const QStrin
     });
 }
 
+void Depot::noterReponses(const QList<Resultat>& serie, bool rallonge, const QString& titre, bool revisions,
+                          const QDateTime& quand)
+{
+    if (memoriser)
+        Q_EMIT reponsesNotees(serie, rallonge, titre, revisions, quand);
+}
+
 void Depot::noterSeance(const Seance& s)
 {
     if (memoriser)

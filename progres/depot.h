@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QSet>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -43,6 +44,9 @@ public:
     // reported, copied aside, and its readable racks kept.
     const Revisions& revisions();
     void noterSerie(const QList<Resultat>& serie, bool rallonge, const QString& titre, QDate jour);
+    // Every rack judged at a correction, for the day's queue, while the progress is kept.
+    void noterReponses(const QList<Resultat>& serie, bool rallonge, const QString& titre, bool revisions,
+                       const QDateTime& quand);
 
     void noterSeance(const Seance& s);
     Historique historique();
@@ -60,6 +64,8 @@ Q_SIGNALS:
     void scoresRetrouves(const progres::DerniersScores& d);
     // French text for the player: a file could not be written, or was damaged and set aside. A
     // kind of failure is told once per session; the next ones only give `nonEnregistre`.
+    void reponsesNotees(const QList<progres::Resultat>& serie, bool rallonge, const QString& titre, bool revisions,
+                        const QDateTime& quand);
     void probleme(const QString& message);
     // A quiet mark for the menu, each time something could not be kept: "Progression non
     // enregistrée : …".

@@ -67,6 +67,7 @@ void SuiviPartie::apresCorrection(const entrainement::Partie& partie, const entr
     for (qsizetype j = 0; j < serie.size() && j < c.lignes.size(); ++j)
         serie[j].juste = c.lignes[j].juste;
     serie.resize(std::min(serie.size(), c.lignes.size()));
+    depot->noterReponses(serie, debut.rallonge, debut.titre, debut.revisions, maintenant);
     depot->noterSerie(serie, debut.rallonge, debut.titre, maintenant.date());
     serie.clear();
     progresDepuisDebut = true;

@@ -635,7 +635,7 @@ void TestProgres::repriseDansLesFenetres()
     // The rack missed plays in the review box, from the menu.
     QVERIFY(m.boutonRevisions->isEnabled());
     m.boutonRevisions->click();
-    QCOMPARE(f->titreBase->text(), QStringLiteral("TIRAGES A REVOIR"));
+    QCOMPARE(f->titreBase->text(), QStringLiteral("À revoir aujourd'hui"));
     QCOMPARE(f->partie.nbinitial, 1);
     QCOMPARE(*f->partie.tirageDeLigne(0), QStringLiteral("T0"));
     f->quitter_Click();
