@@ -17,13 +17,13 @@ configure_file(dist/io.github.lexidor.Lexidor.metainfo.xml.in
 configure_file(dist/changelog.in "${CMAKE_CURRENT_BINARY_DIR}/changelog" @ONLY)
 execute_process(COMMAND gzip -9nc "${CMAKE_CURRENT_BINARY_DIR}/changelog"
                 OUTPUT_FILE "${CMAKE_CURRENT_BINARY_DIR}/changelog.gz")
-foreach(page lexidor.1 lexidor-builder.1)
+foreach(page lexidor.1 lexidor-builder.1 lexidor-mots.1)
     execute_process(COMMAND gzip -9nc "${CMAKE_CURRENT_SOURCE_DIR}/dist/${page}"
                     OUTPUT_FILE "${CMAKE_CURRENT_BINARY_DIR}/${page}.gz")
     install(FILES "${CMAKE_CURRENT_BINARY_DIR}/${page}.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 endforeach()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             dist/changelog.in dist/lexidor.1 dist/lexidor-builder.1)
+             dist/changelog.in dist/lexidor.1 dist/lexidor-builder.1 dist/lexidor-mots.1)
 
 install(TARGETS lexidor RUNTIME DESTINATION "${LEXIDOR_LIBEXECDIR}")
 install(TARGETS lexidor-son LIBRARY DESTINATION "${LEXIDOR_LIBEXECDIR}")
