@@ -202,7 +202,7 @@ Form1& form1()
     if (!leForm1) {
         leForm1 = new Form1;
         QObject::connect(leForm1, &Form1::retourMenu, [] { menu().show(); });
-        QObject::connect(leForm1, &Form1::baseTerminee, [](double pourc) { menu().afficherScore(pourc); });
+        QObject::connect(leForm1, &Form1::baseTerminee, [](double pourc, const QString& titre) { menu().afficherScore(pourc, titre); });
         leForm1->utiliserProgression(&progression());
         memoire();
         // The end of the program keeps a run left open, like the button and the close box.

@@ -274,9 +274,10 @@ void MenuODS8::lancer(const entrainement::Lancement& l)
     Q_EMIT lancementDemande(l);
 }
 
-void MenuODS8::afficherScore(double pourc)
+void MenuODS8::afficherScore(double pourc, const QString& titre)
 {
-    ecrireScore(dernier.titre, pourc, dernier.titre.left(4) == QLatin1String("TEST"));
+    const QString t = titre.isEmpty() ? dernier.titre : titre;
+    ecrireScore(t, pourc, t.left(4) == QLatin1String("TEST"));
 }
 
 void MenuODS8::ecrireScore(const QString& titre, double pourc, bool test)

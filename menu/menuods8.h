@@ -60,7 +60,8 @@ public:
     void retenirLancement(const entrainement::Lancement& l) { dernier = l; }
     const entrainement::Lancement& dernierLancement() const { return dernier; }
     // Writes the score of a finished base into the help line, and beside the test button after a test.
-    void afficherScore(double pourc);
+    // Without a title, the score is that of the base last launched.
+    void afficherScore(double pourc, const QString& titre = QString());
     // At start-up, the scores of the last runs of an earlier start, as they read right after them.
     void retrouverScores(const progres::DerniersScores& d);
 

@@ -144,7 +144,8 @@ Q_SIGNALS:
     // The player left the run (button or close box); the menu comes back.
     void retourMenu();
     // The base is empty: pourc is the share of racks never failed.
-    void baseTerminee(double pourc);
+    // With the title the run ends under: a resumed run keeps the one it was saved with.
+    void baseTerminee(double pourc, const QString& titre);
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;

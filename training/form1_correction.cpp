@@ -159,7 +159,7 @@ void Form1::finserie(const Correction& c)
         pourc = partie.pourc;
         const QString P = textePourcentage(pourc);
         afficherTexte(nbftot, QStringLiteral("%1 - %2 %").arg(partie.nbrates).arg(P));
-        Q_EMIT baseTerminee(pourc);
+        Q_EMIT baseTerminee(pourc, titreBase->text());
     }
     for (QPushButton* t : tuiles)
         ctl::colorerFond(t, statut(rouge));
