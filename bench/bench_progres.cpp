@@ -63,9 +63,8 @@ void BM_DerniersScores10000(benchmark::State& state)
 BENCHMARK(BM_DerniersScores10000)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond);
 
 // Read, listed, drawn: what the player waits for after pressing "Statistiques".
-void BM_OuvrirStatistiques10000(benchmark::State& state)
+void ouvrirStatistiques(benchmark::State& state, const QString& c)
 {
-    const QString& c = historique10000();
     for (auto _ : state) {
         progres::Statistiques f;
         f.afficher(progres::lireHistorique(c));
@@ -73,7 +72,22 @@ void BM_OuvrirStatistiques10000(benchmark::State& state)
         benchmark::DoNotOptimize(image.cacheKey());
     }
 }
+
+void BM_OuvrirStatistiques10000(benchmark::State& state)
+{
+    ouvrirStatistiques(state, historique10000());
+}
 BENCHMARK(BM_OuvrirStatistiques10000)->Unit(benchmark::kMillisecond);
+
+// The same window on a history with no run yet, the reference for the one above.
+void BM_OuvrirStatistiquesVide(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString c = QDir(dir.path()).filePath(QStringLiteral("historique.txt"));
+    banc::ecrireHistorique(c, 0);
+    ouvrirStatistiques(state, c);
+}
+BENCHMARK(BM_OuvrirStatistiquesVide)->Unit(benchmark::kMillisecond);
 
 // The part of a save paid on the window's thread, on the largest base.
 void BM_InstantaneProgression15001(benchmark::State& state)
