@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "donnees.h"
+#include "progres/courbe.h"
 #include "progres/depot.h"
 #include "progres/fichiers.h"
 #include "progres/statistiques.h"
@@ -88,6 +89,25 @@ void BM_OuvrirStatistiquesVide(benchmark::State& state)
     ouvrirStatistiques(state, c);
 }
 BENCHMARK(BM_OuvrirStatistiquesVide)->Unit(benchmark::kMillisecond);
+
+// The chart alone, for a player who trained on one base only: 10,000 runs, more than the chart has
+// pixel columns.
+void BM_CourbeUneBase10000(benchmark::State& state)
+{
+    QList<progres::Seance> seances;
+    const QDateTime debut(QDate(2024, 1, 1), QTime(18, 0), Qt::UTC);
+    for (int i = 0; i < seancesHistorique; ++i)
+        seances.append({debut.addSecs(qint64(i) * 9000), progres::Genre::Base, QStringLiteral("7 LETTRES"),
+                        QStringLiteral("listes\\7L.txt"), double(50 + (i * 7) % 51), 338, 12, 2400});
+    progres::Courbe c;
+    c.resize(860, 330);
+    c.definir(progres::seriesParBase(seances));
+    for (auto _ : state) {
+        const QPixmap image = c.grab();
+        benchmark::DoNotOptimize(image.cacheKey());
+    }
+}
+BENCHMARK(BM_CourbeUneBase10000)->Unit(benchmark::kMillisecond);
 
 // The part of a save paid on the window's thread, on the largest base.
 void BM_InstantaneProgression15001(benchmark::State& state)
