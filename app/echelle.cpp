@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QList>
 #include <QPointer>
@@ -62,7 +63,11 @@ struct Controle {
     QRect place;
     QFont police;
     bool tailleAuTexte;  // a label sized to its text keeps doing so at any factor
-    int lignes;  // lines of a wrapping caption at the designed size, 0 for any other control
+    bool multiligne;
+    QString legende;  // a wrapping caption as it was at the designed size
+    // Its lines at the designed size, counted the first time the window is drawn smaller: a window
+    // that fits never lays its captions out for this; -1 until then.
+    mutable int lignes = -1;
 };
 
 // A window opened partly below or beside the screen is brought back whole, title bar first.
@@ -103,6 +108,14 @@ bool tailleAuTexte(const QWidget* c)
 int lignesDe(const BoutonMultiligne* b)
 {
     return int(BoutonMultiligne::lignesAffichees(b->text(), b->fontMetrics(), b->width() - 6).size());
+}
+
+int lignesDessinees(const Controle& c)
+{
+    if (c.lignes < 0)
+        c.lignes = int(
+            BoutonMultiligne::lignesAffichees(c.legende, QFontMetrics(c.police), c.place.width() - 6).size());
+    return c.lignes;
 }
 
 // Chooses a window's factor again each time it is shown or moves to another screen, then brings it
@@ -196,7 +209,7 @@ public:
                 continue;
             auto* l = qobject_cast<QLabel*>(c);
             const auto* b = qobject_cast<BoutonMultiligne*>(c);
-            controles.append({c, c->geometry(), c->font(), tailleAuTexte(c), b ? lignesDe(b) : 0});
+            controles.append({c, c->geometry(), c->font(), tailleAuTexte(c), b != nullptr, b ? b->text() : QString()});
             // A picture shrinks with its place.
             if (l && !l->pixmap().isNull())
                 l->setScaledContents(true);
@@ -248,13 +261,16 @@ private:
     // its box at the designed size gets a quarter point less at a time until it fits again.
     void garderLesLignes(BoutonMultiligne* b, const Controle& c) const
     {
-        if (c.lignes == 0 || facteur >= 1)
+        if (!c.multiligne || facteur >= 1)
+            return;
+        const int lignes = lignesDessinees(c);
+        if (lignes == 0)
             return;
         QFont f = b->font();
         const double plancher = f.pointSizeF() * 0.85;
         const auto deborde = [&] {
             const int n = lignesDe(b);
-            return n > c.lignes || n * b->fontMetrics().lineSpacing() > b->height();
+            return n > lignes || n * b->fontMetrics().lineSpacing() > b->height();
         };
         while (deborde() && f.pointSizeF() - 0.25 >= plancher) {
             f.setPointSizeF(f.pointSizeF() - 0.25);

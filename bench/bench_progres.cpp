@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "donnees.h"
+#include "progres/courbe.h"
 #include "progres/depot.h"
 #include "progres/fichiers.h"
 #include "progres/statistiques.h"
@@ -63,9 +64,8 @@ void BM_DerniersScores10000(benchmark::State& state)
 BENCHMARK(BM_DerniersScores10000)->Arg(0)->Arg(20)->Unit(benchmark::kMillisecond);
 
 // Read, listed, drawn: what the player waits for after pressing "Statistiques".
-void BM_OuvrirStatistiques10000(benchmark::State& state)
+void ouvrirStatistiques(benchmark::State& state, const QString& c)
 {
-    const QString& c = historique10000();
     for (auto _ : state) {
         progres::Statistiques f;
         f.afficher(progres::lireHistorique(c));
@@ -73,7 +73,41 @@ void BM_OuvrirStatistiques10000(benchmark::State& state)
         benchmark::DoNotOptimize(image.cacheKey());
     }
 }
+
+void BM_OuvrirStatistiques10000(benchmark::State& state)
+{
+    ouvrirStatistiques(state, historique10000());
+}
 BENCHMARK(BM_OuvrirStatistiques10000)->Unit(benchmark::kMillisecond);
+
+// The same window on a history with no run yet, the reference for the one above.
+void BM_OuvrirStatistiquesVide(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString c = QDir(dir.path()).filePath(QStringLiteral("historique.txt"));
+    banc::ecrireHistorique(c, 0);
+    ouvrirStatistiques(state, c);
+}
+BENCHMARK(BM_OuvrirStatistiquesVide)->Unit(benchmark::kMillisecond);
+
+// The chart alone, for a player who trained on one base only: 10,000 runs, more than the chart has
+// pixel columns.
+void BM_CourbeUneBase10000(benchmark::State& state)
+{
+    QList<progres::Seance> seances;
+    const QDateTime debut(QDate(2024, 1, 1), QTime(18, 0), Qt::UTC);
+    for (int i = 0; i < seancesHistorique; ++i)
+        seances.append({debut.addSecs(qint64(i) * 9000), progres::Genre::Base, QStringLiteral("7 LETTRES"),
+                        QStringLiteral("listes\\7L.txt"), double(50 + (i * 7) % 51), 338, 12, 2400});
+    progres::Courbe c;
+    c.resize(860, 330);
+    c.definir(progres::seriesParBase(seances));
+    for (auto _ : state) {
+        const QPixmap image = c.grab();
+        benchmark::DoNotOptimize(image.cacheKey());
+    }
+}
+BENCHMARK(BM_CourbeUneBase10000)->Unit(benchmark::kMillisecond);
 
 // The part of a save paid on the window's thread, on the largest base.
 void BM_InstantaneProgression15001(benchmark::State& state)

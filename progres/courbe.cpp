@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace progres {
@@ -146,10 +147,29 @@ void Courbe::paintEvent(QPaintEvent*)
         for (const auto& pt : pts)
             trace.append(QPointF(x(pt.first), zone.bottom() - zone.height() * pt.second / 100.0));
         // Segment by segment: one stroked outline of a long zigzag costs the raster engine far more.
+        // Within one pixel column the line only goes up and down: it is drawn through the first,
+        // lowest, highest and last points there, which cover the same pixels as all of them.
+        QPolygonF reduite;
+        reduite.reserve(trace.size());
+        for (qsizetype k = 0; k < trace.size();) {
+            const int colonne = int(std::floor(trace[k].x()));
+            qsizetype fin = k + 1, haut = k, bas = k;
+            for (; fin < trace.size() && int(std::floor(trace[fin].x())) == colonne; ++fin) {
+                if (trace[fin].y() < trace[haut].y())
+                    haut = fin;
+                if (trace[fin].y() > trace[bas].y())
+                    bas = fin;
+            }
+            const qsizetype garder[] = {k, std::min(haut, bas), std::max(haut, bas), fin - 1};
+            for (qsizetype g : garder)
+                if (reduite.isEmpty() || reduite.last() != trace[g])
+                    reduite.append(trace[g]);
+            k = fin;
+        }
         QList<QLineF> segments;
-        segments.reserve(trace.size());
-        for (qsizetype k = 1; k < trace.size(); ++k)
-            segments.append(QLineF(trace[k - 1], trace[k]));
+        segments.reserve(reduite.size());
+        for (qsizetype k = 1; k < reduite.size(); ++k)
+            segments.append(QLineF(reduite[k - 1], reduite[k]));
         p.setPen(QPen(c, 2));
         p.setBrush(Qt::NoBrush);
         p.drawLines(segments);

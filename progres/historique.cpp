@@ -6,18 +6,69 @@
 #include <QDir>
 #include <QFile>
 
+#include <limits>
+
 namespace progres {
 
 namespace {
 
+// Plain digits are read by hand, the rest through Qt: a history line holds seven numbers, and
+// the locale-aware readers were the bulk of the time of opening a long history.
+bool chiffres(QStringView t, qint64& v)
+{
+    if (t.isEmpty() || t.size() > 15)
+        return false;
+    v = 0;
+    for (const QChar c : t) {
+        if (c < u'0' || c > u'9')
+            return false;
+        v = v * 10 + (c.unicode() - u'0');
+    }
+    return true;
+}
+
 bool entier(QStringView t, qint32& v)
 {
+    qint64 n = 0;
+    if (chiffres(t, n)) {
+        if (n > std::numeric_limits<qint32>::max())
+            return false;
+        v = qint32(n);
+        return true;
+    }
     bool ok = false;
-    const int n = t.toInt(&ok);
-    if (!ok || n < 0)
+    const int m = t.toInt(&ok);
+    if (!ok || m < 0)
         return false;
-    v = n;
+    v = m;
     return true;
+}
+
+// "87.5" as written, divided once: the quotient of two exact numbers is the nearest double, as
+// toDouble gives it.
+bool decimal(QStringView t, double& v)
+{
+    const qsizetype point = t.indexOf(u'.');
+    qint64 entiere = 0, fraction = 0;
+    if (point < 0 ? chiffres(t, entiere)
+                  : point > 0 && t.size() - point - 1 <= 6 && chiffres(t.first(point), entiere)
+                        && chiffres(t.sliced(point + 1), fraction)) {
+        if (point < 0) {
+            v = double(entiere);
+            return true;
+        }
+        const int decimales = int(t.size() - point - 1);
+        qint64 puissance = 1;
+        for (int i = 0; i < decimales; ++i)
+            puissance *= 10;
+        if (entiere < (qint64(1) << 53) / puissance) {
+            v = double(entiere * puissance + fraction) / double(puissance);
+            return true;
+        }
+    }
+    bool ok = false;
+    v = t.toDouble(&ok);
+    return ok;
 }
 
 // "2026-12-08T16:20:05Z" read by hand: QDateTime::fromString is the bulk of the time of opening
@@ -31,10 +82,10 @@ QDateTime dateIso(QStringView t)
     const int debut[6] = {0, 5, 8, 11, 14, 17};
     const int longueur[6] = {4, 2, 2, 2, 2, 2};
     for (int i = 0; i < 6; ++i) {
-        bool ok = false;
-        n[i] = t.mid(debut[i], longueur[i]).toInt(&ok);
-        if (!ok)
+        qint32 v = 0;
+        if (!entier(t.sliced(debut[i], longueur[i]), v))
             return {};
+        n[i] = v;
     }
     const QDate d(n[0], n[1], n[2]);
     const QTime h(n[3], n[4], n[5]);
@@ -77,9 +128,16 @@ QString versLigne(const Seance& s)
 
 std::optional<Seance> depuisLigne(QStringView ligne)
 {
-    const auto c = ligne.split(u'\t');
-    if (c.size() != 8)
-        return std::nullopt;
+    // Eight fields, cut in place.
+    QStringView c[8];
+    qsizetype debut = 0;
+    for (int i = 0; i < 8; ++i) {
+        const qsizetype tab = ligne.indexOf(u'\t', debut);
+        if ((tab < 0) != (i == 7))
+            return std::nullopt;
+        c[i] = ligne.sliced(debut, (tab < 0 ? ligne.size() : tab) - debut);
+        debut = tab + 1;
+    }
     Seance s;
     s.date = dateIso(c[0]);
     if (c[1] == u"base")
@@ -92,8 +150,7 @@ std::optional<Seance> depuisLigne(QStringView ligne)
         return std::nullopt;
     s.titre = c[2].toString();
     s.fichier = c[3].toString();
-    bool ok = false;
-    s.score = c[4].toDouble(&ok);
+    const bool ok = decimal(c[4], s.score);
     if (!s.date.isValid() || !ok || !(s.score >= 0 && s.score <= 100) || !entier(c[5], s.tirages)
         || !entier(c[6], s.series) || !entier(c[7], s.secondes))
         return std::nullopt;

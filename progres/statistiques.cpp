@@ -140,7 +140,7 @@ void Statistiques::colorer(quint32 fond)
 void Statistiques::afficher(Historique h)
 {
     historique = std::move(h);
-    const QList<Courbe::Serie> series = seriesParBase(historique.seances);
+    series = seriesParBase(historique.seances);
     const QSignalBlocker bloque(choixBase);
     choixBase->clear();
     choixBase->addItem(QStringLiteral("Toutes les bases"));
@@ -159,10 +159,10 @@ void Statistiques::filtrer()
         if (toutes || historique.seances[i].titre == titre)
             lignes.append(i);
     modele->definir(&historique.seances, lignes);
-    QList<Courbe::Serie> series = seriesParBase(historique.seances);
+    QList<Courbe::Serie> montrees = series;
     if (!toutes)
-        series.removeIf([&](const Courbe::Serie& s) { return s.titre != titre; });
-    courbe->definir(std::move(series));
+        montrees.removeIf([&](const Courbe::Serie& s) { return s.titre != titre; });
+    courbe->definir(std::move(montrees));
     const QLocale fr(QLocale::French, QLocale::France);
     double somme = 0;
     for (qsizetype i : lignes)

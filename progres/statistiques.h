@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "progres/courbe.h"
 #include "progres/historique.h"
 
 #include <QAbstractTableModel>
@@ -50,6 +51,7 @@ public:
 private:
     void filtrer();
     Historique historique;
+    QList<Courbe::Serie> series;  // every base's, grouped once per history shown
 };
 
 }  // namespace progres

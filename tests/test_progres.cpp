@@ -163,6 +163,8 @@ private Q_SLOTS:
     void leitner_data();
     void leitner();
     void historique();
+    void ligneHistorique_data();
+    void ligneHistorique();
     void rienEcritQuandInactif();
     void fenetreStatistiques();
     void reglageMemoriser_data();
@@ -451,6 +453,55 @@ void TestProgres::leitner()
     Revisions relue;
     QCOMPARE(relue.depuisLignes(r.versLignes()), QString());
     QCOMPARE(relue.entrees(), r.entrees());
+}
+
+// The numbers of a history line are read by hand when they are plain digits: any other spelling
+// reads as Qt's readers read it, and a line keeps its eight fields, no more, no fewer.
+void TestProgres::ligneHistorique_data()
+{
+    QTest::addColumn<QString>("score");
+    QTest::addColumn<QString>("tirages");
+    QTest::addColumn<int>("champsEnPlus");
+    QTest::addColumn<bool>("lue");
+    QTest::addRow("décimale") << "87.3" << "338" << 0 << true;
+    QTest::addRow("entier, cent") << "100" << "0" << 0 << true;
+    QTest::addRow("deux décimales") << "0.05" << "1" << 0 << true;
+    QTest::addRow("six décimales") << "33.333333" << "1" << 0 << true;
+    QTest::addRow("beaucoup de décimales") << "66.666666666666671" << "1" << 0 << true;
+    QTest::addRow("signe plus") << "+5" << "+7" << 0 << true;
+    QTest::addRow("exposant") << "1e1" << "7" << 0 << true;
+    QTest::addRow("point final") << "50." << "7" << 0 << true;
+    QTest::addRow("point seul") << "." << "7" << 0 << false;
+    QTest::addRow("au-delà de cent") << "100.5" << "7" << 0 << false;
+    QTest::addRow("négatif") << "-0.5" << "7" << 0 << false;
+    QTest::addRow("tirages négatifs") << "50" << "-1" << 0 << false;
+    QTest::addRow("tirages au-delà de 32 bits") << "50" << "2147483648" << 0 << false;
+    QTest::addRow("tirages au maximum") << "50" << "2147483647" << 0 << true;
+    QTest::addRow("champ vide") << "" << "7" << 0 << false;
+    QTest::addRow("un champ de trop") << "50" << "7" << 1 << false;
+    QTest::addRow("un champ de moins") << "50" << "7" << -1 << false;
+}
+
+void TestProgres::ligneHistorique()
+{
+    QFETCH(QString, score);
+    QFETCH(QString, tirages);
+    QFETCH(int, champsEnPlus);
+    QFETCH(bool, lue);
+    QStringList champs{u"2026-12-08T16:20:05Z"_qs, u"base"_qs, u"7 LETTRES"_qs, u"listes\\a.txt"_qs, score, tirages,
+                       u"9"_qs, u"1800"_qs};
+    if (champsEnPlus > 0)
+        champs << u"0"_qs;
+    else if (champsEnPlus < 0)
+        champs.removeLast();
+    const std::optional<Seance> s = depuisLigne(champs.join(QLatin1Char('\t')));
+    QCOMPARE(bool(s), lue);
+    if (!s)
+        return;
+    QCOMPARE(s->score, score.toDouble());
+    QCOMPARE(s->tirages, tirages.toInt());
+    QCOMPARE(s->date, QDateTime(QDate(2026, 12, 8), QTime(16, 20, 5), Qt::UTC));
+    QCOMPARE(s->secondes, 1800);
 }
 
 void TestProgres::historique()
