@@ -55,10 +55,11 @@ struct Lecture {
     std::shared_future<std::shared_ptr<const Index>> enCours;
 };
 
+// Never destroyed: a read may still be ending when a command-line run returns from main().
 Lecture& lecture()
 {
-    static Lecture l;
-    return l;
+    static Lecture* l = new Lecture;
+    return *l;
 }
 
 // Under l.verrou. Gives the index at once (as a future) or the read under way.
@@ -76,7 +77,6 @@ std::shared_future<std::shared_ptr<const Index>> demander(Lecture& l, const QStr
     auto promesse = std::make_shared<std::promise<std::shared_ptr<const Index>>>();
     l.cleEnCours = cle;
     l.enCours = promesse->get_future().share();
-    // Built here so that it outlives the pool, which waits for this read at the program's end.
     AnnonceIndex* annonce = AnnonceIndex::instance();
     QThreadPool::globalInstance()->start([&l, chemin, cle, promesse, annonce] {
         auto index = std::make_shared<const Index>(Index::lire(chemin));
@@ -108,8 +108,8 @@ std::shared_future<std::shared_ptr<const Index>> demander(const QString& travail
 
 AnnonceIndex* AnnonceIndex::instance()
 {
-    static AnnonceIndex annonce;
-    return &annonce;
+    static AnnonceIndex* annonce = new AnnonceIndex;
+    return annonce;
 }
 
 std::shared_ptr<const Index> indexEnUsage(const QString& travail)
