@@ -78,7 +78,7 @@ std::shared_future<std::shared_ptr<const Index>> demander(Lecture& l, const QStr
     l.cleEnCours = cle;
     l.enCours = promesse->get_future().share();
     AnnonceIndex* annonce = AnnonceIndex::instance();
-    QThreadPool::globalInstance()->start([&l, chemin, cle, promesse, annonce] {
+    filDeLecture().start([&l, chemin, cle, promesse, annonce] {
         auto index = std::make_shared<const Index>(Index::lire(chemin));
         {
             const QMutexLocker v(&l.verrou);
@@ -105,6 +105,12 @@ std::shared_future<std::shared_ptr<const Index>> demander(const QString& travail
 }
 
 }  // namespace
+
+QThreadPool& filDeLecture()
+{
+    static QThreadPool fil;
+    return fil;
+}
 
 AnnonceIndex* AnnonceIndex::instance()
 {

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 
 #include <memory>
 
@@ -20,6 +21,8 @@ std::shared_ptr<const Index> indexEnUsage(const QString& travail = {});
 std::shared_ptr<const Index> indexSiPret(const QString& travail = {});
 // Starts reading the lists in use on a worker thread, unless they are read or being read already.
 void preparerIndex(const QString& travail = {});
+// The threads the lists are read on, apart from the pool Qt itself uses.
+QThreadPool& filDeLecture();
 std::shared_ptr<const data::InfoSouris> notesEnUsage(const QString& travail = {});
 
 // Says when a read started by preparerIndex or indexSiPret is complete (emitted on the worker thread:

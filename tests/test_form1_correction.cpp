@@ -292,7 +292,7 @@ void TestForm1Correction::reponseEntiereUneFoisLue()
     const QSet<QString> ancienne = {"AIR", "AIRS", "TRIAS", "RAT"};
     QVERIFY(recherche::ecrireListes(inst->chemin(), ancienne, ancienne + QSet<QString>{"STRIA"}).isEmpty());
     // Every worker busy: the read started by the run waits until the correction is shown.
-    QThreadPool* pool = QThreadPool::globalInstance();
+    QThreadPool* pool = &recherche::filDeLecture();
     QSemaphore tenus, liberes;
     const int n = pool->maxThreadCount();
     for (int i = 0; i < n; ++i)
