@@ -4,9 +4,11 @@
 #include "donnees.h"
 #include "training/form1.h"
 #include "app/messages.h"
+#include "recherche/donnees.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 
 #include <cstdio>
@@ -153,6 +155,47 @@ void BM_Correction30SansAttente(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Correction30SansAttente)->Unit(benchmark::kMillisecond);
+
+// The same correction with the shipped complete lists in use, whose whole answer each row shows. The
+// lists are new to the program at each iteration (their file looks replaced), as at the first
+// correction of a run: 0: corrected at once (the window's thread must not read them); 1: corrected
+// once they are read, as every later correction is; 2: the lists read on the window's thread, then
+// the correction, as the first correction of a run did before they were read in the background. CPU
+// time of the window's thread.
+void BM_PremiereCorrection(benchmark::State& state)
+{
+    Form1& f = fenetre();
+    app::progression().activer(false);
+    const QString cible = QDir::current().filePath(QStringLiteral("listes/mots-complets.dat"));
+    QFile::remove(cible);
+    if (!QFile::copy(QStringLiteral(LEXIDOR_RUNTIME_DIR "/listes/mots-complets.dat"), cible)) {
+        state.SkipWithError("listes complètes introuvables");
+        return;
+    }
+    QDateTime quand = QDateTime::currentDateTime();
+    for (auto _ : state) {
+        state.PauseTiming();
+        // The read of the previous iteration must not share the CPU with this one.
+        recherche::indexEnUsage();
+        quand = quand.addSecs(1);
+        QFile fichier(cible);
+        fichier.open(QIODevice::ReadWrite);
+        fichier.setFileTime(quand, QFileDevice::FileModificationTime);
+        fichier.close();
+        if (state.range(0) != 0)
+            recherche::indexEnUsage();
+        f.tirerserie();
+        for (int j = 0; j < 30; ++j)
+            f.solution[j]->setText(j % 2 ? *f.partie.solutionsDeLigne(j) : QStringLiteral("FAUX"));
+        state.ResumeTiming();
+        if (state.range(0) == 2)
+            benchmark::DoNotOptimize(recherche::Index::lire(cible));
+        f.corrigerserie();
+    }
+    recherche::indexEnUsage();
+    QFile::remove(cible);
+}
+BENCHMARK(BM_PremiereCorrection)->Arg(0)->Arg(1)->Arg(2)->Iterations(8)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "app/lexidor.h"
 #include "menu/menuods8.h"
 #include "options/reglages.h"
+#include "recherche/donnees.h"
 #include "support/fenetres.h"
 #include "support/form1_test.h"
 #include "training/form1.h"
@@ -11,9 +12,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QThreadPool>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
 #include <QTimer>
@@ -36,6 +39,7 @@ private Q_SLOTS:
     void dureeDeLaSerie();
     void notesDesRallonges();
     void notesEntieresEtAuClavier();
+    void reponseEntiereUneFoisLue();
     void finDeBaseAvecScore();
     void baseVideSansScore();
     void baseEntiereJouee();
@@ -279,6 +283,48 @@ void TestForm1Correction::notesEntieresEtAuClavier()
                  qPrintable(QString::number(barre->value())));
     }
     QCOMPARE(barre->value(), 0);
+}
+
+// The complete lists are read on a worker thread: a correction that comes first shows at once, and the
+// whole answer joins it once they are read, never from a half-read index.
+void TestForm1Correction::reponseEntiereUneFoisLue()
+{
+    const QSet<QString> ancienne = {"AIR", "AIRS", "TRIAS", "RAT"};
+    QVERIFY(recherche::ecrireListes(inst->chemin(), ancienne, ancienne + QSet<QString>{"STRIA"}).isEmpty());
+    // Every worker busy: the read started by the run waits until the correction is shown.
+    QThreadPool* pool = &recherche::filDeLecture();
+    QSemaphore tenus, liberes;
+    const int n = pool->maxThreadCount();
+    for (int i = 0; i < n; ++i)
+        pool->start([&] {
+            tenus.release();
+            liberes.acquire();
+        });
+    tenus.acquire(n);
+    Form1& f = demarrer({"AIRST;STRIA", "AIR;AIR"}, QStringLiteral("T"), QString(), QStringLiteral("5 lettres"));
+    frappe(QStringLiteral("stria"));
+    touche(Qt::Key_F12);
+    QCOMPARE(f.score->text(), QStringLiteral("1/2"));
+    QCOMPARE(f.tirage[0]->toolTip(), QString());
+    QVERIFY(!f.InfoSourisText->isVisible());
+    QVERIFY(!recherche::indexSiPret());
+    liberes.release(n);
+    const QString entiere = QStringLiteral("AIRST : STRIA* TRIAS");
+    QTRY_COMPARE(f.tirage[0]->toolTip(), entiere);
+    QCOMPARE(f.solution[0]->toolTip(), entiere);
+    QVERIFY(f.InfoSourisText->isVisible());
+    QCOMPARE(f.InfoSourisText->toPlainText(),
+             entiere + QStringLiteral("\nRallonges de AIR : derrière S\n* : mot nouveau"));
+    const auto lu = recherche::indexSiPret();
+    QVERIFY(lu);
+    QCOMPARE(lu->taille(), 5);
+
+    // New lists in use: read again, while the old index stays whole for whoever still holds it.
+    QVERIFY(recherche::ecrireListes(inst->chemin(), ancienne, ancienne).isEmpty());
+    QVERIFY(!recherche::indexSiPret() || recherche::indexSiPret()->taille() == 4);
+    QTRY_VERIFY(recherche::indexSiPret());
+    QCOMPARE(recherche::indexSiPret()->taille(), 4);
+    QCOMPARE(lu->marque(lu->trouver("STRIA")), recherche::Nouvelle);
 }
 
 void TestForm1Correction::finDeBaseAvecScore()

@@ -4,6 +4,7 @@
 #include "app/controles.h"
 #include "app/messages.h"
 #include "data/texte.h"
+#include "recherche/donnees.h"
 #include "training/form1_couleurs.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ Form1::Form1(QWidget* parent)
     construire();
     construireReprise();
     Form_Load();
+    connect(recherche::AnnonceIndex::instance(), &recherche::AnnonceIndex::pret, this, &Form1::reponsesPretes);
 }
 
 Form1::~Form1() = default;
@@ -95,6 +97,9 @@ QString Form1::CalcDuree(qint16 TpsSec) const
 void Form1::commencer(const entrainement::Lancement& l)
 {
     lancement = l;
+    // The complete lists take a while to read: read them while the player looks at the first racks.
+    recherche::preparerIndex();
+    reponsesEnAttente = false;
     setWindowTitle(l.titreFenetre);
     colorerFenetre(l.fond);
     ctl::colorerFond(quitter, ctl::versBGR(QApplication::palette().color(QPalette::Button)));
@@ -160,6 +165,7 @@ void Form1::commencer(const entrainement::Lancement& l)
 
 void Form1::tirerserie()
 {
+    reponsesEnAttente = false;
     for (int j = 0; j < 30; ++j) {
         reperesParticipe[j]->hide();
         reperesInvariable[j]->hide();

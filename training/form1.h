@@ -22,6 +22,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+namespace recherche {
+class Index;
+}
 
 // The training window: series of racks, answers, correction and score.
 class Form1 : public QWidget {
@@ -191,6 +194,10 @@ private:
     bool defilerNotes(int touche);
     // A tooltip that keeps the box's whole text above it when the text had to shrink.
     void bulle(QLineEdit* boite, const QString& texte);
+    // The notes box after a correction, with the whole answer of each row when the complete lists
+    // are ready (null index: not yet; they are added, with the rows' tooltips, once they are).
+    void afficherNotes(const recherche::Index* index);
+    void reponsesPretes();
 
     entrainement::Lancement lancement;
     QPushButton* parDefaut = nullptr;
@@ -201,6 +208,16 @@ private:
     std::unique_ptr<entrainement::Aleatoire> alea;
     data::ListeLaterale listevbi, listevbt, listeinv;
     CacheNotes infosouris;
+    // What the notes box of the last correction is made of, row by row.
+    struct NotesDeLigne {
+        QString texte;  // its notes and explanation, each line ended
+        QString tirage;
+        QStringList mots;
+        bool rallonge = false;
+        QString saisi;
+    };
+    QList<NotesDeLigne> notesDeLignes;
+    bool reponsesEnAttente = false;
     QPointer<QObject> son;  // the sound player, created with the first sound
     progres::SuiviPartie suivi;
     std::optional<progres::Progression> repriseOfferte;

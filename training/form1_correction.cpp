@@ -23,13 +23,6 @@ using namespace entrainement::couleurs;
 
 namespace {
 
-// Every word of a corrected rack and the hooks of its words, from the complete lists in use; nothing
-// when the data in use has no complete lists.
-QString reponseEntiere(const QString& tirage, const QStringList& attendus, bool rallonge, const QString& saisi)
-{
-    return recherche::reponseEntiere(*recherche::indexEnUsage(), tirage, attendus, rallonge, saisi);
-}
-
 // After the notes and what the player typed, which the box's tooltip already holds.
 void ajouterBulle(QLineEdit* boite, const QString& texte)
 {
@@ -91,13 +84,14 @@ void Form1::corrigerserie()
         }
     }
 
-    QString texteNotes;
+    notesDeLignes.clear();
     for (int j = 0; j <= last; ++j) {
         const QString& S = solutionsBase[j];
         reperesParticipe[j]->setVisible(listevbi.contient(S));
         reperesTransitif[j]->setVisible(listevbt.contient(S));
         reperesInvariable[j]->setVisible(listeinv.contient(S));
         const QStringList mots = motsPourNotes(rallonge(j), titreDeLigne(j), tirages[j], S);
+        QString texteNotes;
         for (const QString& w : mots) {
             for (const QString& n : notes.notes(w)) {
                 bulle(tirage[j], n);
@@ -112,7 +106,37 @@ void Form1::corrigerserie()
             bulle(solution[j], c.lignes[j].bulleSolution);
         if (!c.lignes[j].explication.isEmpty())
             texteNotes += c.lignes[j].explication + QLatin1Char('\n');
-        if (const QString r = reponseEntiere(tirages[j], mots, rallonge(j), lignes[j].reponse); !r.isEmpty()) {
+        notesDeLignes.append({texteNotes, tirages[j], mots, rallonge(j), lignes[j].reponse});
+    }
+    afficherNotes(recherche::indexSiPret().get());
+
+    afficherTexte(score, QStringLiteral("%1/%2").arg(c.trouves).arg(last + 1));
+    score->show();
+    afficherTexte(nbseries, QStringLiteral("%1 série(s) déjà réalisée(s).").arg(partie.compteurseries));
+    afficherTexte(nbftot, QString::number(partie.nbrates));
+    // The time left is taken from the countdown itself: the text of `temps` still shows the previous
+    // series until the first tick of a new one.
+    // A garbled settings file can leave a negative time per word; clamp() needs its bounds in order.
+    const qint32 passe =
+        std::clamp(partie.tempsserie - std::max(restantAvant, 0), 0, std::max(partie.tempsserie, 0));
+    afficherTexte(tps, CalcDuree(qint16(passe)));
+    tps->show();
+    if (InfoSourisText->isVisible())
+        placerNotes();  // the verdict of the last row may have widened
+    disposerSaisieCompacte();
+    finserie(c);
+}
+
+void Form1::afficherNotes(const recherche::Index* index)
+{
+    reponsesEnAttente = !index;
+    QString texteNotes;
+    for (int j = 0; j < notesDeLignes.size(); ++j) {
+        const NotesDeLigne& l = notesDeLignes[j];
+        texteNotes += l.texte;
+        if (!index)
+            continue;
+        if (const QString r = recherche::reponseEntiere(*index, l.tirage, l.mots, l.rallonge, l.saisi); !r.isEmpty()) {
             ajouterBulle(tirage[j], r);
             ajouterBulle(solution[j], r);
             texteNotes += r + QLatin1Char('\n');
@@ -130,22 +154,24 @@ void Form1::corrigerserie()
             valider->hide();
         }
     }
+}
 
-    afficherTexte(score, QStringLiteral("%1/%2").arg(c.trouves).arg(last + 1));
-    score->show();
-    afficherTexte(nbseries, QStringLiteral("%1 série(s) déjà réalisée(s).").arg(partie.compteurseries));
-    afficherTexte(nbftot, QString::number(partie.nbrates));
-    // The time left is taken from the countdown itself: the text of `temps` still shows the previous
-    // series until the first tick of a new one.
-    // A garbled settings file can leave a negative time per word; clamp() needs its bounds in order.
-    const qint32 passe =
-        std::clamp(partie.tempsserie - std::max(restantAvant, 0), 0, std::max(partie.tempsserie, 0));
-    afficherTexte(tps, CalcDuree(qint16(passe)));
-    tps->show();
+void Form1::reponsesPretes()
+{
+    if (!reponsesEnAttente)
+        return;
+    // Lists of data that changed since are of no use: the read of the new ones will call again.
+    const auto index = recherche::indexSiPret();
+    if (!index)
+        return;
+    if (index->vide()) {
+        reponsesEnAttente = false;
+        return;
+    }
+    afficherNotes(index.get());
     if (InfoSourisText->isVisible())
-        placerNotes();  // the verdict of the last row may have widened
+        placerNotes();
     disposerSaisieCompacte();
-    finserie(c);
 }
 
 void Form1::finserie(const Correction& c)
