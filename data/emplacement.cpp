@@ -17,6 +17,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace data {
 
@@ -76,9 +77,11 @@ struct Marques {
     ~Marques()
     {
         // A lock whose folder went with its file has nothing left to remove.
+        // Kept reachable, so that leak checkers do not take them for lost memory.
+        static auto* abandonnes = new std::vector<QLockFile*>;
         for (auto& [chemin, verrou] : tenues)
             if (!QFileInfo::exists(chemin))
-                (void)verrou.release();
+                abandonnes->push_back(verrou.release());
     }
 };
 Marques& marques()

@@ -25,10 +25,11 @@ Jouer charger()
         if (!QFileInfo(c).isFile())
             continue;
         // Never unloaded: the player it creates lives on in the window.
-        auto* bibliotheque = new QLibrary(c);
+        static QLibrary* bibliotheque = nullptr;
+        delete bibliotheque;
+        bibliotheque = new QLibrary(c);
         if (auto f = reinterpret_cast<Jouer>(bibliotheque->resolve("lexidorJouerSon")))
             return f;
-        delete bibliotheque;
     }
     return nullptr;
 }
