@@ -174,6 +174,14 @@ QString sousVerrou(const QString& chemin, const std::function<QString()>& tache)
                               "trop longtemps (%2).")
             .arg(nom(chemin), verrou.error() == QLockFile::PermissionError ? data::raisonEcriture(chemin)
                                                                              : QStringLiteral("verrou occupé"));
+    // A window killed between the link and the rename of its safe save leaves its copy under a
+    // name of six random letters; while the lock is held, no other window has one in flight.
+    const QFileInfo fichier(chemin);
+    const QString nomVerrou = fichier.fileName() + QStringLiteral(".verrou");
+    for (const QFileInfo& reste : QDir(fichier.absolutePath())
+                                      .entryInfoList({fichier.fileName() + QStringLiteral(".??????")}, QDir::Files))
+        if (reste.fileName() != nomVerrou)
+            QFile::remove(reste.filePath());
     return tache();
 }
 

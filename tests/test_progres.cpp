@@ -14,6 +14,7 @@
 #include "options/dialog2.h"
 #include "training/form1.h"
 
+#include <QRegularExpression>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -811,10 +812,13 @@ void TestProgres::tueeEnJouant()
                  qPrintable(QStringLiteral("partie %1 perdue").arg(dernier)));
         Revisions r;
         QCOMPARE(lireRevisions(dossier.filePath(fichierRevisions), r, {}), QString());
+        // Besides the files and their locks, only the copy of a safe save killed between its link
+        // and its rename may stand (the review box's is removed under the lock at its next write).
+        static const QRegularExpression copie(u"^(revisions\\.txt|listes_7L\\.txt)\\.[A-Za-z0-9]{6}$"_qs);
         const QStringList presents = dossier.entryList(QDir::Files | QDir::Hidden, QDir::Name);
         for (const QString& f : presents)
             QVERIFY2(QStringList({fichierHistorique, fichierRevisions, u"listes_7L.txt"_qs}).contains(f)
-                         || f.contains(u".verrou"_qs),
+                         || f.contains(u".verrou"_qs) || copie.match(f).hasMatch(),
                      qPrintable(f));
     }
 }
