@@ -37,7 +37,7 @@ Apropos::Apropos(QWidget* parent)
 
     texteApropos = new QPlainTextEdit(this);
     ctl::nommer(texteApropos, nom::texteApropos);
-    texteApropos->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 9.75));
+    texteApropos->setFont(app::police(QStringLiteral("MS Sans Serif"), 9.75));
     texteApropos->setReadOnly(true);
     texteApropos->setFocusPolicy(Qt::NoFocus);
     ctl::placer(texteApropos, 0, 0, 8500, 4400);

@@ -1,11 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/polices.h"
 
+#include "app/controles.h"
+
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 namespace app {
+
+namespace {
+
+struct Remplacement {
+    QString absente;
+    QStringList candidates;
+};
+
+const QList<Remplacement>& remplacements()
+{
+    static const QStringList sansSerif{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                       QStringLiteral("DejaVu Sans Condensed")};
+    static const QList<Remplacement> liste{
+        {QStringLiteral("MS Sans Serif"), sansSerif},
+        {QStringLiteral("Microsoft Sans Serif"), sansSerif},
+        {QStringLiteral("Comic Sans MS"), sansSerif},
+        {QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}},
+        {QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")}},
+    };
+    return liste;
+}
+
+// Read once: the first font any window loads has Qt scan the installed fonts anyway.
+const QStringList& installees()
+{
+    static const QStringList familles = QFontDatabase::families();
+    return familles;
+}
+
+}  // namespace
 
 void installerPolices()
 {
@@ -13,20 +46,36 @@ void installerPolices()
     if (fait)
         return;
     fait = true;
-    const QStringList familles = QFontDatabase::families();
-    const auto remplacer = [&](const QString& absente, const QStringList& candidates) {
-        if (familles.contains(absente))
-            return;
-        QFont::insertSubstitutions(absente, candidates);
-    };
-    const QStringList sansSerif{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans Condensed")};
-    remplacer(QStringLiteral("MS Sans Serif"), sansSerif);
-    remplacer(QStringLiteral("Microsoft Sans Serif"), sansSerif);
-    remplacer(QStringLiteral("Comic Sans MS"), sansSerif);
-    remplacer(QStringLiteral("Times New Roman"),
-              {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    remplacer(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
+    for (const Remplacement& r : remplacements())
+        if (!installees().contains(r.absente))
+            QFont::insertSubstitutions(r.absente, r.candidates);
+}
+
+QString familleInstallee(const QString& designee)
+{
+    static QHash<QString, QString> connues;
+    if (const auto it = connues.constFind(designee); it != connues.cend())
+        return *it;
+    QString resultat = designee;
+    if (!installees().contains(designee)) {
+        for (const Remplacement& r : remplacements()) {
+            if (r.absente != designee)
+                continue;
+            for (const QString& c : r.candidates)
+                if (installees().contains(c)) {
+                    resultat = c;
+                    break;
+                }
+        }
+    }
+    connues.insert(designee, resultat);
+    return resultat;
+}
+
+QFont police(const QString& famille, double points, bool gras, bool italique, bool souligne)
+{
+    installerPolices();
+    return ctl::police(familleInstallee(famille), points, gras, italique, souligne);
 }
 
 }  // namespace app

@@ -3,6 +3,7 @@
 
 #include "app/bouton.h"
 #include "app/controles.h"
+#include "app/polices.h"
 #include "progres/historique.h"
 
 #include <QLabel>
@@ -13,19 +14,19 @@ void MenuODS8::construireProgression()
     // control moves.
     boutonRevisions = new BoutonMultiligne(QStringLiteral("À revoir aujourd'hui"), this);
     ctl::nommer(boutonRevisions, QStringLiteral("revisions"));
-    boutonRevisions->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 9.75, true));
+    boutonRevisions->setFont(app::police(QStringLiteral("MS Sans Serif"), 9.75, true));
     ctl::placer(boutonRevisions, 550, 9120, 1600, 615);
     boutonRevisions->setToolTip(QStringLiteral("Les tirages rencontrés qu'il est temps de revoir, les tirages manqués d'abord"));
     connect(boutonRevisions, &QPushButton::clicked, this, &MenuODS8::revisionsDemandees);
     compteRevisions = new QLabel(QStringLiteral("0"), this);
     ctl::nommer(compteRevisions, QStringLiteral("compteRevisions"));
-    compteRevisions->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 11));
+    compteRevisions->setFont(app::police(QStringLiteral("MS Sans Serif"), 11));
     ctl::placer(compteRevisions, 2200, 9120 + 160);
     compteRevisions->adjustSize();
     // Under the button, above the help line: when the next racks fall due, or how many wait.
     ligneRevisions = new QLabel(this);
     ctl::nommer(ligneRevisions, QStringLiteral("ligneRevisions"));
-    ligneRevisions->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25));
+    ligneRevisions->setFont(app::police(QStringLiteral("MS Sans Serif"), 8.25));
     ctl::placer(ligneRevisions, 550, 9745, 4560, 210);
     annoncerRevisions(QString());
     boutonStatistiques = new BoutonMultiligne(QStringLiteral("Statistiques"), this);
@@ -34,7 +35,7 @@ void MenuODS8::construireProgression()
     connect(boutonStatistiques, &QPushButton::clicked, this, &MenuODS8::statistiquesDemandees);
     marqueProgression = new QLabel(this);
     ctl::nommer(marqueProgression, QStringLiteral("marqueProgression"));
-    marqueProgression->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25, false, true));
+    marqueProgression->setFont(app::police(QStringLiteral("MS Sans Serif"), 8.25, false, true));
     marqueProgression->setWordWrap(true);
     ctl::placer(marqueProgression, 2600, 9120, 2500, 615);
     marqueProgression->hide();

@@ -4,6 +4,7 @@
 
 #include "app/bouton.h"
 #include "app/controles.h"
+#include "app/polices.h"
 #include "app/echelle.h"
 #include "app/messages.h"
 #include "data/motsdisparus.h"
@@ -22,7 +23,7 @@ void MenuODS8::placerMesListes()
     // no designed control moves.
     ligneDonnees = new QLabel(this);
     ctl::nommer(ligneDonnees, menu::nom::ligneDonnees);
-    ligneDonnees->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25, false, true));
+    ligneDonnees->setFont(app::police(QStringLiteral("MS Sans Serif"), 8.25, false, true));
     ligneDonnees->setWordWrap(true);
     ligneDonnees->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ctl::placer(ligneDonnees, 4600, 8720, 3900, 520);

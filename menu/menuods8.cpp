@@ -48,9 +48,9 @@ QPixmap tuile(QChar lettre, int points)
     p.setBrush(QColor(0xF6, 0xE7, 0xC1));
     p.drawRoundedRect(QRectF(0.5, 0.5, cote - 1, cote - 1), 4, 4);
     p.setPen(Qt::black);
-    p.setFont(ctl::police(QStringLiteral("Times New Roman"), 14, true));
+    p.setFont(app::police(QStringLiteral("Times New Roman"), 14, true));
     p.drawText(QRect(0, 0, cote - 4, cote), Qt::AlignCenter, QString(lettre));
-    p.setFont(ctl::police(QStringLiteral("Arial"), 5.5, true));
+    p.setFont(app::police(QStringLiteral("Arial"), 5.5, true));
     p.drawText(QRect(0, 0, cote - 3, cote - 2), Qt::AlignRight | Qt::AlignBottom, QString::number(points));
     return pm;
 }
@@ -66,13 +66,13 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
     setWindowTitle(QStringLiteral("Bienvenue :o)"));
     ctl::colorerSurface(this, options::couleurDefaut);
     setFixedSize(ctl::twips(largeurClient), ctl::twips(hauteurClient));
-    setFont(ctl::police(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(app::police(QStringLiteral("MS Sans Serif"), 8.25));
 
     auto* titre = etiquette(QStringLiteral("LEXIDOR ODS 8"), nom::titre, -1, 1800, 120);
-    titre->setFont(ctl::police(QStringLiteral("Times New Roman"), 20.25, true));
+    titre->setFont(app::police(QStringLiteral("Times New Roman"), 20.25, true));
     ctl::placer(titre, 1800, 120, 4890, 465);
 
-    const QFont policeTitres = ctl::police(QStringLiteral("Times New Roman"), 12, true);
+    const QFont policeTitres = app::police(QStringLiteral("Times New Roman"), 12, true);
     const struct {
         int index;
         const char16_t* texte;
@@ -90,7 +90,7 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
     }
     for (const auto& [index, haut] : {std::pair{3, 1130}, std::pair{2, 4130}}) {
         auto* l = etiquette(QStringLiteral("Nombre"), nom::enteteNombre, index, 3040, haut);
-        l->setFont(ctl::police(QStringLiteral("Comic Sans MS"), 11.25, false, false, true));
+        l->setFont(app::police(QStringLiteral("Comic Sans MS"), 11.25, false, false, true));
         ctl::placer(l, 3040, haut, 825, 300);
     }
 
@@ -103,8 +103,8 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
         ctl::placer(im, 45 + 60, hautsImages[i], 450, 450);
     }
 
-    const QFont policeLancement = ctl::police(QStringLiteral("MS Sans Serif"), 9.75, true);
-    const QFont petitePolice = ctl::police(QStringLiteral("MS Sans Serif"), 8.25, true);
+    const QFont policeLancement = app::police(QStringLiteral("MS Sans Serif"), 9.75, true);
+    const QFont petitePolice = app::police(QStringLiteral("MS Sans Serif"), 8.25, true);
     for (const auto& e : menu::catalogue()) {
         auto* b = new BoutonMultiligne(e.legende, this);
         ctl::nommer(b, e.bouton, e.index);
@@ -122,7 +122,7 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
             boutonTest = b;
     }
 
-    const QFont policeCompte = ctl::police(QStringLiteral("MS Sans Serif"), 11);
+    const QFont policeCompte = app::police(QStringLiteral("MS Sans Serif"), 11);
     for (const auto& l : menu::labelsComptes())
         etiquette(QString(), l.label, l.index, l.gauche + decalageCompteX, l.haut + decalageCompteY)
             ->setFont(policeCompte);
@@ -132,11 +132,11 @@ MenuODS8::MenuODS8(options::Reglages& r, QWidget* parent)
 
     // The score is written here without resizing the label: room up to the edge.
     scoreTest = etiquette(QString(), nom::scoreTest, -1, 5160 + decalageCompteX, 9120 + decalageCompteY);
-    scoreTest->setFont(ctl::police(QStringLiteral("MS Sans Serif"), 11, true));
+    scoreTest->setFont(app::police(QStringLiteral("MS Sans Serif"), 11, true));
     ctl::placer(scoreTest, 5160 + decalageCompteX, 9120 + decalageCompteY, largeurClient - 5160 - decalageCompteX, 360);
 
     ligneAide = etiquette(QString(), nom::ligneAide, -1, 240, 9960);
-    ligneAide->setFont(ctl::police(QStringLiteral("Times New Roman"), 11.25, false, true));
+    ligneAide->setFont(app::police(QStringLiteral("Times New Roman"), 11.25, false, true));
     ligneAide->setWordWrap(true);
     ligneAide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ctl::placer(ligneAide, 240, 9960, 4995, 1140);

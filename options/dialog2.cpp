@@ -86,7 +86,7 @@ Dialog2::Dialog2(options::Reglages& r, QWidget* parent)
     setModal(false);
     // The labels were laid out for a narrower font than its Liberation stand-in: 5 % narrower,
     // each label ends before the box that follows it.
-    QFont police = ctl::police(QStringLiteral("MS Sans Serif"), 8.25);
+    QFont police = app::police(QStringLiteral("MS Sans Serif"), 8.25);
     police.setStretch(95);
     setFont(police);
     setFixedSize(ctl::twips(largeurClient), ctl::twips(hauteurClient));
