@@ -16,4 +16,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+
+private:
+    struct Mesure {
+        QString legende;
+        QFont police;
+        int largeur = -1;
+        int dpi = 0;
+        QString lignes;
+    } mesure;
 };

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QObject>
 #include <QPalette>
-#include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <QWidget>
 
@@ -193,6 +192,45 @@ protected:
 
 }  // namespace
 
+namespace {
+
+// Each "&" drops and keeps the character after it ("&&" gives "&"), except a line break or nothing.
+QString sansRaccourcis(const QString& t)
+{
+    if (!t.contains(QLatin1Char('&')))
+        return t;
+    QString r;
+    r.reserve(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] == QLatin1Char('&') && i + 1 < t.size() && t[i + 1] != QLatin1Char('\n'))
+            ++i;
+        r += t[i];
+    }
+    return r;
+}
+
+// "tirage(12)" is element 12 of the array "tirage"; anything else has index -1.
+struct Element {
+    QStringView tableau;
+    int index = -1;
+};
+
+Element element(QStringView nom)
+{
+    const qsizetype ouvrante = nom.lastIndexOf(QLatin1Char('('));
+    if (ouvrante < 1 || !nom.endsWith(QLatin1Char(')')) || nom.first(ouvrante).contains(QLatin1Char('\n')))
+        return {};
+    const QStringView chiffres = nom.sliced(ouvrante + 1, nom.size() - ouvrante - 2);
+    if (chiffres.isEmpty())
+        return {};
+    for (const QChar c : chiffres)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return {};
+    return {nom.first(ouvrante), qMax(chiffres.toInt(), 0)};
+}
+
+}  // namespace
+
 static QString legendeBrute(const QWidget* w)
 {
     if (const auto* b = qobject_cast<const QAbstractButton*>(w))
@@ -205,7 +243,6 @@ static QString legendeBrute(const QWidget* w)
 QString legende(const QWidget* w)
 {
     // "&" marks a shortcut letter in a button's caption, and in a label's only when it names a box.
-    static const QRegularExpression raccourci(QStringLiteral("&(.)"));
     QString t;
     bool raccourcis = false;
     if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
@@ -216,7 +253,7 @@ QString legende(const QWidget* w)
         raccourcis = l->buddy() != nullptr;
     }
     if (raccourcis)
-        t.replace(raccourci, QStringLiteral("\\1"));
+        t = sansRaccourcis(t);
     return t.simplified();
 }
 
@@ -225,7 +262,6 @@ void nommerAccessibles(QWidget* fenetre, const QList<RoleAccessible>& roles)
     QHash<QString, const RoleAccessible*> parNom;
     for (const RoleAccessible& r : roles)
         parNom.insert(r.nom, &r);
-    static const QRegularExpression element(QStringLiteral("^(.+)\\((\\d+)\\)$"));
     const QString nomSuivi = QStringLiteral("suiviLegendes");
     QObject* suivi = fenetre->findChild<QObject*>(nomSuivi, Qt::FindDirectChildrenOnly);
     for (QWidget* w : fenetre->findChildren<QWidget*>()) {
@@ -234,10 +270,10 @@ void nommerAccessibles(QWidget* fenetre, const QList<RoleAccessible>& roles)
             continue;
         const RoleAccessible* r = parNom.value(nom);
         int numero = 0;
-        if (const auto m = element.match(nom); m.hasMatch()) {
-            numero = m.captured(2).toInt() + 1;
+        if (const Element e = element(nom); e.index >= 0) {
+            numero = e.index + 1;
             if (!r)
-                r = parNom.value(m.captured(1));
+                r = parNom.value(e.tableau.toString());
         }
         const bool boiteDeTexte = !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w);
         QString role;
