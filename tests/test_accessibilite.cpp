@@ -96,6 +96,10 @@ void TestAccessibilite::regles_data()
     QTest::addRow("raccourci d'une étiquette amie") << "etiquette-amie" << "texte" << "&Couleur" << "" << "Couleur";
     QTest::addRow("bulle sans légende") << "etiquette" << "image" << "" << "Mot invariable !" << "Mot invariable !";
     QTest::addRow("rôle avant la bulle") << "etiquette" << "marque(1)" << "" << "Verbe" << "Marque 2";
+    QTest::addRow("numéro trop long : premier élément") << "boite" << "ligne(99999999999)" << "" << "" << "Ligne 1";
+    QTest::addRow("numéro non chiffré : pas d'élément") << "etiquette" << "marque(x)" << "" << "Verbe" << "Verbe";
+    QTest::addRow("dernières parenthèses seules") << "etiquette" << "marque(x)(2)" << "" << "Verbe" << "Verbe";
+    QTest::addRow("& final et &&&") << "bouton" << "ok" << "a&&& b &" << "" << "a& b &";
 }
 
 void TestAccessibilite::regles()

@@ -6,6 +6,7 @@
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "app/messages.h"
+#include "app/polices.h"
 #include "fixtures/menu/installation_menu.h"
 #include "menu/menuods8.h"
 #include "options/dialog2.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,6 +28,10 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void boutonsDuMenu();
+    void lignesDesBoutons_data();
+    void lignesDesBoutons();
+    void policesInstallees_data();
+    void policesInstallees();
     void etiquettesDuMenu();
     void etiquettesDesOptions();
     void texteAProposSansDefilement();
@@ -97,6 +103,64 @@ void TestMenuEcran::boutonsDuMenu()
     m.ligneAide->setText(u"Votre score sur la dernière base terminée : \r\n96,7%"_qs);
     m.scoreTest->setText(u"96,7%"_qs);
     capturer(&m, QStringLiteral("menu-score"));
+}
+
+// Width: "" leaves all the room; otherwise one pixel less than the given text needs.
+void TestMenuEcran::lignesDesBoutons_data()
+{
+    QTest::addColumn<QString>("legende");
+    QTest::addColumn<QString>("mesure");
+    QTest::addColumn<QStringList>("attendu");
+    QTest::addRow("tient : espaces réduits") << "  AVANT    sur ods8 " << "" << QStringList{"AVANT sur ods8"};
+    QTest::addRow("coupure voulue") << "A   B C" << "A B C" << QStringList{"A", "B C"};
+    QTest::addRow("deux espaces ne coupent pas") << "A  B C" << "A B C" << QStringList{"A B", "C"};
+    QTest::addRow("coupures en tête et en fin") << "   A B    " << "A B" << QStringList{"A", "B"};
+    QTest::addRow("coupures de suite") << "A      B         C" << "A B C" << QStringList{"A", "B", "C"};
+    QTest::addRow("mot plus large que la place") << "ANTICONSTITUTIONNELLEMENT" << "A" << QStringList{"ANTICONSTITUTIONNELLEMENT"};
+}
+
+void TestMenuEcran::lignesDesBoutons()
+{
+    QFETCH(QString, legende);
+    QFETCH(QString, mesure);
+    QFETCH(QStringList, attendu);
+    BoutonMultiligne b(legende);
+    const QFontMetrics fm = b.fontMetrics();
+    const int largeur = mesure.isEmpty() ? 100000 : fm.horizontalAdvance(mesure) - 1;
+    QCOMPARE(BoutonMultiligne::lignesAffichees(legende, fm, largeur), attendu);
+    // Drawn wide then narrow: the narrow drawing must not reuse the wide one's lines.
+    const QSize etroit(fm.horizontalAdvance(legende.simplified()) / 2 + 12, 60);
+    b.resize(2000, 60);
+    b.grab();
+    b.resize(etroit);
+    BoutonMultiligne neuf(legende);
+    neuf.resize(etroit);
+    QCOMPARE(b.grab().toImage(), neuf.grab().toImage());
+}
+
+// The family a window names is resolved where its fonts are made; the font drawn stays the one the
+// substitutions gave.
+void TestMenuEcran::policesInstallees_data()
+{
+    QTest::addColumn<QString>("famille");
+    for (const char* f : {"MS Sans Serif", "Microsoft Sans Serif", "Comic Sans MS", "Times New Roman", "Arial",
+                          "Lucida Sans", "Pas une police"})
+        QTest::addRow("%s", f) << QString::fromLatin1(f);
+}
+
+void TestMenuEcran::policesInstallees()
+{
+    QFETCH(QString, famille);
+    app::installerPolices();
+    for (const bool gras : {false, true})
+        for (const bool italique : {false, true}) {
+            const QFontInfo avant(ctl::police(famille, 9.75, gras, italique));
+            const QFontInfo apres(app::police(famille, 9.75, gras, italique));
+            QCOMPARE(apres.family(), avant.family());
+            QCOMPARE(apres.styleName(), avant.styleName());
+            QCOMPARE(apres.pixelSize(), avant.pixelSize());
+        }
+    QCOMPARE(app::familleInstallee(famille), app::familleInstallee(famille));
 }
 
 void TestMenuEcran::etiquettesDuMenu()
