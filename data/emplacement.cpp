@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMutex>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
 
@@ -26,10 +25,40 @@ namespace {
 QDir dossierTravail(const QString& travail) { return travail.isEmpty() ? QDir::current() : QDir(travail); }
 
 // Only a folder name of our own making is followed or removed: the pointer is a file anyone can edit.
-bool nomJoueurValide(const QString& nom)
+// Checked by hand rather than by a pattern: the menu checks a name at every start.
+bool suiteValide(QStringView nom, QStringView prefixe, qsizetype maximum, bool avecPoint)
 {
-    static const QRegularExpression motif(QStringLiteral("^mes-listes-[0-9A-Za-z_-]{1,64}$"));
-    return motif.match(nom).hasMatch();
+    if (!nom.startsWith(prefixe))
+        return false;
+    const QStringView suite = nom.sliced(prefixe.size());
+    if (suite.isEmpty() || suite.size() > maximum)
+        return false;
+    for (const QChar c : suite) {
+        const char16_t u = c.unicode();
+        const bool permis = (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z')
+            || u == u'_' || u == u'-' || (avecPoint && u == u'.');
+        if (!permis)
+            return false;
+    }
+    return true;
+}
+
+bool nomJoueurValide(const QString& nom) { return suiteValide(nom, prefixeDossierJoueur, 64, false); }
+
+// The entries whose names begin with one of the prefixes and end with the suffix, as the wildcard
+// "prefix*suffix" would list them.
+QFileInfoList entrees(const QDir& dir, const QStringList& prefixes, const QString& suffixe, QDir::Filters filtres)
+{
+    QFileInfoList resultat;
+    for (const QFileInfo& fi : dir.entryInfoList(filtres)) {
+        const QString n = fi.fileName();
+        for (const QString& p : prefixes)
+            if (n.size() >= p.size() + suffixe.size() && n.startsWith(p) && n.endsWith(suffixe)) {
+                resultat << fi;
+                break;
+            }
+    }
+    return resultat;
 }
 
 bool dossierUtilisable(const QDir& travail, const QString& nom)
@@ -41,8 +70,7 @@ bool dossierUtilisable(const QDir& travail, const QString& nom)
 // Also the hidden folders a build fills before it renames them to the name it was given.
 bool nomDeConstruction(const QString& nom)
 {
-    static const QRegularExpression motif(QStringLiteral("^\\.?mes-listes-[0-9A-Za-z_.-]{1,96}$"));
-    return motif.match(nom).hasMatch();
+    return suiteValide(QStringView(nom).sliced(nom.startsWith(QLatin1Char('.')) ? 1 : 0), prefixeDossierJoueur, 96, true);
 }
 
 void supprimerDossier(const QDir& travail, const QString& nom)
@@ -138,9 +166,9 @@ bool verrouVivant(const QString& chemin)
 QSet<QString> dossiersMarques(const QDir& dir)
 {
     QSet<QString> noms;
-    const QStringList verrous = dir.entryList({QLatin1Char('.') + prefixeDossierJoueur + QLatin1Char('*') + suffixeVerrou},
-                                              QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& v : verrous) {
+    for (const QFileInfo& fi : entrees(dir, {QLatin1Char('.') + prefixeDossierJoueur}, suffixeVerrou,
+                                       QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString v = fi.fileName();
         const QString nom = proprietaire(v);
         if (!noms.contains(nom) && verrouVivant(dir.filePath(v)))
             noms.insert(nom);
@@ -169,9 +197,8 @@ void nettoyer(const QString& travail)
     // hidden halves of builds go then.
     const bool pointeurIllisible = !courant.avertissement().isEmpty();
     const QSet<QString> marques = dossiersMarques(dir);
-    const auto restes = dir.entryInfoList({prefixeDossierJoueur + QLatin1Char('*'),
-                                           QLatin1Char('.') + prefixeDossierJoueur + QLatin1Char('*')},
-                                          QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    const auto restes = entrees(dir, {prefixeDossierJoueur, QLatin1Char('.') + prefixeDossierJoueur}, QString(),
+                                QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QFileInfo& fi : restes) {
         const QString nom = proprietaire(fi.fileName());
         if (nom != enUsage && !marques.contains(nom) && !(pointeurIllisible && !fi.fileName().startsWith(QLatin1Char('.'))))
@@ -180,7 +207,7 @@ void nettoyer(const QString& travail)
     // Temporary copies of the pointer left by a program killed while writing it; a recent one may
     // be another program's switch under way.
     const QDateTime avant = QDateTime::currentDateTimeUtc().addSecs(-60);
-    for (const QFileInfo& fi : dir.entryInfoList({fichierPointeur + QStringLiteral(".*")}, QDir::Files | QDir::Hidden))
+    for (const QFileInfo& fi : entrees(dir, {fichierPointeur + QLatin1Char('.')}, QString(), QDir::Files | QDir::Hidden))
         if (fi.lastModified().toUTC() < avant)
             QFile::remove(fi.filePath());
 }

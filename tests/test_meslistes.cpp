@@ -410,6 +410,32 @@ private Q_SLOTS:
         QCOMPARE(dossiersJoueur(*inst), QStringList{enUsage});
     }
 
+    // What a cleanup at start removes: folders of our own naming that nothing reads, and nothing else.
+    void nettoyage_data()
+    {
+        QTest::addColumn<QString>("entree");  // a folder when it ends with "/"
+        QTest::addColumn<bool>("reste");
+        QTest::addRow("dossier joueur orphelin") << "mes-listes-vieux/" << false;
+        QTest::addRow("moitié cachée d'une construction") << ".mes-listes-x.1a2b3c4d/" << false;
+        QTest::addRow("nom de 96 signes") << (".mes-listes-" + QString(96, QLatin1Char('a')) + "/") << false;
+        QTest::addRow("nom de 97 signes") << (".mes-listes-" + QString(97, QLatin1Char('a')) + "/") << true;
+        QTest::addRow("signe hors des nôtres") << "mes-listes-a b/" << true;
+        QTest::addRow("préfixe seul") << "mes-listes-/" << true;
+        QTest::addRow("casse différente") << "Mes-listes-a/" << true;
+        QTest::addRow("fichier au nom d'un dossier") << "mes-listes-f" << true;
+        QTest::addRow("autre dossier") << "autres/" << true;
+        QTest::addRow("copie récente du pointeur") << (data::fichierPointeur + ".x1") << true;
+    }
+    void nettoyage()
+    {
+        QFETCH(QString, entree);
+        QFETCH(bool, reste);
+        const bool dossier = entree.endsWith(QLatin1Char('/'));
+        inst->ecrire(dossier ? entree + QStringLiteral("listes/4L.txt") : entree, "A");
+        data::nettoyer();
+        QCOMPARE(QFileInfo::exists(inst->chemin(entree)), reste);
+    }
+
     // A build under way in another window: its folder is reserved, and neither a cleanup nor a
     // switch removes it.
     void constructionDUneAutreFenetre()
