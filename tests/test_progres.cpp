@@ -493,6 +493,9 @@ void TestProgres::ligneHistorique_data()
     QTest::addRow("champ vide") << "" << "7" << 0 << false;
     QTest::addRow("un champ de trop") << "50" << "7" << 1 << false;
     QTest::addRow("un champ de moins") << "50" << "7" << -1 << false;
+    QTest::addRow("chiffres arabes") << "50" << "٣" << 0 << false;
+    QTest::addRow("score de 40 caractères") << "50.000000000000000000000000000000000000001" << "7" << 0 << true;
+    QTest::addRow("tirages hors ASCII") << "50" << "7 " << 0 << false;
 }
 
 void TestProgres::ligneHistorique()
@@ -509,8 +512,19 @@ void TestProgres::ligneHistorique()
         champs.removeLast();
     const std::optional<Seance> s = depuisLigne(champs.join(QLatin1Char('\t')));
     QCOMPARE(bool(s), lue);
+    // The history file says the same of the line, a title with accents and a byte order mark
+    // kept as the whole file decoded gives them.
+    InstallationTest inst;
+    champs[2] = u"\uFEFF\uFEFFÉTÉ \U0001F0A1"_qs;
+    inst.ecrire(QStringLiteral("h.txt"), (enteteHistorique + u"\r\n"_qs + champs.join(QLatin1Char('\t'))).toUtf8() + "\r\n");
+    const Historique h = lireHistorique(inst.chemin(QStringLiteral("h.txt")));
+    QCOMPARE(h.seances.size(), lue ? 1 : 0);
+    QCOMPARE(h.illisibles, lue ? 0 : 1);
     if (!s)
         return;
+    QCOMPARE(h.seances[0].titre, champs[2]);
+    QCOMPARE(h.seances[0].score, s->score);
+    QCOMPARE(h.seances[0].tirages, s->tirages);
     QCOMPARE(s->score, score.toDouble());
     QCOMPARE(s->tirages, tirages.toInt());
     QCOMPARE(s->date, QDateTime(QDate(2026, 12, 8), QTime(16, 20, 5), Qt::UTC));
