@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 
 #include <limits>
 
@@ -125,7 +126,8 @@ auto surTexte(QByteArrayView o, F&& f)
 
 // depuisLigne on the line's bytes, with the same result as on its decoded text: the tab is one
 // byte in UTF-8, and only the title and the file are decoded.
-std::optional<Seance> depuisOctets(QByteArrayView ligne)
+template <typename Commun>
+std::optional<Seance> depuisOctets(QByteArrayView ligne, Commun&& commun)
 {
     QByteArrayView c[8];
     qsizetype debut = 0;
@@ -146,8 +148,8 @@ std::optional<Seance> depuisOctets(QByteArrayView ligne)
         s.genre = Genre::Revisions;
     else
         return std::nullopt;
-    s.titre = texte(c[2]);
-    s.fichier = texte(c[3]);
+    s.titre = commun(c[2]);
+    s.fichier = commun(c[3]);
     const auto lireEntier = [](QByteArrayView o, qint32& v) { return surTexte(o, [&v](QStringView t) { return entier(t, v); }); };
     const bool ok = surTexte(c[4], [&s](QStringView t) { return decimal(t, s.score); });
     if (!s.date.isValid() || !ok || !(s.score >= 0 && s.score <= 100) || !lireEntier(c[5], s.tirages)
@@ -230,7 +232,17 @@ Historique lireHistorique(const QString& chemin)
         h.erreur = lu.erreur;
         return h;
     }
-    h.seances.reserve(octets.count('\n') + 1);
+    h.seances.reserve(octets.size() / 48);
+    // A long history names the same few bases over and over: each title is decoded once, and its
+    // runs share it.
+    QHash<QByteArray, QString> connus;
+    const auto commun = [&connus](QByteArrayView o) {
+        const QByteArray cle = QByteArray::fromRawData(o.data(), o.size());
+        auto it = connus.constFind(cle);
+        if (it == connus.constEnd())
+            it = connus.insert(o.toByteArray(), texte(o));
+        return *it;
+    };
     const QByteArrayView tout(octets);
     for (qsizetype debut = 0; debut < tout.size();) {
         qsizetype fin = tout.indexOf('\n', debut);
@@ -240,7 +252,7 @@ Historique lireHistorique(const QString& chemin)
         QByteArrayView l = tout.sliced(debut, fin - debut);
         if (l.endsWith('\r'))
             l.chop(1);
-        if (auto s = depuisOctets(l))
+        if (auto s = depuisOctets(l, commun))
             h.seances.append(std::move(*s));
         else
             ++h.illisibles;
