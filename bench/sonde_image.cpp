@@ -10,6 +10,7 @@
 //   touche:TOUCHE press and release of TOUCHE (as QKeySequence writes it: F12, Return, A...) sent to
 //                 the widget that has the focus, else to the active window
 // The process ends after the last step, or when a step fails (no such widget, no paint in 20 s).
+// Steps start 300 ms after the paint before them, or LEXIDOR_SONDE_REPOS milliseconds.
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -34,8 +35,14 @@ qint64 maintenant()
 }
 
 // Lets the program settle after its first paint (and between steps), as a player would: what it
-// starts on its own once shown is not counted against the next step.
-constexpr int reposMs = 300;
+// starts on its own once shown is not counted against the next step. LEXIDOR_SONDE_REPOS sets it
+// in milliseconds.
+int reposMs()
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("LEXIDOR_SONDE_REPOS", &ok);
+    return ok && ms >= 0 ? ms : 300;
+}
 
 class Sonde : public QObject {
 public:
@@ -75,7 +82,7 @@ private:
         ++etape;
         if (etape >= etapes.size())
             finir(0);
-        QTimer::singleShot(reposMs, this, [this] { jouer(); });
+        QTimer::singleShot(reposMs(), this, [this] { jouer(); });
     }
 
     void finir(int code)
