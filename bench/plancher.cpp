@@ -2,29 +2,95 @@
 // The floor the program's start-up is measured against: a bare Qt window holding as many plain
 // controls as the window compared with it (40 by default, the menu's count), with the same Qt and
 // nothing else — no data read, no settings, no sound library.
+//
+//   lexidor_plancher [N]
+//   lexidor_plancher --fenetre [N [M]]
+//
+// With --fenetre, the button named "ouvrir" of the first window opens a second bare window of M
+// text boxes (60 by default, the training window's racks and answers), built on the click as the
+// training window is; F12 there writes a new text into each box. They are the floors of opening a
+// base and of a correction, played by the probe's steps.
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+
+namespace {
+
+class Grille : public QWidget {
+public:
+    explicit Grille(int m)
+    {
+        setWindowTitle(QStringLiteral("Plancher des séries"));
+        auto* grille = new QGridLayout(this);
+        for (int i = 0; i < m; ++i) {
+            auto* e = new QLineEdit(this);
+            e->setObjectName(QStringLiteral("case(%1)").arg(i));
+            grille->addWidget(e, i / 2, i % 2);
+            cases.append(e);
+        }
+        ecrire();
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e->key() != Qt::Key_F12)
+            return QWidget::keyPressEvent(e);
+        ++tour;
+        ecrire();
+    }
+
+private:
+    void ecrire()
+    {
+        static const char* const mots[] = {"AEINRST", "SATINER", "ENRST", "RENTAIS", "AEILNST", "ENTAILS"};
+        for (int i = 0; i < cases.size(); ++i)
+            cases[i]->setText(QString::fromLatin1(mots[(i + tour) % 6]));
+    }
+
+    QList<QLineEdit*> cases;
+    int tour = 0;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication a(argc, argv);
-    const int n = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 40;
+    const bool fenetre = argc > 1 && QByteArray(argv[1]) == "--fenetre";
+    const int premier = fenetre ? 2 : 1;
+    const int n = argc > premier ? std::max(1, QByteArray(argv[premier]).toInt()) : 40;
+    const int m = argc > premier + 1 ? std::max(1, QByteArray(argv[premier + 1]).toInt()) : 60;
     QWidget w;
     w.setWindowTitle(QStringLiteral("Plancher"));
     auto* grille = new QGridLayout(&w);
+    QWidget* seconde = nullptr;
     for (int i = 0; i < n; ++i) {
         QWidget* c = nullptr;
         switch (i % 3) {
         case 0:
             c = new QLabel(QStringLiteral("Étiquette %1").arg(i), &w);
             break;
-        case 1:
-            c = new QPushButton(QStringLiteral("Bouton %1").arg(i), &w);
+        case 1: {
+            auto* b = new QPushButton(QStringLiteral("Bouton %1").arg(i), &w);
+            if (fenetre && i == 1) {
+                b->setObjectName(QStringLiteral("ouvrir"));
+                QObject::connect(b, &QPushButton::clicked, [&] {
+                    if (!seconde)
+                        seconde = new Grille(m);
+                    w.hide();
+                    seconde->show();
+                    seconde->activateWindow();
+                });
+            }
+            c = b;
             break;
+        }
         default:
             c = new QCheckBox(QStringLiteral("Case %1").arg(i), &w);
             break;
@@ -32,5 +98,7 @@ int main(int argc, char* argv[])
         grille->addWidget(c, i / 4, i % 4);
     }
     w.show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    delete seconde;
+    return code;
 }

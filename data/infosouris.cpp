@@ -85,14 +85,18 @@ InfoSouris InfoSouris::analyser(QByteArray octets)
     return s;
 }
 
+InfoSouris InfoSouris::echec(const QString& erreur)
+{
+    InfoSouris s;
+    s.erreur_ = erreur;
+    return s;
+}
+
 InfoSouris InfoSouris::lire(const QString& chemin)
 {
     Lecture lu = lireFichier(chemin);
-    if (!lu.ok()) {
-        InfoSouris s;
-        s.erreur_ = lu.erreur;
-        return s;
-    }
+    if (!lu.ok())
+        return echec(lu.erreur);
     return analyser(std::move(lu.octets));
 }
 

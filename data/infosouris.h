@@ -19,6 +19,8 @@ public:
     static InfoSouris analyser(QByteArray octets);
     static InfoSouris analyser(QByteArrayView octets) { return analyser(octets.toByteArray()); }
     static InfoSouris analyser(const char* octets) { return analyser(QByteArray(octets)); }
+    // No notes, for a file that could not be read, and why.
+    static InfoSouris echec(const QString& erreur);
 
     QStringList notes(const QString& mot) const;
     qsizetype nombrePaires() const { return qsizetype(paires.size()); }

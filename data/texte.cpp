@@ -195,6 +195,12 @@ Lecture lireFichier(const QString& chemin)
     return l;
 }
 
+QString verifierLecture(const QString& chemin)
+{
+    QFile f(cheminLocal(chemin));
+    return ouvrir(f, chemin);
+}
+
 QString ecrireFichier(const QString& chemin, const QStringList& lignes)
 {
     QSaveFile f(cheminLocal(chemin));

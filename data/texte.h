@@ -34,6 +34,8 @@ struct Lecture {
 
 // Reads a whole file (path with '\' or '/').
 Lecture lireFichier(const QString& chemin);
+// Whether lireFichier could open that file: empty if so, else the text lireFichier would give.
+QString verifierLecture(const QString& chemin);
 
 struct Comptage {
     qsizetype lignes = 0;

@@ -48,7 +48,10 @@ QList<Courbe::Serie> seriesParBase(const QList<Seance>& seances)
     triees.reserve(r.size());
     for (qsizetype k : ordre) {
         auto& pts = r[k].points;
-        std::stable_sort(pts.begin(), pts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        const auto avant = [](const auto& a, const auto& b) { return a.first < b.first; };
+        // Runs are written as they end: the history is almost always in order already.
+        if (!std::is_sorted(pts.begin(), pts.end(), avant))
+            std::stable_sort(pts.begin(), pts.end(), avant);
         triees.append(std::move(r[k]));
     }
     return triees;

@@ -63,7 +63,18 @@ LectureProgression Depot::progression(const QString& fichier, bool test, const Q
         if (!trouves.isEmpty())
             QFile::rename(trouves.constFirst().filePath(), c);
     }
-    LectureProgression r = lireProgression(c);
+    return conclure(lireProgression(c), c, base, avertissement);
+}
+
+LectureProgression Depot::verifier(LectureProgression lu, const QString& fichier, bool test,
+                                   const QList<data::LigneBase>& base, QString* avertissement)
+{
+    return conclure(std::move(lu), cheminProgression(racine, fichier, test), &base, avertissement);
+}
+
+LectureProgression Depot::conclure(LectureProgression r, const QString& c, const QList<data::LigneBase>* base,
+                                   QString* avertissement)
+{
     if (r.ok() && !r.absente && base) {
         const QString raison = verifierContreBase(r.progression, *base, r.ecartees);
         if (!raison.isEmpty())

@@ -34,6 +34,10 @@ public:
     // and the file as it was is copied aside.
     LectureProgression progression(const QString& fichier, bool test,
                                    const QList<data::LigneBase>* base = nullptr, QString* avertissement = nullptr);
+    // What progression() without the base read, now checked against it as progression() with it
+    // would: the file is read once.
+    LectureProgression verifier(LectureProgression lu, const QString& fichier, bool test,
+                                const QList<data::LigneBase>& base, QString* avertissement);
     void sauver(Progression p);
     void oublier(const QString& fichier, bool test);
     // Puts a saved progress that no longer fits its base out of the way, where the player can
@@ -73,6 +77,8 @@ Q_SIGNALS:
 
 private:
     QString chemin(const QString& nom) const;
+    LectureProgression conclure(LectureProgression r, const QString& c, const QList<data::LigneBase>* base,
+                                QString* avertissement);
     void signaler(const QString& message, const QString& sorte);
     void lireRevisions();
     QString racine;

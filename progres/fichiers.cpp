@@ -100,6 +100,28 @@ TexteLu lireTexte(const QString& chemin, const QString& entete)
     return r;
 }
 
+TexteLu lireEntete(const QString& chemin, const QString& entete, QByteArray& reste)
+{
+    reste.clear();
+    QFile f(chemin);
+    TexteLu r = ouvrir(f);
+    if (r.absent || !r.ok())
+        return r;
+    const QByteArray octets = f.readAll();
+    const qsizetype saut = octets.indexOf('\n');
+    // Decoded alone, the first line is what lireTexte compares, a leading BOM dropped the same way.
+    QString premiere = QString::fromUtf8(QByteArrayView(octets).first(saut < 0 ? octets.size() : saut));
+    if (premiere.endsWith(QLatin1Char('\r')))
+        premiere.chop(1);
+    if (premiere != entete) {
+        r.erreur = pasDeCeType(chemin);
+        return r;
+    }
+    if (saut >= 0)
+        reste = octets.sliced(saut + 1);
+    return r;
+}
+
 TexteLu ouvrirTexte(QFile& f, const QString& entete)
 {
     TexteLu r = ouvrir(f);

@@ -24,6 +24,9 @@ struct TexteLu {
 
 // Reads a file whose first line must be `entete`.
 TexteLu lireTexte(const QString& chemin, const QString& entete);
+// The same checks, the rest of the file left as read (UTF-8 bytes) in `reste`, for a reader
+// that cuts its lines itself.
+TexteLu lireEntete(const QString& chemin, const QString& entete, QByteArray& reste);
 // The same checks, for a reader that needs only the end of a long file: on success the file is
 // left open after its first line, and nothing is in `lignes`.
 TexteLu ouvrirTexte(QFile& f, const QString& entete);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 
 #include <limits>
 
@@ -94,6 +95,69 @@ QDateTime dateIso(QStringView t)
     return QDateTime(d, h, Qt::UTC);
 }
 
+// A field as the decoding of the whole file gives it: fromUtf8 on the field alone would drop a
+// byte order mark at its start.
+QString texte(QByteArrayView o)
+{
+    QString r;
+    while (o.startsWith("\xEF\xBB\xBF")) {
+        r += QChar(0xFEFF);
+        o = o.sliced(3);
+    }
+    return r + QString::fromUtf8(o);
+}
+
+// Runs a reader of text on a field of bytes; the short ASCII fields (dates and numbers) are widened
+// on the stack rather than decoded into a string of their own.
+template <typename F>
+auto surTexte(QByteArrayView o, F&& f)
+{
+    char16_t tampon[32];
+    bool ascii = o.size() <= qsizetype(std::size(tampon));
+    for (qsizetype i = 0; ascii && i < o.size(); ++i) {
+        ascii = uchar(o[i]) < 0x80;
+        tampon[i] = char16_t(uchar(o[i]));
+    }
+    if (ascii)
+        return f(QStringView(tampon, o.size()));
+    const QString t = texte(o);
+    return f(QStringView(t));
+}
+
+// depuisLigne on the line's bytes, with the same result as on its decoded text: the tab is one
+// byte in UTF-8, and only the title and the file are decoded.
+template <typename Commun>
+std::optional<Seance> depuisOctets(QByteArrayView ligne, Commun&& commun)
+{
+    QByteArrayView c[8];
+    qsizetype debut = 0;
+    for (int i = 0; i < 8; ++i) {
+        const qsizetype tab = ligne.indexOf('\t', debut);
+        if ((tab < 0) != (i == 7))
+            return std::nullopt;
+        c[i] = ligne.sliced(debut, (tab < 0 ? ligne.size() : tab) - debut);
+        debut = tab + 1;
+    }
+    Seance s;
+    s.date = surTexte(c[0], [](QStringView t) { return dateIso(t); });
+    if (c[1] == "base")
+        s.genre = Genre::Base;
+    else if (c[1] == "test")
+        s.genre = Genre::Test;
+    else if (c[1] == "revisions")
+        s.genre = Genre::Revisions;
+    else
+        return std::nullopt;
+    s.titre = commun(c[2]);
+    s.fichier = commun(c[3]);
+    const auto lireEntier = [](QByteArrayView o, qint32& v) { return surTexte(o, [&v](QStringView t) { return entier(t, v); }); };
+    const bool ok = surTexte(c[4], [&s](QStringView t) { return decimal(t, s.score); });
+    if (!s.date.isValid() || !ok || !(s.score >= 0 && s.score <= 100) || !lireEntier(c[5], s.tirages)
+        || !lireEntier(c[6], s.series) || !lireEntier(c[7], s.secondes))
+        return std::nullopt;
+    return s;
+}
+
 std::optional<Seance> seanceEntre(const QByteArray& octets, qsizetype debut, qsizetype fin)
 {
     QByteArrayView l(octets.constData() + debut, fin - debut);
@@ -159,18 +223,41 @@ std::optional<Seance> depuisLigne(QStringView ligne)
 
 Historique lireHistorique(const QString& chemin)
 {
+    // Cut as lireTexte cuts, but read from the bytes: a history of 10,000 runs opens the
+    // statistics, and the whole file as text, then a string a line, were most of that.
     Historique h;
-    const TexteLu lu = lireTexte(chemin, enteteHistorique);
+    QByteArray octets;
+    const TexteLu lu = lireEntete(chemin, enteteHistorique, octets);
     if (!lu.ok()) {
         h.erreur = lu.erreur;
         return h;
     }
-    h.seances.reserve(lu.lignes.size());
-    for (const QString& l : lu.lignes) {
-        if (auto s = depuisLigne(l))
+    h.seances.reserve(octets.size() / 48);
+    // A long history names the same few bases over and over: each title is decoded once, and its
+    // runs share it.
+    QHash<QByteArray, QString> connus;
+    const auto commun = [&connus](QByteArrayView o) {
+        const QByteArray cle = QByteArray::fromRawData(o.data(), o.size());
+        auto it = connus.constFind(cle);
+        if (it == connus.constEnd())
+            it = connus.insert(o.toByteArray(), texte(o));
+        return *it;
+    };
+    const QByteArrayView tout(octets);
+    for (qsizetype debut = 0; debut < tout.size();) {
+        qsizetype fin = tout.indexOf('\n', debut);
+        const qsizetype suivante = fin < 0 ? tout.size() : fin + 1;
+        if (fin < 0)
+            fin = tout.size();
+        QByteArrayView l = tout.sliced(debut, fin - debut);
+        if (l.endsWith('\r'))
+            l.chop(1);
+        if (auto s = depuisOctets(l, commun))
             h.seances.append(std::move(*s));
         else
             ++h.illisibles;
+        // A last line break ends the last line; after any other, an empty line is one.
+        debut = suivante;
     }
     return h;
 }

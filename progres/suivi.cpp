@@ -28,8 +28,8 @@ std::optional<Progression> SuiviPartie::commencer(const DebutPartie& d, const QL
                       .arg(d.titre, depot->ecarter(d.fichier, d.test));
         return std::nullopt;
     }
-    // Read again, now against the base's lines, to leave out what it does not hold.
-    lu = depot->progression(d.fichier, d.test, &lignes, &message);
+    // Now against the base's lines, to leave out what it does not hold.
+    lu = depot->verifier(std::move(lu), d.fichier, d.test, lignes, &message);
     if (!lu.ok()) {
         message = lu.erreur;
         return std::nullopt;

@@ -152,6 +152,8 @@ void TestFormats::apercuBase_data()
     QTest::addRow("une entrée en dernier") << QByteArray("A\r\nB\nC;D");
     QTest::addRow("point-virgule après 64 Kio") << QByteArray(70000, 'x') + "\n;\n";
     QTest::addRow("200 000 lignes sans entrée") << QByteArray(200000, '\n');
+    QTest::addRow("retours chariot seuls et en fin") << QByteArray("A\rB;C\r\n;\r\r\nD;\r\nE;F\r");
+    QTest::addRow("accents des deux côtés") << QByteArray("\xC9T\xC9;\xC9T\xC9S;\x80\x9D\n;;\n\xFF;\x81");
 }
 
 // What the menu decides from the first ';' is what the whole read would say.
@@ -162,6 +164,16 @@ void TestFormats::apercuBase()
     inst.ecrire(QStringLiteral("listes/7L.txt"), octets);
     const data::ApercuBase a = data::apercuBase(QStringLiteral("listes\\7L.txt"));
     const data::Base b = data::analyserBase(octets);
+    // The base is what its lines say one by one.
+    QList<LigneBase> parLigne;
+    int sans = 0;
+    for (const QString& l : data::lignes(octets))
+        if (auto e = data::decouperLigne(l))
+            parLigne.append(*e);
+        else
+            ++sans;
+    QCOMPARE(b.lignes, parLigne);
+    QCOMPARE(b.ignorees, sans);
     QVERIFY(a.ok());
     QCOMPARE(a.entree, !b.lignes.isEmpty());
     if (!a.entree)

@@ -289,23 +289,35 @@ void TestProgres::empreinte_data()
 {
     QTest::addColumn<QList<data::LigneBase>>("autre");
     QTest::addColumn<bool>("meme");
+    // Saved progress holds it: the same lines must keep giving these very bytes.
+    QTest::addColumn<QByteArray>("attendue");
     const auto b = baseDe(5);
-    QTest::addRow("mêmes lignes") << b << true;
+    QTest::addRow("mêmes lignes") << b << true << QByteArray("d249144a1bb535658d7c057d96a3bd1a8214c48f");
     auto l = b;
     l[2].solutions = QStringLiteral("S2;Y");
-    QTest::addRow("une solution changée") << l << false;
+    QTest::addRow("une solution changée") << l << false << QByteArray();
     l = b;
     l.swapItemsAt(0, 1);
-    QTest::addRow("deux lignes échangées") << l << false;
-    QTest::addRow("une ligne en moins") << b.mid(0, 4) << false;
-    QTest::addRow("une ligne ajoutée") << baseDe(6) << false;
+    QTest::addRow("deux lignes échangées") << l << false << QByteArray();
+    QTest::addRow("une ligne en moins") << b.mid(0, 4) << false << QByteArray();
+    QTest::addRow("une ligne ajoutée") << baseDe(6) << false << QByteArray();
+    QTest::addRow("accents et hors du plan de base")
+        << QList<data::LigneBase>{{u"AEÉRST"_qs, u"ÉTRASE;ÉTRÉSA"_qs}, {u"EEÉ"_qs, u"ÉÉE ⁂ 🂡"_qs}, {u"ABC"_qs, QString()}}
+        << false << QByteArray("91f97e47ce1becf774b4da2e00457cf153301bc3");
+    QTest::addRow("base vide") << QList<data::LigneBase>{} << false << QByteArray("da39a3ee5e6b4b0d3255bfef95601890afd80709");
+    const data::LigneBase longue{QString(40000, u'A') + u'É', QString(3000, u'B')};
+    QTest::addRow("lignes plus longues que le tampon") << QList<data::LigneBase>{longue, longue, longue} << false
+                                                      << QByteArray("22446981cc733ac6a6fe09a3b7eb7932176bf2df");
 }
 
 void TestProgres::empreinte()
 {
     QFETCH(QList<data::LigneBase>, autre);
     QFETCH(bool, meme);
+    QFETCH(QByteArray, attendue);
     QCOMPARE(progres::empreinte(autre) == progres::empreinte(baseDe(5)), meme);
+    if (!attendue.isEmpty())
+        QCOMPARE(progres::empreinte(autre), attendue);
 }
 
 void TestProgres::fichiersAbimes_data()
@@ -481,6 +493,9 @@ void TestProgres::ligneHistorique_data()
     QTest::addRow("champ vide") << "" << "7" << 0 << false;
     QTest::addRow("un champ de trop") << "50" << "7" << 1 << false;
     QTest::addRow("un champ de moins") << "50" << "7" << -1 << false;
+    QTest::addRow("chiffres arabes") << "50" << "٣" << 0 << false;
+    QTest::addRow("score de 40 caractères") << "50.000000000000000000000000000000000000001" << "7" << 0 << true;
+    QTest::addRow("tirages hors ASCII") << "50" << "7 " << 0 << false;
 }
 
 void TestProgres::ligneHistorique()
@@ -497,8 +512,19 @@ void TestProgres::ligneHistorique()
         champs.removeLast();
     const std::optional<Seance> s = depuisLigne(champs.join(QLatin1Char('\t')));
     QCOMPARE(bool(s), lue);
+    // The history file says the same of the line, a title with accents and a byte order mark
+    // kept as the whole file decoded gives them.
+    InstallationTest inst;
+    champs[2] = u"\uFEFF\uFEFFÉTÉ \U0001F0A1"_qs;
+    inst.ecrire(QStringLiteral("h.txt"), (enteteHistorique + u"\r\n"_qs + champs.join(QLatin1Char('\t'))).toUtf8() + "\r\n");
+    const Historique h = lireHistorique(inst.chemin(QStringLiteral("h.txt")));
+    QCOMPARE(h.seances.size(), lue ? 1 : 0);
+    QCOMPARE(h.illisibles, lue ? 0 : 1);
     if (!s)
         return;
+    QCOMPARE(h.seances[0].titre, champs[2]);
+    QCOMPARE(h.seances[0].score, s->score);
+    QCOMPARE(h.seances[0].tirages, s->tirages);
     QCOMPARE(s->score, score.toDouble());
     QCOMPARE(s->tirages, tirages.toInt());
     QCOMPARE(s->date, QDateTime(QDate(2026, 12, 8), QTime(16, 20, 5), Qt::UTC));

@@ -17,6 +17,8 @@
 #include <QTest>
 
 #include <deque>
+#include <future>
+#include <thread>
 
 using namespace entrainement;
 
@@ -100,6 +102,8 @@ private Q_SLOTS:
     void baseVide();
     void tablesAuDelaDesBornes();
     void notesEnCache();
+    void notesLuesPendantLaPartie_data();
+    void notesLuesPendantLaPartie();
     void couleursDistinctes_data();
     void couleursDistinctes();
     void tirageEntierDansSaBoite_data();
@@ -684,6 +688,74 @@ void TestTraining::notesEnCache()
     const auto& n = cache.lire(QStringLiteral("infosouris-ods8.txt"));
     QCOMPARE(n.notes(QStringLiteral("MAKORE")), QStringList{QStringLiteral("Arbre")});
     QCOMPARE(n.notes(QStringLiteral("ZOB")), QStringList{QStringLiteral("Un mot")});
+}
+
+void TestTraining::notesLuesPendantLaPartie_data()
+{
+    QTest::addColumn<QByteArray>("contenu");  // null: no file
+    QTest::addColumn<bool>("lectureEchoue");   // the file opens, then its read fails
+    QTest::addColumn<QString>("erreurAuDebut");
+    QTest::addColumn<QStringList>("notes");
+    QTest::addColumn<bool>("erreurALaCorrection");
+    QTest::addColumn<bool>("lancee");  // the window was painted before the correction
+    QByteArray grand;
+    for (int i = 0; i < 20000; ++i)
+        grand += "MOT" + QByteArray::number(i) + "\r\nNote " + QByteArray::number(i) + "\r\n";
+    grand += "MAKORE\r\nArbre\r\nMOT7\r\nEncore\r\nMAKORE\r\nBois\r\n";
+    const QStringList deux{u"Arbre"_qs, u"Bois"_qs};
+    QTest::addRow("correction pendant la lecture") << grand << false << QString() << deux << false << true;
+    QTest::addRow("correction avant toute image") << grand << false << QString() << deux << false << false;
+    QTest::addRow("fichier absent") << QByteArray() << false << u"Le fichier « infosouris-ods8.txt » est introuvable."_qs
+                                    << QStringList() << false << true;
+    QTest::addRow("lecture échouée") << QByteArray("MAKORE\r\nArbre\r\n") << true << QString() << QStringList() << true
+                                     << true;
+}
+
+void TestTraining::notesLuesPendantLaPartie()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(bool, lectureEchoue);
+    QFETCH(QString, erreurAuDebut);
+    QFETCH(QStringList, notes);
+    QFETCH(bool, erreurALaCorrection);
+    QFETCH(bool, lancee);
+    InstallationTest inst;
+    const QString nom = QStringLiteral("infosouris-ods8.txt");
+    if (!contenu.isNull())
+        inst.ecrire(nom, contenu);
+    // The read cannot end before the test lets it: the run starts, and asks, while it is running.
+    std::promise<void> porte;
+    std::shared_future<void> ouverte = porte.get_future().share();
+    int lectures = 0;
+    CacheNotes cache([ouverte, lectureEchoue, &lectures](const QString& c) {
+        ++lectures;
+        ouverte.wait();
+        return lectureEchoue ? data::InfoSouris::echec(u"Le disque ne répond plus."_qs) : data::InfoSouris::lire(c);
+    });
+    QCOMPARE(cache.preparer(nom), erreurAuDebut);
+    QCOMPARE(cache.erreurNouvelle(), !erreurAuDebut.isEmpty());
+    QVERIFY(!cache.enLecture());
+    if (lancee)
+        cache.lancer();
+    QCOMPARE(cache.enLecture(), lancee && erreurAuDebut.isEmpty());
+    std::thread ouvreur([&porte] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        porte.set_value();
+    });
+    const data::InfoSouris& n = cache.lire(nom);
+    ouvreur.join();
+    QCOMPARE(cache.erreurNouvelle(), erreurALaCorrection);
+    QCOMPARE(n.notes(QStringLiteral("MAKORE")), notes);
+    if (!contenu.isNull() && !lectureEchoue) {
+        QCOMPARE(n.nombrePaires(), 20003);
+        QCOMPARE(n.notes(QStringLiteral("MOT7")), (QStringList{u"Note 7"_qs, u"Encore"_qs}));
+    }
+    // Unchanged on disk: the next run reads nothing and says nothing again.
+    const QString erreur = n.erreur();
+    QCOMPARE(cache.preparer(nom), erreur);
+    QVERIFY(!cache.erreurNouvelle());
+    QVERIFY(!cache.enLecture());
+    QCOMPARE(lectures, erreurAuDebut.isEmpty() ? 1 : 0);
 }
 
 void TestTraining::couleursDistinctes_data()

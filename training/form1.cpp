@@ -14,12 +14,45 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
+
 using namespace entrainement;
 using namespace entrainement::couleurs;
 
 namespace {
 
 const QString times = QStringLiteral("Times New Roman");
+
+// Calls `faire` once the window's next paint has been handled and flushed, then goes.
+class ApresImage : public QObject {
+public:
+    ApresImage(QWidget* w, std::function<void()> f) : QObject(w), faire(std::move(f))
+    {
+        setObjectName(nom);
+        w->installEventFilter(this);
+    }
+    // One at a time: runs started again and again in a window never shown would pile them up.
+    static void attendre(QWidget* w, std::function<void()> f)
+    {
+        if (!w->findChild<QObject*>(nom, Qt::FindDirectChildrenOnly))
+            new ApresImage(w, std::move(f));
+    }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && faire) {
+            setObjectName(QString());
+            QTimer::singleShot(0, this, [this, f = std::exchange(faire, nullptr)] {
+                f();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    static inline const QString nom = QStringLiteral("apresImage");
+    std::function<void()> faire;
+};
 
 }  // namespace
 
@@ -122,10 +155,12 @@ void Form1::commencer(const entrainement::Lancement& l)
     listevbt = lireListe("vbt_gd.txt", data::capaciteVbt);
     listeinv = lireListe("inv.txt", data::capaciteInv);
 
-    // Read now, while the run starts, so that the first correction does not stall on a large file.
-    const data::InfoSouris& notes = infosouris.lire(l.fichierNotes);
+    // Read once the first series is on screen, so that neither its drawing nor (most likely) the
+    // first correction waits for a large file.
+    const QString erreurNotes = infosouris.preparer(l.fichierNotes);
+    ApresImage::attendre(this, [this] { infosouris.lancer(); });
     if (infosouris.erreurNouvelle())
-        problemes.append(notes.erreur() + QStringLiteral(" Les notes sur les mots ne seront pas affichées."));
+        problemes.append(erreurNotes + QStringLiteral(" Les notes sur les mots ne seront pas affichées."));
 
     data::Base base;
     if (l.revisions)
