@@ -29,6 +29,20 @@ void ajouterBulle(QLineEdit* boite, const QString& texte)
     boite->setToolTip(boite->toolTip().isEmpty() ? texte : boite->toolTip() + QLatin1Char('\n') + texte);
 }
 
+// Setting a palette resolves it against the window's even when it does not change, and most racks
+// keep the colour they had.
+void colorer(QWidget* w, quint32 bgr)
+{
+    const QPalette& p = w->palette();
+    const QColor c = ctl::couleurBGR(bgr);
+    bool deja = w->autoFillBackground();
+    for (int g = QPalette::Active; deja && g <= QPalette::Inactive; ++g)
+        for (QPalette::ColorRole r : {QPalette::Window, QPalette::Base, QPalette::Button})
+            deja = deja && p.isBrushSet(QPalette::ColorGroup(g), r) && p.color(QPalette::ColorGroup(g), r) == c;
+    if (!deja)
+        ctl::colorerFond(w, bgr);
+}
+
 }  // namespace
 
 void Form1::corrigerserie()
@@ -68,7 +82,7 @@ void Form1::corrigerserie()
 
     corriger->setEnabled(false);
     for (QLineEdit* t : tirage)
-        ctl::colorerFond(t, statut(tirageRepos));
+        colorer(t, statut(tirageRepos));
     for (int j = 0; j <= last; ++j) {
         const LigneCorrigee& l = c.lignes[j];
         ecrireTirage(solution[j], l.solution);
@@ -96,8 +110,9 @@ void Form1::corrigerserie()
             for (const QString& n : notes.notes(w)) {
                 bulle(tirage[j], n);
                 bulle(solution[j], n);
-                tirage[j]->setFrame(false);
-                solution[j]->setFrame(false);
+                for (QLineEdit* b : {tirage[j], solution[j]})
+                    if (b->hasFrame())
+                        b->setFrame(false);
                 texteNotes += w + QLatin1Char(' ') + n + QLatin1Char('\n');
             }
         }
