@@ -321,6 +321,18 @@ void TestForm1Correction::reponseEntiereUneFoisLue()
     const auto lu = recherche::indexSiPret();
     QVERIFY(lu);
     QCOMPARE(lu->taille(), 5);
+    // Searched in the series' first second, the answers read the same at its correction.
+    for (int serie = 0; serie < 2; ++serie) {
+        demarrer({"AIRST;STRIA", "AIR;AIR"}, QStringLiteral("T"), QString(), QStringLiteral("5 lettres"));
+        tick(f.minuterieSerie);
+        if (serie == 1)
+            break;
+        frappe(QStringLiteral("stria"));
+        touche(Qt::Key_F12);
+        QCOMPARE(f.tirage[0]->toolTip(), entiere);
+        QCOMPARE(f.InfoSourisText->toPlainText(),
+                 entiere + QStringLiteral("\nRallonges de AIR : derrière S\n* : mot nouveau"));
+    }
 
     // New lists in use: read again, while the old index stays whole for whoever still holds it.
     QVERIFY(recherche::ecrireListes(inst->chemin(), ancienne, ancienne).isEmpty());
@@ -328,6 +340,10 @@ void TestForm1Correction::reponseEntiereUneFoisLue()
     QTRY_VERIFY(recherche::indexSiPret());
     QCOMPARE(recherche::indexSiPret()->taille(), 4);
     QCOMPARE(lu->marque(lu->trouver("STRIA")), recherche::Nouvelle);
+    // The series searched in the old lists is corrected with the new ones.
+    frappe(QStringLiteral("stria"));
+    touche(Qt::Key_F12);
+    QCOMPARE(f.InfoSourisText->toPlainText(), QStringLiteral("AIRST : TRIAS\nRallonges de AIR : derrière S"));
 }
 
 void TestForm1Correction::finDeBaseAvecScore()

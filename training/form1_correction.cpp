@@ -43,7 +43,30 @@ void colorer(QWidget* w, quint32 bgr)
         ctl::colorerFond(w, bgr);
 }
 
+// What the whole answer of a row depends on, besides the lists, unless it is a hook row.
+QString cleReponse(const QString& tirage, const QStringList& mots)
+{
+    return tirage + QLatin1Char('\n') + mots.join(QLatin1Char('\n'));
+}
+
 }  // namespace
+
+void Form1::preparerReponses()
+{
+    reponsesPreparees.clear();
+    indexPrepare = recherche::indexSiPret();
+    if (!indexPrepare)
+        return;
+    for (int j = 0; j <= partie.derniere(); ++j) {
+        const QString* t = partie.tirageDeLigne(j);
+        const QString* s = partie.solutionsDeLigne(j);
+        // A hook row's answer quotes what the player typed.
+        if (!t || !s || rallonge(j))
+            continue;
+        const QStringList mots = motsPourNotes(false, titreDeLigne(j), *t, *s);
+        reponsesPreparees.insert(cleReponse(*t, mots), recherche::reponseEntiere(*indexPrepare, *t, mots, false, QString()));
+    }
+}
 
 void Form1::corrigerserie()
 {
@@ -124,6 +147,9 @@ void Form1::corrigerserie()
         notesDeLignes.append({texteNotes, tirages[j], mots, rallonge(j), lignes[j].reponse});
     }
     afficherNotes(recherche::indexSiPret().get());
+    // Lists read since must not stay in memory for this series.
+    indexPrepare.reset();
+    reponsesPreparees.clear();
 
     afficherTexte(score, QStringLiteral("%1/%2").arg(c.trouves).arg(last + 1));
     score->show();
@@ -151,7 +177,12 @@ void Form1::afficherNotes(const recherche::Index* index)
         texteNotes += l.texte;
         if (!index)
             continue;
-        if (const QString r = recherche::reponseEntiere(*index, l.tirage, l.mots, l.rallonge, l.saisi); !r.isEmpty()) {
+        const auto prete = index == indexPrepare.get() && !l.rallonge ? reponsesPreparees.constFind(cleReponse(l.tirage, l.mots))
+                                                                       : reponsesPreparees.cend();
+        const QString r = prete != reponsesPreparees.cend()
+                              ? *prete
+                              : recherche::reponseEntiere(*index, l.tirage, l.mots, l.rallonge, l.saisi);
+        if (!r.isEmpty()) {
             ajouterBulle(tirage[j], r);
             ajouterBulle(solution[j], r);
             texteNotes += r + QLatin1Char('\n');
