@@ -11,8 +11,12 @@
 #include <QFile>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <vector>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QApplication>
@@ -217,5 +221,180 @@ void BM_Commencer900(benchmark::State& state)
     state.counters["tirages"] = f.partie.nbrestants;
 }
 BENCHMARK(BM_Commencer900)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+double cpuDuFil()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) * 1e-6;
+}
+
+double mediane(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// What a correction cannot go below: a bare window of the training window's size holding plain
+// copies of its 60 rack and answer boxes and of the 4 labels a correction writes (same places,
+// fonts and colours), whose texts all change before it is drawn.
+class FenetreNue {
+public:
+    explicit FenetreNue(const Form1& f)
+    {
+        fenetre.setGeometry(f.geometry());
+        fenetre.setPalette(f.palette());
+        fenetre.setAutoFillBackground(true);
+        for (int j = 0; j < 30; ++j)
+            for (QLineEdit* m : {f.tirage[j], f.solution[j]}) {
+                auto* e = new QLineEdit(&fenetre);
+                e->setAlignment(Qt::AlignCenter);
+                copier(m, e);
+                boites.push_back(e);
+            }
+        for (QLabel* m : {f.score, f.tps, f.nbseries, f.nbftot}) {
+            auto* l = new QLabel(&fenetre);
+            copier(m, l);
+            etiquettes.push_back(l);
+        }
+        fenetre.show();
+    }
+    static QStringList textes(const Form1& f)
+    {
+        QStringList t;
+        for (int j = 0; j < 30; ++j)
+            t << f.tirage[j]->text() << f.solution[j]->text();
+        for (QLabel* m : {f.score, f.tps, f.nbseries, f.nbftot})
+            t << m->text();
+        return t;
+    }
+    void ecrire(const QStringList& t)
+    {
+        for (size_t i = 0; i < boites.size(); ++i)
+            boites[i]->setText(t[qsizetype(i)]);
+        for (size_t i = 0; i < etiquettes.size(); ++i) {
+            etiquettes[i]->setText(t[qsizetype(boites.size() + i)]);
+            etiquettes[i]->adjustSize();
+        }
+    }
+    QWidget fenetre;
+
+private:
+    static void copier(const QWidget* modele, QWidget* copie)
+    {
+        copie->setGeometry(modele->geometry());
+        copie->setFont(modele->font());
+        copie->setPalette(modele->palette());
+        copie->setAutoFillBackground(true);
+    }
+    std::vector<QLineEdit*> boites;
+    std::vector<QLabel*> etiquettes;
+};
+
+// Out of line, so that a profile can be taken of them alone (valgrind --toggle-collect='*corrigerEtDessiner*', or
+// '*ecrireEtDessiner*').
+[[gnu::noinline]] void dessinerCorrigee(QWidget& w)
+{
+    w.repaint();
+}
+
+// Gives the end of the correction, before the window is drawn.
+[[gnu::noinline]] double corrigerEtDessiner(Form1& f)
+{
+    QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
+    QApplication::sendEvent(f.solution[f.lignecourante], &f12);
+    const double fin = cpuDuFil();
+    dessinerCorrigee(f);
+    return fin;
+}
+
+[[gnu::noinline]] void ecrireEtDessiner(FenetreNue& nue, const QStringList& textes)
+{
+    nue.ecrire(textes);
+    nue.fenetre.repaint();
+}
+
+// F12 on a full series of the 15001-line base (half of the answers right, the shipped complete lists
+// in use, notes from the 500000-line file) and the training window drawn, beside the bare window's
+// texts changed and drawn: 0, the first correction of a run (the base just opened); 1, a later one.
+// CPU time of the window's thread; "rapport" is the median correction over the median bare repaint,
+// taken in the same iterations. "premiere" is the very first correction of the program when this
+// benchmark runs alone (--benchmark_filter), with every cache of fonts and glyphs still cold.
+void BM_CorrectionContreFenetreNue(benchmark::State& state)
+{
+    Form1& f = fenetre();
+    app::progression().activer(false);
+    const bool premiereDuRun = state.range(0) == 0;
+    const QString cible = QDir::current().filePath(QStringLiteral("listes/mots-complets.dat"));
+    if (!QFile::exists(cible) && !QFile::copy(QStringLiteral(LEXIDOR_RUNTIME_DIR "/listes/mots-complets.dat"), cible)) {
+        state.SkipWithError("listes complètes introuvables");
+        return;
+    }
+    f.show();
+    FenetreNue nue(f);
+    const auto tirerEtRepondre = [&] {
+        if (premiereDuRun) {
+            f.commencer(lancement7L());
+            f.seuiltxt->setText(QStringLiteral("30000"));
+        } else {
+            f.tirerserie();
+        }
+        recherche::indexEnUsage();
+        // Nobody corrects a series within its first second.
+        f.decompterSerie();
+        for (int j = 0; j < 30; ++j)
+            f.solution[j]->setText(j % 2 ? *f.partie.solutionsDeLigne(j) : QStringLiteral("FAUX"));
+        QCoreApplication::processEvents();
+        f.repaint();
+    };
+    if (!premiereDuRun) {
+        tirerEtRepondre();
+        f.corrigerserie();
+    }
+    static bool premiereDuProgramme = true;
+    double premiere = 0;
+    std::vector<double> correction, repeinte, seule;
+    for (auto _ : state) {
+        tirerEtRepondre();
+        const QStringList avant = FenetreNue::textes(f);
+        double t = cpuDuFil();
+        const double t1 = corrigerEtDessiner(f);
+        correction.push_back(cpuDuFil() - t);
+        seule.push_back(t1 - t);
+        if (premiereDuProgramme)
+            premiere = correction.back();
+        premiereDuProgramme = false;
+        QCoreApplication::processEvents();
+
+        nue.ecrire(avant);
+        nue.fenetre.repaint();
+        const QStringList apres = FenetreNue::textes(f);
+        t = cpuDuFil();
+        ecrireEtDessiner(nue, apres);
+        repeinte.push_back(cpuDuFil() - t);
+        QCoreApplication::processEvents();
+        state.SetIterationTime(correction.back() * 1e-3);
+    }
+    const double a = mediane(repeinte), b = mediane(correction);
+    state.counters["nue_ms"] = a;
+    state.counters["correction_ms"] = b;
+    state.counters["rapport"] = a > 0 ? b / a : 0;
+    state.counters["sans_dessin_ms"] = mediane(seule);
+    if (premiere > 0) {
+        state.counters["premiere_ms"] = premiere;
+        state.counters["rapport_premiere"] = a > 0 ? premiere / a : 0;
+    }
+    nue.fenetre.hide();
+    f.hide();
+}
+BENCHMARK(BM_CorrectionContreFenetreNue)->Arg(0)->Iterations(12)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CorrectionContreFenetreNue)->Arg(1)->Iterations(30)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ajustement.h"
 #include "app/controles.h"
 #include "app/lexidor.h"
 #include "menu/menuods8.h"
@@ -45,6 +46,8 @@ private Q_SLOTS:
     void baseEntiereJouee();
     void quitterPendantUnePause();
     void fermetureParLaCase();
+    void tailleDesTextes_data();
+    void tailleDesTextes();
 };
 
 void TestForm1Correction::compteARebours()
@@ -318,6 +321,18 @@ void TestForm1Correction::reponseEntiereUneFoisLue()
     const auto lu = recherche::indexSiPret();
     QVERIFY(lu);
     QCOMPARE(lu->taille(), 5);
+    // Searched in the series' first second, the answers read the same at its correction.
+    for (int serie = 0; serie < 2; ++serie) {
+        demarrer({"AIRST;STRIA", "AIR;AIR"}, QStringLiteral("T"), QString(), QStringLiteral("5 lettres"));
+        tick(f.minuterieSerie);
+        if (serie == 1)
+            break;
+        frappe(QStringLiteral("stria"));
+        touche(Qt::Key_F12);
+        QCOMPARE(f.tirage[0]->toolTip(), entiere);
+        QCOMPARE(f.InfoSourisText->toPlainText(),
+                 entiere + QStringLiteral("\nRallonges de AIR : derrière S\n* : mot nouveau"));
+    }
 
     // New lists in use: read again, while the old index stays whole for whoever still holds it.
     QVERIFY(recherche::ecrireListes(inst->chemin(), ancienne, ancienne).isEmpty());
@@ -325,6 +340,10 @@ void TestForm1Correction::reponseEntiereUneFoisLue()
     QTRY_VERIFY(recherche::indexSiPret());
     QCOMPARE(recherche::indexSiPret()->taille(), 4);
     QCOMPARE(lu->marque(lu->trouver("STRIA")), recherche::Nouvelle);
+    // The series searched in the old lists is corrected with the new ones.
+    frappe(QStringLiteral("stria"));
+    touche(Qt::Key_F12);
+    QCOMPARE(f.InfoSourisText->toPlainText(), QStringLiteral("AIRST : TRIAS\nRallonges de AIR : derrière S"));
 }
 
 void TestForm1Correction::finDeBaseAvecScore()
@@ -424,6 +443,36 @@ void TestForm1Correction::fermetureParLaCase()
     QCOMPARE(f.nbseries->text(), QStringLiteral("0 série déjà réalisée."));
     QVERIFY(app::menu().isVisible());
     QVERIFY(!f.minuterieTotal->isActive());
+}
+
+// The rack and answer boxes keep their designed size exactly as long as a text fits, whatever its
+// characters, and beyond it take the size measured for that text: every length is tried, so the
+// one where the text stops fitting is too.
+void TestForm1Correction::tailleDesTextes_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addRow("capitales larges") << QStringLiteral("WMWMWMWMWMWMWMWMWMWMWM");
+    QTest::addRow("capitales étroites") << QString(40, u'I');
+    QTest::addRow("mots et tirets") << QStringLiteral("AEINRST - RIANTES NITREAS TANISER (+2)");
+    QTest::addRow("accents") << QStringLiteral("ÉÇÀÎÔÛËÏÜŒÆ ÉÇÀÎÔÛËÏÜŒÆ");
+    QTest::addRow("marques") << QStringLiteral("E\u0301A\u0300I\u0302O\u0308U\u0301E\u0301A\u0300E\u0301A\u0300");
+    QTest::addRow("hors de la police") << QStringLiteral("AB\u4E2D\u6587CD\U0001F600EF\u4E2D\u6587GH");
+}
+
+void TestForm1Correction::tailleDesTextes()
+{
+    QFETCH(QString, texte);
+    Form1& f = demarrer(base7());
+    for (QLineEdit* b : {f.tirage[2], f.solution[5]})
+        for (qsizetype n = 1; n <= texte.size(); ++n) {
+            const QString t = texte.left(n);  // half a surrogate pair included
+            f.ecrireTirage(b, t);
+            const double designee = f.taillePolice * ctl::facteurDe(b);
+            QFont police = b->font();
+            police.setPointSizeF(designee);
+            QCOMPARE(b->font().pointSizeF(), ctl::tailleQuiTient(police, designee, t, ctl::largeurUtile(b), b));
+            QCOMPARE(b->text(), t);
+        }
 }
 
 QTEST_MAIN(TestForm1Correction)

@@ -6,6 +6,7 @@
 #include "training/partie.h"
 #include "progres/suivi.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -218,6 +219,11 @@ private:
     };
     QList<NotesDeLigne> notesDeLignes;
     bool reponsesEnAttente = false;
+    // The whole answers of the series' rows, worked out while the player types, with the lists they
+    // come from: a correction then shows them without searching.
+    void preparerReponses();
+    std::shared_ptr<const recherche::Index> indexPrepare;
+    QHash<QString, QString> reponsesPreparees;
     QPointer<QObject> son;  // the sound player, created with the first sound
     progres::SuiviPartie suivi;
     std::optional<progres::Progression> repriseOfferte;

@@ -29,7 +29,44 @@ void ajouterBulle(QLineEdit* boite, const QString& texte)
     boite->setToolTip(boite->toolTip().isEmpty() ? texte : boite->toolTip() + QLatin1Char('\n') + texte);
 }
 
+// Setting a palette resolves it against the window's even when it does not change, and most racks
+// keep the colour they had.
+void colorer(QWidget* w, quint32 bgr)
+{
+    const QPalette& p = w->palette();
+    const QColor c = ctl::couleurBGR(bgr);
+    bool deja = w->autoFillBackground();
+    for (int g = QPalette::Active; deja && g <= QPalette::Inactive; ++g)
+        for (QPalette::ColorRole r : {QPalette::Window, QPalette::Base, QPalette::Button})
+            deja = deja && p.isBrushSet(QPalette::ColorGroup(g), r) && p.color(QPalette::ColorGroup(g), r) == c;
+    if (!deja)
+        ctl::colorerFond(w, bgr);
+}
+
+// What the whole answer of a row depends on, besides the lists, unless it is a hook row.
+QString cleReponse(const QString& tirage, const QStringList& mots)
+{
+    return tirage + QLatin1Char('\n') + mots.join(QLatin1Char('\n'));
+}
+
 }  // namespace
+
+void Form1::preparerReponses()
+{
+    reponsesPreparees.clear();
+    indexPrepare = recherche::indexSiPret();
+    if (!indexPrepare)
+        return;
+    for (int j = 0; j <= partie.derniere(); ++j) {
+        const QString* t = partie.tirageDeLigne(j);
+        const QString* s = partie.solutionsDeLigne(j);
+        // A hook row's answer quotes what the player typed.
+        if (!t || !s || rallonge(j))
+            continue;
+        const QStringList mots = motsPourNotes(false, titreDeLigne(j), *t, *s);
+        reponsesPreparees.insert(cleReponse(*t, mots), recherche::reponseEntiere(*indexPrepare, *t, mots, false, QString()));
+    }
+}
 
 void Form1::corrigerserie()
 {
@@ -68,7 +105,7 @@ void Form1::corrigerserie()
 
     corriger->setEnabled(false);
     for (QLineEdit* t : tirage)
-        ctl::colorerFond(t, statut(tirageRepos));
+        colorer(t, statut(tirageRepos));
     for (int j = 0; j <= last; ++j) {
         const LigneCorrigee& l = c.lignes[j];
         ecrireTirage(solution[j], l.solution);
@@ -96,8 +133,9 @@ void Form1::corrigerserie()
             for (const QString& n : notes.notes(w)) {
                 bulle(tirage[j], n);
                 bulle(solution[j], n);
-                tirage[j]->setFrame(false);
-                solution[j]->setFrame(false);
+                for (QLineEdit* b : {tirage[j], solution[j]})
+                    if (b->hasFrame())
+                        b->setFrame(false);
                 texteNotes += w + QLatin1Char(' ') + n + QLatin1Char('\n');
             }
         }
@@ -109,6 +147,9 @@ void Form1::corrigerserie()
         notesDeLignes.append({texteNotes, tirages[j], mots, rallonge(j), lignes[j].reponse});
     }
     afficherNotes(recherche::indexSiPret().get());
+    // Lists read since must not stay in memory for this series.
+    indexPrepare.reset();
+    reponsesPreparees.clear();
 
     afficherTexte(score, QStringLiteral("%1/%2").arg(c.trouves).arg(last + 1));
     score->show();
@@ -136,7 +177,12 @@ void Form1::afficherNotes(const recherche::Index* index)
         texteNotes += l.texte;
         if (!index)
             continue;
-        if (const QString r = recherche::reponseEntiere(*index, l.tirage, l.mots, l.rallonge, l.saisi); !r.isEmpty()) {
+        const auto prete = index == indexPrepare.get() && !l.rallonge ? reponsesPreparees.constFind(cleReponse(l.tirage, l.mots))
+                                                                       : reponsesPreparees.cend();
+        const QString r = prete != reponsesPreparees.cend()
+                              ? *prete
+                              : recherche::reponseEntiere(*index, l.tirage, l.mots, l.rallonge, l.saisi);
+        if (!r.isEmpty()) {
             ajouterBulle(tirage[j], r);
             ajouterBulle(solution[j], r);
             texteNotes += r + QLatin1Char('\n');

@@ -23,6 +23,9 @@ void Form1::decompterSerie()
 {
     --partie.tempsrestant;
     temps->setText(texteMinutes(std::max(partie.tempsrestant, 0)));
+    // A second into the series the player is reading the racks: the correction's searches are done now.
+    if (partie.tempsrestant == partie.tempsserie - 1)
+        preparerReponses();
     if (partie.tempsrestant < 1)
         corrigerserie();
 }

@@ -4,7 +4,11 @@
 #include "app/ajustement.h"
 #include "app/controles.h"
 
+#include <QFontMetricsF>
 #include <QLineEdit>
+
+#include <algorithm>
+#include <limits>
 
 using namespace entrainement;
 
@@ -32,6 +36,24 @@ bool lettresOtees(const QString& nouveau, const QString& ancien)
     return i == nouveau.size();
 }
 
+// A width the text cannot exceed in this font: the advances of its characters, the most any of
+// them overhangs on either side, and a tenth of a line per character for kerning that widens.
+// Shaping the text to measure it costs several times more, and most racks and answers fit at once.
+qreal largeurAuPlus(const QFontMetricsF& m, const QString& texte)
+{
+    const qreal crenage = m.height() / 10;
+    qreal avances = 0, gauche = 0, droite = 0;
+    for (QChar c : texte) {
+        // Another font's glyphs, marks or pairs of surrogates: only shaping knows.
+        if (c.isSurrogate() || c.isMark() || !m.inFont(c))
+            return std::numeric_limits<qreal>::infinity();
+        avances += m.horizontalAdvance(c) + crenage;
+        gauche = std::max(gauche, -m.leftBearing(c));
+        droite = std::max(droite, -m.rightBearing(c));
+    }
+    return avances + gauche + droite;
+}
+
 }  // namespace
 
 void Form1::ecrireTirage(QLineEdit* boite, const QString& texte)
@@ -42,7 +64,12 @@ void Form1::ecrireTirage(QLineEdit* boite, const QString& texte)
         return;
     }
     // The words a rack lists tell which answer is asked: they are kept, in a smaller font if need be.
-    const double taille = ctl::tailleQuiTient(boite->font(), designee, texte, ctl::largeurUtile(boite), boite);
+    const qreal place = ctl::largeurUtile(boite);
+    QFont aDesignee = boite->font();
+    aDesignee.setPointSizeF(designee);
+    const double taille = largeurAuPlus(QFontMetricsF(aDesignee, boite), texte) <= place
+                              ? designee
+                              : ctl::tailleQuiTient(boite->font(), designee, texte, place, boite);
     const bool reduit = taille < designee;
     const QString avant = boite->property(proprieteTexte).toString();
     if (!avant.isEmpty() && boite->toolTip() == avant)
