@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QPointer>
+#include <QTimer>
 
 namespace app {
 
@@ -234,6 +235,33 @@ DialogListes& dialogListes()
         });
     }
     return *leDialogListes;
+}
+
+namespace {
+
+class PreparationEntrainement : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            o->removeEventFilter(this);
+            // Once the paint is handled and flushed: the menu is on screen before the build starts.
+            QTimer::singleShot(0, qApp, [] {
+                if (menuCharge() && !form1Charge())
+                    form1();
+            });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void preparerEntrainementApresMenu()
+{
+    menu().installEventFilter(new PreparationEntrainement(&menu()));
 }
 
 bool menuCharge() { return !leMenu.isNull(); }

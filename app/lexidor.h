@@ -43,6 +43,10 @@ bool form1Charge();
 bool dialog2Charge();
 bool aproposCharge();
 
+// Builds the training window, hidden, once the menu has been drawn and the program has nothing
+// else to do, so that the player's first click on a base only has the run itself to start.
+void preparerEntrainementApresMenu();
+
 // Ends the program: every window closes, nothing is asked and nothing is written.
 void terminer();
 

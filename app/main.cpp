@@ -24,6 +24,7 @@ int main(int argc, char* argv[])
 
     app::quitterSurSignal(app::terminer);
     app::menu().show();
+    app::preparerEntrainementApresMenu();
     const int code = QApplication::exec();
     app::reinitialiser();
     return code;

@@ -40,6 +40,7 @@ private Q_SLOTS:
     void reglages();
     void lancement_data();
     void lancement();
+    void lancementApresPreparation();
     void contexteRemisAZeroApresUnTest();
     void baseAbsenteAuLancementResteSurLeMenu();
     void aide_data();
@@ -293,6 +294,23 @@ void TestMenu::lancement()
     QCOMPARE(app::form1().fich, fichier);
     QVERIFY(!m.isVisible());
     QVERIFY(app::form1().isVisible());
+    QVERIFY(messages.isEmpty());
+}
+
+// The training window built while the menu waits stays hidden until a base is clicked.
+void TestMenu::lancementApresPreparation()
+{
+    fixtures::installerBases(*inst);
+    MenuODS8& m = demarrer();
+    app::preparerEntrainementApresMenu();
+    m.repaint();
+    QTRY_VERIFY(app::form1Charge());
+    QVERIFY(m.isVisible());
+    QVERIFY(!app::form1().isVisible());
+    bouton(QStringLiteral("SolUniques"), 4)->click();
+    QVERIFY(!m.isVisible());
+    QVERIFY(app::form1().isVisible());
+    QCOMPARE(app::form1().fich, u"listes\\7L.txt"_qs);
     QVERIFY(messages.isEmpty());
 }
 
