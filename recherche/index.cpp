@@ -26,8 +26,83 @@ char octetDeTete(qsizetype partage, quint8 marque) { return char('0' + partage *
 
 }  // namespace
 
+namespace {
+
+void ajouterLigne(QByteArray& texte, QByteArrayView mot, QByteArrayView precedent, quint8 marque)
+{
+    qsizetype partage = 0;
+    while (partage < precedent.size() && partage < mot.size() - 1 && precedent[partage] == mot[partage])
+        ++partage;
+    texte += octetDeTete(partage, marque);
+    texte += mot.sliced(partage);
+    texte += '\n';
+}
+
+bool cles(const QSet<QString>& mots, std::vector<CleMot>& sortie)
+{
+    sortie.reserve(mots.size());
+    for (const QString& m : mots) {
+        CleMot c;
+        if (!empaqueter(QStringView(m), c))
+            return false;
+        sortie.push_back(c);
+    }
+    return true;
+}
+
+}  // namespace
+
+qsizetype deballer(CleMot cle, char* lettres)
+{
+    qsizetype n = 0;
+    for (int decalage = 123; decalage >= 53; decalage -= 5) {
+        const int lettre = int(quint64(cle >> decalage)) & 0x1F;
+        if (lettre == 0)
+            break;
+        lettres[n++] = char('A' + lettre - 1);
+    }
+    return n;
+}
+
+QByteArray compacterCles(std::vector<CleMot> a, std::vector<CleMot> n)
+{
+    std::sort(a.begin(), a.end());
+    std::sort(n.begin(), n.end());
+    // One merge of the two sorted lists gives the union in order and the lists of each word.
+    QByteArray texte;
+    texte.reserve(qsizetype(a.size() + n.size()) * 4);
+    char mots[2][longueurMax];
+    qsizetype longueurs[2] = {0, 0};
+    int courant = 0;
+    size_t i = 0, j = 0;
+    while (i < a.size() || j < n.size()) {
+        CleMot cle;
+        quint8 marque;
+        if (j == n.size() || (i < a.size() && a[i] < n[j])) {
+            cle = a[i++];
+            marque = Ancienne;
+        } else if (i == a.size() || n[j] < a[i]) {
+            cle = n[j++];
+            marque = Nouvelle;
+        } else {
+            cle = a[i++];
+            ++j;
+            marque = LesDeux;
+        }
+        longueurs[courant] = deballer(cle, mots[courant]);
+        ajouterLigne(texte, QByteArrayView(mots[courant], longueurs[courant]),
+                     QByteArrayView(mots[1 - courant], longueurs[1 - courant]), marque);
+        courant = 1 - courant;
+    }
+    return entete + qCompress(texte, 9);
+}
+
 QByteArray compacter(const QSet<QString>& ancienne, const QSet<QString>& nouvelle)
 {
+    std::vector<CleMot> a, n;
+    if (cles(ancienne, a) && cles(nouvelle, n))
+        return compacterCles(std::move(a), std::move(n));
+    // Words of other letters are never written by the builder; kept readable all the same.
     QStringList tous(ancienne.cbegin(), ancienne.cend());
     for (const QString& m : nouvelle)
         if (!ancienne.contains(m))
@@ -38,27 +113,34 @@ QByteArray compacter(const QSet<QString>& ancienne, const QSet<QString>& nouvell
     QByteArray precedent;
     for (const QString& m : std::as_const(tous)) {
         const QByteArray mot = m.toLatin1();
-        qsizetype partage = 0;
-        while (partage < precedent.size() && partage < mot.size() - 1 && precedent[partage] == mot[partage])
-            ++partage;
-        const quint8 marque = quint8((ancienne.contains(m) ? Ancienne : 0) | (nouvelle.contains(m) ? Nouvelle : 0));
-        texte += octetDeTete(partage, marque);
-        texte += QByteArrayView(mot).sliced(partage);
-        texte += '\n';
+        ajouterLigne(texte, mot, precedent, quint8((ancienne.contains(m) ? Ancienne : 0) | (nouvelle.contains(m) ? Nouvelle : 0)));
         precedent = mot;
     }
     return entete + qCompress(texte, 9);
 }
 
-QString ecrireListes(const QString& dossier, const QSet<QString>& ancienne, const QSet<QString>& nouvelle)
+namespace {
+
+QString ecrireOctets(const QString& dossier, const QByteArray& octets)
 {
     const QString chemin = QDir(dossier).filePath(data::cheminLocal(fichierListes));
     QDir().mkpath(QFileInfo(chemin).absolutePath());
-    const QByteArray octets = compacter(ancienne, nouvelle);
     QSaveFile f(chemin);
     if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size() || !f.commit())
         return QStringLiteral("Le fichier « %1 » ne peut pas être écrit : %2").arg(chemin, f.errorString());
     return {};
+}
+
+}  // namespace
+
+QString ecrireListes(const QString& dossier, const QSet<QString>& ancienne, const QSet<QString>& nouvelle)
+{
+    return ecrireOctets(dossier, compacter(ancienne, nouvelle));
+}
+
+QString ecrireListesCles(const QString& dossier, std::vector<CleMot> ancienne, std::vector<CleMot> nouvelle)
+{
+    return ecrireOctets(dossier, compacterCles(std::move(ancienne), std::move(nouvelle)));
 }
 
 Index Index::lire(const QString& chemin)

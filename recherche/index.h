@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -30,6 +31,41 @@ inline const QString fichierListes = QStringLiteral("listes\\mots-complets.dat")
 QByteArray compacter(const QSet<QString>& ancienne, const QSet<QString>& nouvelle);
 // Writes that file into the data folder `dossier`, atomically. Empty on success, else why, in French.
 QString ecrireListes(const QString& dossier, const QSet<QString>& ancienne, const QSet<QString>& nouvelle);
+
+// A word of A to Z, 15 letters at most, packed five bits a letter from the top: the keys sort as the
+// words do, and the builder holds its lists this way. 0 is the empty word.
+using CleMot = unsigned __int128;
+template <typename Vue>
+bool empaqueter(Vue mot, CleMot& cle)
+{
+    if (mot.size() > 15)
+        return false;
+    // Two 64-bit halves: shifting a 128-bit value letter by letter costs three times as much.
+    quint64 haut = 0, bas = 0;
+    qsizetype i = 0;
+    for (; i < mot.size() && i < 12; ++i) {
+        const unsigned lettre = unsigned(mot[i].unicode()) - (u'A' - 1);
+        if (lettre - 1 >= 26)
+            return false;
+        haut = haut << 5 | lettre;
+    }
+    for (qsizetype j = i; j < 12; ++j)
+        haut <<= 5;
+    for (; i < mot.size(); ++i) {
+        const unsigned lettre = unsigned(mot[i].unicode()) - (u'A' - 1);
+        if (lettre - 1 >= 26)
+            return false;
+        bas = bas << 5 | lettre;
+    }
+    bas <<= 5 * (15 - std::max<qsizetype>(mot.size(), 12));
+    cle = CleMot(haut) << 68 | CleMot(bas) << 53;
+    return true;
+}
+// Writes the letters (15 at most) and returns their count.
+qsizetype deballer(CleMot cle, char* lettres);
+// The same file from packed words, in any order.
+QByteArray compacterCles(std::vector<CleMot> ancienne, std::vector<CleMot> nouvelle);
+QString ecrireListesCles(const QString& dossier, std::vector<CleMot> ancienne, std::vector<CleMot> nouvelle);
 
 class Index {
 public:

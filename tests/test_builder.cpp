@@ -25,9 +25,9 @@ QString fixture(const QString& nom)
     return QStringLiteral(LEXIDOR_SOURCE_DIR "/tests/fixtures/builder/") + nom;
 }
 
-QStringList trie(const QSet<QString>& mots)
+QStringList trie(const Mots& mots)
 {
-    QStringList liste(mots.cbegin(), mots.cend());
+    QStringList liste = mots.liste();
     liste.sort();
     return liste;
 }

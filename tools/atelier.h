@@ -30,6 +30,7 @@ QStringList trie(QStringList liste);
 QStringList trie(const QSet<QString>& ensemble);
 QString chemin(const QString& nom);
 quint64 signature(const QString& mot);
+quint64 signature(QLatin1StringView mot);
 
 struct Atelier {
     const Lexique& ancien;

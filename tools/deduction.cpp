@@ -25,9 +25,10 @@ public:
         // In alphabetical order, not the set's: a form of two verbs names them in the same order
         // from one build to the next.
         QStringList candidats;
-        for (const QString& mot : nouveau.mots)
+        nouveau.mots.pourChaque([&](QLatin1StringView mot) {
             if (mot.size() >= 4 && (mot.endsWith(QLatin1String("ER")) || mot.endsWith(QLatin1String("IR")) || mot.endsWith(QLatin1String("RE"))))
                 candidats.append(mot);
+        });
         candidats.sort();
         qsizetype n = 0;
         for (const QString& mot : std::as_const(candidats)) {
@@ -129,9 +130,31 @@ private:
 
     bool contient(const QString& mot) const { return !mot.isEmpty() && nouveau.contient(mot); }
 
+    // Every form of a verb asks: the verb is judged once.
+    bool irregulier(int verbe)
+    {
+        if (verbe != verbeJuge) {
+            verbeJuge = verbe;
+            irregulierJuge = presentIrregulier(verbes[verbe]);
+        }
+        return irregulierJuge;
+    }
+
+    // A form is built in place, and copied only when it is a word: most endings give none.
+    static const QString& forme(QString& tampon, const QString& radical, QLatin1StringView fin)
+    {
+        if (!tampon.isDetached()) {
+            tampon = QString();
+            tampon.reserve(radical.size() + 10);
+        }
+        tampon.resize(0);
+        tampon.append(radical).append(fin);
+        return tampon;
+    }
+
     void ajouter(const QString& forme, int verbe, Masque temps)
     {
-        if (presentIrregulier(verbes[verbe]))
+        if (irregulier(verbe))
             temps &= Masque(~(bit(Present) | bit(SubjPresent) | bit(Imperatif)));
         if (!temps || !contient(forme) || forme == verbes[verbe])
             return;
@@ -149,9 +172,10 @@ private:
     void conjuguer(const QString& radical, const Terminaison (&table)[N], int verbe, bool geAvantAO = false)
     {
         const QString radicalE = geAvantAO ? radical + u'E' : radical;
+        QString tampon;
         for (const Terminaison& t : table) {
             const bool ao = t.fin[0] == 'A' || t.fin[0] == 'O';
-            ajouter((ao ? radicalE : radical) + QLatin1String(t.fin), verbe, t.temps);
+            ajouter(forme(tampon, ao ? radicalE : radical, QLatin1StringView(t.fin)), verbe, t.temps);
         }
     }
 
@@ -261,9 +285,11 @@ private:
         // enough of its other distinctive forms tell it as well (ADONISEZ, ADONISAIT, COMPETA).
         const auto formesDistinctives = [&](std::initializer_list<const char*> fins) {
             int n = 0;
+            const QString radicalE = radical.endsWith(u'G') ? radical + u'E' : radical;
+            QString tampon;
             for (const char* f : fins) {
                 const bool ao = f[0] == 'A' || f[0] == 'O';
-                n += contient((ao && radical.endsWith(u'G') ? radical + u'E' : radical) + QLatin1String(f));
+                n += contient(forme(tampon, ao ? radicalE : radical, QLatin1StringView(f)));
             }
             return n >= 3;
         };
@@ -413,6 +439,8 @@ private:
     QHash<QString, QString> participes;  // infinitive -> masculine past participle, empty when not found
     QHash<QString, QList<QPair<int, Masque>>> formes;  // conjugated form -> verbs and tenses
     QStringList sansParticipe;
+    int verbeJuge = -1;
+    bool irregulierJuge = false;
     const QHash<QString, char>* usages;
     // The words whose only readings were set aside, for the report.
     mutable QMutex gardeSansNote;

@@ -101,8 +101,11 @@ ListeLue analyserListe(QByteArrayView octets, const QString& nom, const std::ato
             ++colonnes;
             ligne = ligne.left(n);
         }
-        const QString mot = formeScrabble(ligne);
-        if (mot.isEmpty()) {
+        // Most lines are already a word as the board writes it: no string is made for them.
+        const bool pret = ligne.size() >= 2 && ligne.size() <= 15
+            && std::all_of(ligne.cbegin(), ligne.cend(), [](QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'Z'; });
+        const QString mot = pret ? QString() : formeScrabble(ligne);
+        if (!pret && mot.isEmpty()) {
             qsizetype lettres = 0;
             bool chiffre = false, trait = false, apostrophe = false;
             for (QChar c : ligne) {
@@ -125,9 +128,7 @@ ListeLue analyserListe(QByteArrayView octets, const QString& nom, const std::ato
                 ++autres;
             continue;
         }
-        const qsizetype avant = lue.mots.size();
-        lue.mots.insert(mot);
-        if (lue.mots.size() == avant) {
+        if (!lue.mots.insert(pret ? ligne : QStringView(mot))) {
             // A sorted list puts the plain spelling first: "cote" then "côte", "coté", "côté".
             const bool accent = std::any_of(ligne.begin(), ligne.end(), [](QChar c) { return c.unicode() > 0x7F; });
             ++(accent ? a.replies : a.doublons);
