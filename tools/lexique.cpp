@@ -100,7 +100,7 @@ void Mots::reserve(qsizetype n)
 
 bool Mots::contient(Cle cle) const
 {
-    return taille > 0 && cases.constData()[place(cle)] == cle;
+    return cle && taille > 0 && cases.constData()[place(cle)] == cle;
 }
 
 bool Mots::insert(Cle cle)

@@ -57,12 +57,12 @@ public:
     bool contains(QStringView mot) const
     {
         Cle c;
-        return recherche::empaqueter(mot, c) && c && contient(c);
+        return recherche::empaqueter(mot, c) && contient(c);
     }
     bool contains(QLatin1StringView mot) const
     {
         Cle c;
-        return recherche::empaqueter(mot, c) && c && contient(c);
+        return recherche::empaqueter(mot, c) && contient(c);
     }
     qsizetype size() const { return taille; }
     bool isEmpty() const { return taille == 0; }

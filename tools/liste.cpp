@@ -22,7 +22,8 @@ QString nombre(qint64 n, const char* singulier, const char* pluriel)
 
 enum class Codage { Utf8, Windows1252, Utf16Le, Utf16Be, Binaire };
 
-Codage deviner(QByteArrayView octets)
+// `texte` receives the decoded text when the bytes are read as UTF-8: no second decoding.
+Codage deviner(QByteArrayView octets, QString& texte)
 {
     if (octets.startsWith("\xFF\xFE"))
         return Codage::Utf16Le;
@@ -45,8 +46,12 @@ Codage deviner(QByteArrayView octets)
     if (zerosPairs + zerosImpairs > 0 || controles > echantillon / 100)
         return Codage::Binaire;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString essai = utf8(octets);
-    return utf8.hasError() ? Codage::Windows1252 : Codage::Utf8;
+    texte = utf8(octets);
+    if (utf8.hasError()) {
+        texte.clear();
+        return Codage::Windows1252;
+    }
+    return Codage::Utf8;
 }
 
 bool separateur(QChar c)
@@ -60,25 +65,24 @@ ListeLue analyserListe(QByteArrayView octets, const QString& nom, const std::ato
 {
     ListeLue lue;
     ApercuListe& a = lue.apercu;
-    const Codage codage = deviner(octets);
+    QString texte;
+    const Codage codage = deviner(octets, texte);
     if (codage == Codage::Binaire) {
         a.erreur = QStringLiteral("Le fichier « %1 » n'est pas un fichier texte : une liste de mots, un par ligne, "
                                   "est attendue.").arg(nom);
         return lue;
     }
-    QString texte;
     if (codage == Codage::Windows1252) {
         texte = data::decoder(octets);
+    } else if (codage == Codage::Utf8) {
+        if (texte.startsWith(QChar(0xFEFF)))
+            texte.remove(0, 1);
     } else {
-        const auto type = codage == Codage::Utf8 ? QStringDecoder::Utf8
-            : codage == Codage::Utf16Le          ? QStringDecoder::Utf16LE
-                                                 : QStringDecoder::Utf16BE;
-        QStringDecoder decodeur(type);
+        QStringDecoder decodeur(codage == Codage::Utf16Le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
         texte = decodeur(octets);
         if (texte.startsWith(QChar(0xFEFF)))
             texte.remove(0, 1);
-        if (codage != Codage::Utf8)
-            a.remarques.append(QStringLiteral("fichier en UTF-16, lu comme tel"));
+        a.remarques.append(QStringLiteral("fichier en UTF-16, lu comme tel"));
     }
     qint64 chiffres = 0, traits = 0, apostrophes = 0, longs = 0, courts = 0, autres = 0, colonnes = 0;
     lue.mots.reserve(texte.size() / 9);
