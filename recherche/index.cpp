@@ -73,21 +73,28 @@ qsizetype deballer(CleMot cle, char* lettres)
 
 namespace {
 
-// Least significant digit first, eleven bits at a time over the 75 bits a word uses: a few passes
-// over the keys instead of twenty comparisons each.
+// Least significant digit first, thirteen bits at a time over the 75 bits a word uses: a few passes
+// over the keys instead of twenty comparisons each. The six counts are taken in one reading.
 void trier(std::vector<CleMot>& cles)
 {
+    constexpr int bits = 13, passes = 6, premier = 128 - bits * passes;
+    constexpr quint64 masque = (1u << bits) - 1;
+    std::vector<quint32> comptes(passes << bits);
+    for (CleMot c : cles)
+        for (int p = 0; p < passes; ++p)
+            ++comptes[(p << bits) + (quint64(c >> (premier + bits * p)) & masque)];
     std::vector<CleMot> tampon(cles.size());
-    std::vector<quint32> comptes(2048);
-    for (int decalage = 51; decalage < 128; decalage += 11) {
-        std::fill(comptes.begin(), comptes.end(), 0);
-        for (CleMot c : cles)
-            ++comptes[quint64(c >> decalage) & 2047];
+    for (int p = 0; p < passes; ++p) {
+        quint32* const compte = comptes.data() + (p << bits);
+        // A digit that every key shares (the letters past the twelfth of short words) orders nothing.
+        if (std::any_of(compte, compte + (1 << bits), [&](quint32 n) { return n == cles.size(); }))
+            continue;
         quint32 somme = 0;
-        for (quint32& n : comptes)
-            somme += std::exchange(n, somme);
+        for (int d = 0; d < 1 << bits; ++d)
+            somme += std::exchange(compte[d], somme);
+        const int decalage = premier + bits * p;
         for (CleMot c : cles)
-            tampon[comptes[quint64(c >> decalage) & 2047]++] = c;
+            tampon[compte[quint64(c >> decalage) & masque]++] = c;
         cles.swap(tampon);
     }
 }

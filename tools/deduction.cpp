@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QSet>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <unordered_map>
@@ -19,7 +20,8 @@ using namespace conjugaison;
 
 class GrammaireDeduite final : public Grammaire {
 public:
-    using Lectures = QList<QPair<int, Masque>>;
+    // A form is nearly always of one verb: no allocation of its own then.
+    using Lectures = QVarLengthArray<QPair<int, Masque>, 1>;
 
     GrammaireDeduite(const Lexique& a, const Lexique& n, const QHash<QString, char>* u) : ancien(a), nouveau(n), usages(u) {}
 
