@@ -107,10 +107,11 @@ QByteArray compacterCles(std::vector<CleMot> a, std::vector<CleMot> n)
     trier(n);
     // One merge of the two sorted lists gives the union in order and the lists of each word.
     QByteArray texte;
-    texte.reserve(qsizetype(a.size() + n.size()) * 4);
-    char mots[2][longueurMax];
-    qsizetype longueurs[2] = {0, 0};
-    int courant = 0;
+    // Written in place: appending a few bytes at a time costs more than the words themselves.
+    texte.resize(qsizetype(a.size() + n.size()) * 6 + 2 * longueurMax);
+    qsizetype fin = 0;
+    char precedent[longueurMax];
+    qsizetype longueurPrecedent = 0;
     size_t i = 0, j = 0;
     while (i < a.size() || j < n.size()) {
         CleMot cle;
@@ -126,11 +127,21 @@ QByteArray compacterCles(std::vector<CleMot> a, std::vector<CleMot> n)
             ++j;
             marque = LesDeux;
         }
-        longueurs[courant] = deballer(cle, mots[courant]);
-        ajouterLigne(texte, QByteArrayView(mots[courant], longueurs[courant]),
-                     QByteArrayView(mots[1 - courant], longueurs[1 - courant]), marque);
-        courant = 1 - courant;
+        if (fin + longueurMax + 2 > texte.size())
+            texte.resize(texte.size() * 3 / 2);
+        char* const ligne = texte.data() + fin;
+        const qsizetype longueur = deballer(cle, ligne + 1);
+        qsizetype partage = 0;
+        while (partage < longueurPrecedent && partage < longueur - 1 && precedent[partage] == ligne[1 + partage])
+            ++partage;
+        std::copy_n(ligne + 1, longueur, precedent);
+        longueurPrecedent = longueur;
+        ligne[0] = octetDeTete(partage, marque);
+        std::copy(ligne + 1 + partage, ligne + 1 + longueur, ligne + 1);
+        fin += 1 + longueur - partage;
+        texte[fin++] = '\n';
     }
+    texte.resize(fin);
     return entete + qCompress(texte, 9);
 }
 
