@@ -29,14 +29,19 @@ public:
     {
         // In alphabetical order, not the set's: a form of two verbs names them in the same order
         // from one build to the next.
-        QStringList candidats;
-        nouveau.mots.pourChaque([&](QLatin1StringView mot) {
-            if (mot.size() >= 4 && (mot.endsWith(QLatin1String("ER")) || mot.endsWith(QLatin1String("IR")) || mot.endsWith(QLatin1String("RE"))))
-                candidats.append(mot);
+        // Packed words sort as their spellings do.
+        std::vector<Mots::Cle> cles;
+        char lettres[15];
+        nouveau.mots.pourChaqueCle([&](Mots::Cle c) {
+            const qsizetype n = recherche::deballer(c, lettres);
+            if (n >= 4 && ((lettres[n - 1] == 'R' && (lettres[n - 2] == 'E' || lettres[n - 2] == 'I'))
+                           || (lettres[n - 2] == 'R' && lettres[n - 1] == 'E')))
+                cles.push_back(c);
         });
-        candidats.sort();
+        std::sort(cles.begin(), cles.end());
         qsizetype n = 0;
-        for (const QString& mot : std::as_const(candidats)) {
+        for (Mots::Cle c : cles) {
+            const QString mot = Mots::mot(c);
             if (annuler && (++n & 0x3FF) == 0 && annuler->load())
                 return false;
             examinerVerbe(mot);
@@ -155,20 +160,18 @@ private:
 
     // Stem and ending packed together, without making the string; false when they cannot be a
     // word of the list, which holds only words of A to Z, 15 letters at most.
-    static bool formeCle(const Radical& r, const char* fin, Mots::Cle& cle)
+    static bool formeCle(const Radical& r, const Fin& fin, Mots::Cle& cle)
     {
-        const QLatin1StringView vue(fin);
-        Mots::Cle f;
-        if (!r.empaquete || !recherche::empaqueter(vue, f) || r.taille + vue.size() > 15)
+        if (!r.empaquete || r.taille + fin.taille > 15)
             return false;
-        cle = r.cle | f >> (5 * r.taille);
+        cle = r.cle | fin.cle >> (5 * r.taille);
         return true;
     }
 
     bool formeConnue(const Radical& r, const char* fin) const
     {
         Mots::Cle c;
-        return formeCle(r, fin, c) && nouveau.mots.contient(c);
+        return formeCle(r, Fin(fin), c) && nouveau.mots.contient(c);
     }
 
     const Lectures* lectures(const QString& mot) const
@@ -210,7 +213,7 @@ private:
         for (const Terminaison& t : table) {
             const bool ao = t.fin[0] == 'A' || t.fin[0] == 'O';
             Mots::Cle c;
-            if (formeCle(ao ? rE : r, t.fin, c))
+            if (formeCle(ao ? rE : r, t.cle, c))
                 ajouter(c, verbe, t.temps);
         }
     }
