@@ -123,12 +123,6 @@ bool Mots::insert(QStringView mot)
     return recherche::empaqueter(mot, c) && insert(c);
 }
 
-bool Mots::insert(QLatin1StringView mot)
-{
-    Cle c;
-    return recherche::empaqueter(mot, c) && insert(c);
-}
-
 bool Mots::remove(QStringView mot)
 {
     Cle c;

@@ -39,15 +39,14 @@ struct Analyse {
 };
 
 // The words of a list: A to Z, 1 to 15 letters each, packed (see recherche::empaqueter) in an open
-// table. A quarter of the memory of a set of strings, no allocation per word, and a look-up hashes
-// one integer. Copies share the table until one of them changes.
+// table: less than half the memory of a set of strings, no allocation per word, and a look-up
+// hashes one integer. Copies share the table until one of them changes.
 class Mots {
 public:
     using Cle = recherche::CleMot;
 
     // False when the word was there already, or is no word of A to Z.
     bool insert(QStringView mot);
-    bool insert(QLatin1StringView mot);
     bool insert(Cle cle);
     bool remove(QStringView mot);
     void subtract(const QSet<QString>& autres);
@@ -55,11 +54,6 @@ public:
 
     bool contient(Cle cle) const;
     bool contains(QStringView mot) const
-    {
-        Cle c;
-        return recherche::empaqueter(mot, c) && contient(c);
-    }
-    bool contains(QLatin1StringView mot) const
     {
         Cle c;
         return recherche::empaqueter(mot, c) && contient(c);
@@ -107,7 +101,6 @@ struct Lexique {
     QString erreur;
 
     bool contient(QStringView mot) const { return mots.contains(mot); }
-    bool contient(QLatin1StringView mot) const { return mots.contains(mot); }
     bool contient(const QString& mot) const { return mots.contains(QStringView(mot)); }
 };
 
