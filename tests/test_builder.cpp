@@ -436,6 +436,19 @@ private Q_SLOTS:
         QTest::addRow("conditionnel trop long")
             << QStringList{} << QStringList{"DESANONYMISER", "DESANONYMISERA", "DESANONYMISAIS", "DESANONYMISONS", "DESANONYMISEZ"}
             << QStringLiteral("DESANONYMISAIS") << QString() << QStringLiteral("imparfait de desanonymiser");
+        // Stems and endings meet on the packed letters: E before A and O, doubled or changed
+        // consonants, an empty ending, forms of 15 letters.
+        QTest::addRow("-GER") << QStringList{} << QStringList{"MANGER", "MANGERA", "MANGERAIT", "MANGEA", "MANGEONS", "MANGE"}
+                              << QStringLiteral("MANGEONS") << QString() << QStringLiteral("présent, impératif de manger");
+        QTest::addRow("-ELER") << QStringList{} << QStringList{"APPELER", "APPELLERA", "APPELLERAIT", "APPELLENT", "APPELA", "APPELE"}
+                               << QStringLiteral("APPELLENT") << QString() << QStringLiteral("présent, subj. présent d'appeler");
+        QTest::addRow("-YER") << QStringList{} << QStringList{"NETTOYER", "NETTOIERA", "NETTOIERAIT", "NETTOIENT", "NETTOYA", "NETTOYE"}
+                              << QStringLiteral("NETTOIENT") << QString() << QStringLiteral("présent, subj. présent de nettoyer");
+        QTest::addRow("présent sans terminaison") << QStringList{} << vendre + QStringList{"VEND"} << QStringLiteral("VEND")
+                                                  << QString() << QStringLiteral("présent de vendre");
+        QTest::addRow("quinze lettres")
+            << QStringList{} << QStringList{"APPROFONDIR", "APPROFONDIRA", "APPROFONDIRAIT", "APPROFONDISSANT", "APPROFONDISSONS", "APPROFONDI"}
+            << QStringLiteral("APPROFONDISSONS") << QString() << QStringLiteral("présent, impératif d'approfondir");
         QTest::addRow("participe, pas féminin d'un nom")
             << QStringList{"FAX"} << QStringList{"FAX", "FAXER", "FAXERA", "FAXERAIT", "FAXE", "FAXEE", "FAXANT"}
             << QStringLiteral("FAXE") << QString() << QStringLiteral("présent, subj. présent, impératif, part. passé de faxer");
