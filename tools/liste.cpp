@@ -85,7 +85,9 @@ ListeLue analyserListe(QByteArrayView octets, const QString& nom, const std::ato
         a.remarques.append(QStringLiteral("fichier en UTF-16, lu comme tel"));
     }
     qint64 chiffres = 0, traits = 0, apostrophes = 0, longs = 0, courts = 0, autres = 0, colonnes = 0;
-    lue.mots.reserve(texte.size() / 9);
+    // One word a line at most: a table sized from the letters would be twice too large for lists
+    // of long words.
+    lue.mots.reserve(texte.count(u'\n') + 1);
     qsizetype debut = 0;
     qint64 lignes = 0;
     while (debut < texte.size()) {
