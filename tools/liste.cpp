@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 
 namespace builder {
 
@@ -86,8 +87,13 @@ ListeLue analyserListe(QByteArrayView octets, const QString& nom, const std::ato
     }
     qint64 chiffres = 0, traits = 0, apostrophes = 0, longs = 0, courts = 0, autres = 0, colonnes = 0;
     // One word a line at most: a table sized from the letters would be twice too large for lists
-    // of long words.
-    lue.mots.reserve(texte.count(u'\n') + 1);
+    // of long words. The bytes are counted (memchr is many times faster than a scan of the text);
+    // in UTF-16 a few other characters hold that byte too, which only leaves some room.
+    qsizetype lignesAuPlus = 1;
+    for (const char* p = octets.data(), *fin = p + octets.size();
+         p < fin && (p = static_cast<const char*>(std::memchr(p, '\n', fin - p))); ++p)
+        ++lignesAuPlus;
+    lue.mots.reserve(lignesAuPlus);
     qsizetype debut = 0;
     qint64 lignes = 0;
     while (debut < texte.size()) {
