@@ -9,6 +9,9 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <vector>
+
 #include <sys/resource.h>
 #include <time.h>
 
@@ -87,6 +90,35 @@ void BM_ConstruireDepuisListes(benchmark::State& state)
     state.counters["pic_Mo"] = double(usage.ru_maxrss) / 1024.0;
 }
 BENCHMARK(BM_ConstruireDepuisListes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The floor the build is measured against: what `sort -u` does with both lists (read them, split
+// the lines, sort, drop the repeats).
+void BM_ReferenceTriListes(benchmark::State& state)
+{
+    static const Paire paire;
+    for (auto _ : state) {
+        qsizetype total = 0;
+        for (const QString& chemin : {paire.ancienne, paire.nouvelle}) {
+            QFile f(chemin);
+            if (!f.open(QIODevice::ReadOnly))
+                state.SkipWithError("liste illisible");
+            const QByteArray octets = f.readAll();
+            std::vector<QByteArrayView> lignes;
+            lignes.reserve(octets.size() / 8);
+            for (qsizetype debut = 0; debut < octets.size();) {
+                qsizetype fin = octets.indexOf('\n', debut);
+                if (fin < 0)
+                    fin = octets.size();
+                lignes.push_back(QByteArrayView(octets).sliced(debut, fin - debut));
+                debut = fin + 1;
+            }
+            std::sort(lignes.begin(), lignes.end());
+            total += std::unique(lignes.begin(), lignes.end()) - lignes.begin();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_ReferenceTriListes)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // CPU time of the calling thread, in milliseconds: other work on the machine stretches wall times.
 double tempsFil()

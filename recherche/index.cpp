@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <utility>
 
 namespace recherche {
 
@@ -26,8 +27,130 @@ char octetDeTete(qsizetype partage, quint8 marque) { return char('0' + partage *
 
 }  // namespace
 
+namespace {
+
+void ajouterLigne(QByteArray& texte, QByteArrayView mot, QByteArrayView precedent, quint8 marque)
+{
+    qsizetype partage = 0;
+    while (partage < precedent.size() && partage < mot.size() - 1 && precedent[partage] == mot[partage])
+        ++partage;
+    texte += octetDeTete(partage, marque);
+    texte += mot.sliced(partage);
+    texte += '\n';
+}
+
+bool cles(const QSet<QString>& mots, std::vector<CleMot>& sortie)
+{
+    sortie.reserve(mots.size());
+    for (const QString& m : mots) {
+        CleMot c;
+        if (!empaqueter(QStringView(m), c))
+            return false;
+        sortie.push_back(c);
+    }
+    return true;
+}
+
+}  // namespace
+
+qsizetype deballer(CleMot cle, char* lettres)
+{
+    const quint64 haut = quint64(cle >> 68), bas = quint64(cle >> 53) & 0x7FFF;
+    for (int i = 0; i < 12; ++i) {
+        const int l = int(haut >> (55 - 5 * i)) & 0x1F;
+        if (l == 0)
+            return i;
+        lettres[i] = char('A' + l - 1);
+    }
+    for (int i = 0; i < 3; ++i) {
+        const int l = int(bas >> (10 - 5 * i)) & 0x1F;
+        if (l == 0)
+            return 12 + i;
+        lettres[12 + i] = char('A' + l - 1);
+    }
+    return 15;
+}
+
+namespace {
+
+// Least significant digit first, thirteen bits at a time over the 75 bits a word uses: a few passes
+// over the keys instead of twenty comparisons each. The six counts are taken in one reading.
+void trier(std::vector<CleMot>& cles)
+{
+    constexpr int bits = 13, passes = 6, premier = 128 - bits * passes;
+    constexpr quint64 masque = (1u << bits) - 1;
+    std::vector<quint32> comptes(passes << bits);
+    for (CleMot c : cles)
+        for (int p = 0; p < passes; ++p)
+            ++comptes[(p << bits) + (quint64(c >> (premier + bits * p)) & masque)];
+    std::vector<CleMot> tampon(cles.size());
+    for (int p = 0; p < passes; ++p) {
+        quint32* const compte = comptes.data() + (p << bits);
+        // A digit that every key shares (the letters past the twelfth of short words) orders nothing.
+        if (std::any_of(compte, compte + (1 << bits), [&](quint32 n) { return n == cles.size(); }))
+            continue;
+        quint32 somme = 0;
+        for (int d = 0; d < 1 << bits; ++d)
+            somme += std::exchange(compte[d], somme);
+        const int decalage = premier + bits * p;
+        for (CleMot c : cles)
+            tampon[compte[quint64(c >> decalage) & masque]++] = c;
+        cles.swap(tampon);
+    }
+}
+
+}  // namespace
+
+QByteArray compacterCles(std::vector<CleMot> a, std::vector<CleMot> n)
+{
+    trier(a);
+    trier(n);
+    // One merge of the two sorted lists gives the union in order and the lists of each word.
+    QByteArray texte;
+    // Written in place: appending a few bytes at a time costs more than the words themselves.
+    texte.resize(qsizetype(a.size() + n.size()) * 6 + 2 * longueurMax);
+    qsizetype fin = 0;
+    char precedent[longueurMax];
+    qsizetype longueurPrecedent = 0;
+    size_t i = 0, j = 0;
+    while (i < a.size() || j < n.size()) {
+        CleMot cle;
+        quint8 marque;
+        if (j == n.size() || (i < a.size() && a[i] < n[j])) {
+            cle = a[i++];
+            marque = Ancienne;
+        } else if (i == a.size() || n[j] < a[i]) {
+            cle = n[j++];
+            marque = Nouvelle;
+        } else {
+            cle = a[i++];
+            ++j;
+            marque = LesDeux;
+        }
+        if (fin + longueurMax + 2 > texte.size())
+            texte.resize(texte.size() * 3 / 2);
+        char* const ligne = texte.data() + fin;
+        const qsizetype longueur = deballer(cle, ligne + 1);
+        qsizetype partage = 0;
+        while (partage < longueurPrecedent && partage < longueur - 1 && precedent[partage] == ligne[1 + partage])
+            ++partage;
+        std::copy_n(ligne + 1, longueur, precedent);
+        longueurPrecedent = longueur;
+        ligne[0] = octetDeTete(partage, marque);
+        std::copy(ligne + 1 + partage, ligne + 1 + longueur, ligne + 1);
+        fin += 1 + longueur - partage;
+        texte[fin++] = '\n';
+    }
+    texte.resize(fin);
+    return entete + qCompress(texte, 9);
+}
+
 QByteArray compacter(const QSet<QString>& ancienne, const QSet<QString>& nouvelle)
 {
+    std::vector<CleMot> a, n;
+    if (cles(ancienne, a) && cles(nouvelle, n))
+        return compacterCles(std::move(a), std::move(n));
+    // Words of other letters are never written by the builder; kept readable all the same.
     QStringList tous(ancienne.cbegin(), ancienne.cend());
     for (const QString& m : nouvelle)
         if (!ancienne.contains(m))
@@ -38,27 +161,34 @@ QByteArray compacter(const QSet<QString>& ancienne, const QSet<QString>& nouvell
     QByteArray precedent;
     for (const QString& m : std::as_const(tous)) {
         const QByteArray mot = m.toLatin1();
-        qsizetype partage = 0;
-        while (partage < precedent.size() && partage < mot.size() - 1 && precedent[partage] == mot[partage])
-            ++partage;
-        const quint8 marque = quint8((ancienne.contains(m) ? Ancienne : 0) | (nouvelle.contains(m) ? Nouvelle : 0));
-        texte += octetDeTete(partage, marque);
-        texte += QByteArrayView(mot).sliced(partage);
-        texte += '\n';
+        ajouterLigne(texte, mot, precedent, quint8((ancienne.contains(m) ? Ancienne : 0) | (nouvelle.contains(m) ? Nouvelle : 0)));
         precedent = mot;
     }
     return entete + qCompress(texte, 9);
 }
 
-QString ecrireListes(const QString& dossier, const QSet<QString>& ancienne, const QSet<QString>& nouvelle)
+namespace {
+
+QString ecrireOctets(const QString& dossier, const QByteArray& octets)
 {
     const QString chemin = QDir(dossier).filePath(data::cheminLocal(fichierListes));
     QDir().mkpath(QFileInfo(chemin).absolutePath());
-    const QByteArray octets = compacter(ancienne, nouvelle);
     QSaveFile f(chemin);
     if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size() || !f.commit())
         return QStringLiteral("Le fichier « %1 » ne peut pas être écrit : %2").arg(chemin, f.errorString());
     return {};
+}
+
+}  // namespace
+
+QString ecrireListes(const QString& dossier, const QSet<QString>& ancienne, const QSet<QString>& nouvelle)
+{
+    return ecrireOctets(dossier, compacter(ancienne, nouvelle));
+}
+
+QString ecrireListesCles(const QString& dossier, std::vector<CleMot> ancienne, std::vector<CleMot> nouvelle)
+{
+    return ecrireOctets(dossier, compacterCles(std::move(ancienne), std::move(nouvelle)));
 }
 
 Index Index::lire(const QString& chemin)

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -30,6 +31,43 @@ inline const QString fichierListes = QStringLiteral("listes\\mots-complets.dat")
 QByteArray compacter(const QSet<QString>& ancienne, const QSet<QString>& nouvelle);
 // Writes that file into the data folder `dossier`, atomically. Empty on success, else why, in French.
 QString ecrireListes(const QString& dossier, const QSet<QString>& ancienne, const QSet<QString>& nouvelle);
+
+// A word of A to Z, 15 letters at most, packed five bits a letter from the top: the keys sort as the
+// words do, and the builder holds its lists this way. 0 is the empty word.
+using CleMot = unsigned __int128;
+inline const char16_t* lettresDe(QStringView mot) { return mot.utf16(); }
+inline const uchar* lettresDe(QLatin1StringView mot) { return reinterpret_cast<const uchar*>(mot.data()); }
+template <typename Vue>
+bool empaqueter(Vue mot, CleMot& cle)
+{
+    const qsizetype n = mot.size();
+    if (n > 15)
+        return false;
+    // Two 64-bit halves: shifting a 128-bit value letter by letter costs three times as much.
+    const auto* p = lettresDe(mot);
+    const qsizetype h = std::min<qsizetype>(n, 12);
+    quint64 haut = 0, bas = 0;
+    bool lettres = true;
+    for (qsizetype i = 0; i < h; ++i) {
+        const unsigned l = unsigned(p[i]) - (u'A' - 1);
+        lettres &= l - 1 < 26;
+        haut = haut << 5 | l;
+    }
+    for (qsizetype i = h; i < n; ++i) {
+        const unsigned l = unsigned(p[i]) - (u'A' - 1);
+        lettres &= l - 1 < 26;
+        bas = bas << 5 | l;
+    }
+    haut <<= 5 * (12 - h);
+    bas <<= 5 * (15 - std::max<qsizetype>(n, 12));
+    cle = CleMot(haut) << 68 | CleMot(bas) << 53;
+    return lettres;
+}
+// Writes the letters (15 at most) and returns their count.
+qsizetype deballer(CleMot cle, char* lettres);
+// The same file from packed words, in any order.
+QByteArray compacterCles(std::vector<CleMot> ancienne, std::vector<CleMot> nouvelle);
+QString ecrireListesCles(const QString& dossier, std::vector<CleMot> ancienne, std::vector<CleMot> nouvelle);
 
 class Index {
 public:

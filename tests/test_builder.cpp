@@ -8,6 +8,7 @@
 #include "tools/ressources.h"
 
 #include "data/texte.h"
+#include "recherche/index.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -25,11 +26,15 @@ QString fixture(const QString& nom)
     return QStringLiteral(LEXIDOR_SOURCE_DIR "/tests/fixtures/builder/") + nom;
 }
 
-QStringList trie(const QSet<QString>& mots)
+QStringList trie(QStringList liste)
 {
-    QStringList liste(mots.cbegin(), mots.cend());
     liste.sort();
     return liste;
+}
+
+QStringList trie(const Mots& mots)
+{
+    return trie(mots.liste());
 }
 
 Lexique liste(const QStringList& mots)
@@ -203,6 +208,57 @@ private Q_SLOTS:
                                          << QStringLiteral("aucun mot jouable (2 mots avec des chiffres");
         QTest::addRow("pas du texte") << QByteArray("PK\x03\x04\0\0\x01\x02zz", 10) << QStringList{} << 0 << 0
                                       << QStringLiteral("n'est pas un fichier texte");
+        QTest::addRow("BOM UTF-8, mots déjà en majuscules")
+            << QByteArray("\xEF\xBB\xBF" "CHAT\nCHAT\nABCDEFGHIJKLMNO\nABCDEFGHIJKLMNOP\n") << QStringList{"ABCDEFGHIJKLMNO", "CHAT"}
+            << 1 << 1 << QStringLiteral("1 doublon");
+        QTest::addRow("UTF-8 coupé, lu en windows-1252") << QByteArray("chat\n\xC3") << QStringList{"CHAT"} << 1 << 0
+                                                         << QStringLiteral("1 mot d'une seule lettre ignoré");
+    }
+
+    // The packed word table and the complete lists file made from it: every word found again
+    // after growth and removals (which move the words that follow back into place), and each word
+    // of the file in its lists.
+    void motsEmpaquetes_data()
+    {
+        QTest::addColumn<QStringList>("ancienne");
+        QTest::addColumn<QStringList>("nouvelle");
+        QTest::addRow("vides") << QStringList{} << QStringList{};
+        QTest::addRow("longueurs et préfixes")
+            << QStringList{"AB", "ABC", "ABCDEFGHIJKL", "ABCDEFGHIJKLM", "ZZZZZZZZZZZZZZZ", "BA"}
+            << QStringList{"AB", "ABCDEFGHIJKLMNO", "ABCDEFGHIJKLM", "ZZZZZZZZZZZZZZY", "BA"};
+        QStringList a, n;
+        for (int i = 0; i < 3000; ++i) {
+            const QString mot = QStringLiteral("%1%2%3E").arg(QChar(u'A' + i % 26), QChar(u'A' + i / 26 % 26), QChar(u'A' + i / 676));
+            (i % 3 ? a : n).append(mot);
+            if (i % 5 == 0)
+                (i % 3 ? n : a).append(mot);
+        }
+        QTest::addRow("beaucoup") << a << n;
+    }
+    void motsEmpaquetes()
+    {
+        QFETCH(QStringList, ancienne);
+        QFETCH(QStringList, nouvelle);
+        Mots vieux, neufs;
+        for (const QString& m : ancienne)
+            QVERIFY(vieux.insert(QStringView(m)));
+        for (const QString& m : nouvelle)
+            QVERIFY(neufs.insert(QStringView(m)));
+        for (const char* refus : {"", "ABCDEFGHIJKLMNOP", "\xC3\xA9T\xC3\xA9", "A1", "chat"})
+            QVERIFY(!vieux.insert(QStringView(QString::fromUtf8(refus))));
+        QVERIFY(!vieux.insert(QStringView(ancienne.value(0, QStringLiteral("")))));
+        QCOMPARE(trie(vieux), trie(QStringList(ancienne)));
+        const QSet<QString> a(ancienne.cbegin(), ancienne.cend()), n(nouvelle.cbegin(), nouvelle.cend());
+        const recherche::Index ix = recherche::Index::analyser(recherche::compacterCles(vieux.cles(), neufs.cles()));
+        QCOMPARE(ix.taille(), (a + n).size());
+        for (const QString& m : a + n)
+            QCOMPARE(ix.marque(ix.trouver(m.toLatin1())), quint8(a.contains(m) + 2 * n.contains(m)));
+        QCOMPARE(recherche::compacterCles(vieux.cles(), neufs.cles()), recherche::compacter(a, n));
+        for (qsizetype i = 0; i < ancienne.size(); i += 2)
+            QVERIFY(vieux.remove(ancienne[i]));
+        for (qsizetype i = 0; i < ancienne.size(); ++i)
+            QCOMPARE(vieux.contains(QStringView(ancienne[i])), i % 2 == 1);
+        QCOMPARE(vieux.size(), ancienne.size() / 2);
     }
     void listesLues()
     {
@@ -380,6 +436,19 @@ private Q_SLOTS:
         QTest::addRow("conditionnel trop long")
             << QStringList{} << QStringList{"DESANONYMISER", "DESANONYMISERA", "DESANONYMISAIS", "DESANONYMISONS", "DESANONYMISEZ"}
             << QStringLiteral("DESANONYMISAIS") << QString() << QStringLiteral("imparfait de desanonymiser");
+        // Stems and endings meet on the packed letters: E before A and O, doubled or changed
+        // consonants, an empty ending, forms of 15 letters.
+        QTest::addRow("-GER") << QStringList{} << QStringList{"MANGER", "MANGERA", "MANGERAIT", "MANGEA", "MANGEONS", "MANGE"}
+                              << QStringLiteral("MANGEONS") << QString() << QStringLiteral("présent, impératif de manger");
+        QTest::addRow("-ELER") << QStringList{} << QStringList{"APPELER", "APPELLERA", "APPELLERAIT", "APPELLENT", "APPELA", "APPELE"}
+                               << QStringLiteral("APPELLENT") << QString() << QStringLiteral("présent, subj. présent d'appeler");
+        QTest::addRow("-YER") << QStringList{} << QStringList{"NETTOYER", "NETTOIERA", "NETTOIERAIT", "NETTOIENT", "NETTOYA", "NETTOYE"}
+                              << QStringLiteral("NETTOIENT") << QString() << QStringLiteral("présent, subj. présent de nettoyer");
+        QTest::addRow("présent sans terminaison") << QStringList{} << vendre + QStringList{"VEND"} << QStringLiteral("VEND")
+                                                  << QString() << QStringLiteral("présent de vendre");
+        QTest::addRow("quinze lettres")
+            << QStringList{} << QStringList{"APPROFONDIR", "APPROFONDIRA", "APPROFONDIRAIT", "APPROFONDISSANT", "APPROFONDISSONS", "APPROFONDI"}
+            << QStringLiteral("APPROFONDISSONS") << QString() << QStringLiteral("présent, impératif d'approfondir");
         QTest::addRow("participe, pas féminin d'un nom")
             << QStringList{"FAX"} << QStringList{"FAX", "FAXER", "FAXERA", "FAXERAIT", "FAXE", "FAXEE", "FAXANT"}
             << QStringLiteral("FAXE") << QString() << QStringLiteral("présent, subj. présent, impératif, part. passé de faxer");

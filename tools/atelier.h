@@ -30,6 +30,7 @@ QStringList trie(QStringList liste);
 QStringList trie(const QSet<QString>& ensemble);
 QString chemin(const QString& nom);
 quint64 signature(const QString& mot);
+quint64 signature(QLatin1StringView mot);
 
 struct Atelier {
     const Lexique& ancien;
@@ -56,21 +57,28 @@ struct Atelier {
 
     bool solutionUnique(const QString& mot) const { return memesLettres(mot).size() == 1; }
 
+    // The 26 hooked words are packed from the word's own key, not spelt out.
     QString rallongesAvant(const QString& mot) const
     {
         QString lettres;
-        for (char16_t c = u'A'; c <= u'Z'; ++c)
-            if (nouveau.contient(QChar(c) + mot))
-                lettres += QChar(c);
+        Mots::Cle cle;
+        if (mot.size() >= 15 || !recherche::empaqueter(QStringView(mot), cle))
+            return lettres;
+        for (unsigned c = 1; c <= 26; ++c)
+            if (nouveau.mots.contient(Mots::Cle(c) << 123 | cle >> 5))
+                lettres += QChar(u'A' + c - 1);
         return lettres;
     }
 
     QString rallongesArriere(const QString& mot) const
     {
         QString lettres;
-        for (char16_t c = u'A'; c <= u'Z'; ++c)
-            if (nouveau.contient(mot + QChar(c)))
-                lettres += QChar(c);
+        Mots::Cle cle;
+        if (mot.size() >= 15 || !recherche::empaqueter(QStringView(mot), cle))
+            return lettres;
+        for (unsigned c = 1; c <= 26; ++c)
+            if (nouveau.mots.contient(cle | Mots::Cle(c) << (123 - 5 * mot.size())))
+                lettres += QChar(u'A' + c - 1);
         return lettres;
     }
 

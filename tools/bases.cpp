@@ -24,12 +24,25 @@ QStringList trie(const QSet<QString>& ensemble)
 
 // The same for any order of the same letters, and cheaper than sorting them: the letters of a
 // word are sorted only when some new word may have them.
-quint64 signature(const QString& mot)
+template <typename Vue>
+quint64 signatureDe(Vue mot)
 {
     quint64 somme = quint64(mot.size()) << 58;
-    for (QChar c : mot)
-        somme += (quint64(c.unicode()) * 0x9E3779B97F4A7C15ULL) ^ (quint64(c.unicode()) << 29);
+    for (qsizetype i = 0; i < mot.size(); ++i) {
+        const quint64 u = mot[i].unicode();
+        somme += (u * 0x9E3779B97F4A7C15ULL) ^ (u << 29);
+    }
     return somme;
+}
+
+quint64 signature(const QString& mot)
+{
+    return signatureDe(QStringView(mot));
+}
+
+quint64 signature(QLatin1StringView mot)
+{
+    return signatureDe(mot);
 }
 
 QString chemin(const QString& nom)
@@ -41,19 +54,23 @@ Atelier::Atelier(const Lexique& a, const Lexique& n, const Grammaire& gr, Fabric
     : ancien(a), nouveau(n), g(gr), sortie(f), annuler(an)
 {
     qsizetype i = 0;
-    for (const QString& mot : nouveau.mots) {
-        if (arrete(++i))
-            return;
-        if (!ancien.contient(mot))
-            ajoutes.append(mot);
-    }
+    bool arret = false;
+    // One pass over each list's packed words: a string is made only for the few words kept.
+    nouveau.mots.pourChaqueCle([&](Mots::Cle c) {
+        arret = arret || arrete(++i);
+        if (!arret && !ancien.mots.contient(c))
+            ajoutes.append(Mots::mot(c));
+    });
+    if (arret)
+        return;
     ajoutes.sort();
-    for (const QString& mot : ancien.mots) {
-        if (arrete(++i))
-            return;
-        if (!nouveau.contient(mot))
-            disparus.append(mot);
-    }
+    ancien.mots.pourChaqueCle([&](Mots::Cle c) {
+        arret = arret || arrete(++i);
+        if (!arret && !nouveau.mots.contient(c))
+            disparus.append(Mots::mot(c));
+    });
+    if (arret)
+        return;
     disparus.sort();
     // Only the racks of new words are ever shown: the anagrams of the other 400,000 words are
     // not kept, which halves the time and the memory of the whole build.
@@ -62,12 +79,15 @@ Atelier::Atelier(const Lexique& a, const Lexique& n, const Grammaire& gr, Fabric
     for (const QString& mot : std::as_const(ajoutes))
         signatures.insert(signature(mot));
     anagrammes.reserve(signatures.size());
-    for (const QString& mot : nouveau.mots) {
-        if (arrete(++i))
-            return;
-        if (signatures.contains(signature(mot)))
-            anagrammes[lettresTriees(mot)].append(mot);
-    }
+    nouveau.mots.pourChaque([&](QLatin1StringView mot) {
+        arret = arret || arrete(++i);
+        if (!arret && signatures.contains(signature(mot))) {
+            const QString m(mot);
+            anagrammes[lettresTriees(m)].append(m);
+        }
+    });
+    if (arret)
+        return;
     for (auto it = anagrammes.begin(); it != anagrammes.end(); ++it) {
         if (it->size() > 1)
             it->sort();

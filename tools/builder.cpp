@@ -175,7 +175,7 @@ int main(int argc, char** argv)
         builder::Lexique ancienAccorde = ancien, nouveauAccorde = nouveau;
         builder::accorderEditions(ancienAccorde, nouveauAccorde);
         for (const auto& [nom, lexique] : {std::pair{"ancienne.txt", &ancienAccorde}, {"recente.txt", &nouveauAccorde}}) {
-            QStringList mots(lexique->mots.cbegin(), lexique->mots.cend());
+            QStringList mots = lexique->mots.liste();
             mots.sort();
             data::ecrireFichier(racine + u'/' + QLatin1String(nom), mots);
         }
@@ -205,7 +205,7 @@ int main(int argc, char** argv)
         // The complete lists, as the bases count their words.
         builder::Lexique ancienAccorde = ancien, nouveauAccorde = nouveau;
         builder::accorderEditions(ancienAccorde, nouveauAccorde);
-        if (const QString erreur = recherche::ecrireListes(racine, ancienAccorde.mots, nouveauAccorde.mots); !erreur.isEmpty()) {
+        if (const QString erreur = recherche::ecrireListesCles(racine, ancienAccorde.mots.cles(), nouveauAccorde.mots.cles()); !erreur.isEmpty()) {
             erreurs() << erreur << Qt::endl;
             ok = false;
         }

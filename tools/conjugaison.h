@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "recherche/index.h"
+
 // French conjugation as the forms of a word list show it: the tenses a form may be, the endings
 // after each kind of stem, and the stems of the future.
 namespace builder::conjugaison {
@@ -21,9 +23,22 @@ inline const char* const nomsTemps[NombreTemps] = {
 using Masque = quint16;
 constexpr Masque bit(Temps t) { return Masque(1u << t); }
 
+// An ending packed as the words of a list are (recherche::empaqueter), once, when the program is
+// compiled: the forms are probed by their packed letters.
+struct Fin {
+    recherche::CleMot cle = 0;
+    int taille = 0;
+    constexpr explicit Fin(const char* fin)
+    {
+        for (; fin[taille]; ++taille)
+            cle |= recherche::CleMot(fin[taille] - 'A' + 1) << (123 - 5 * taille);
+    }
+};
+
 struct Terminaison {
     const char* fin;
     Masque temps;
+    Fin cle = Fin(fin);
 };
 
 inline constexpr Masque futur = bit(Futur), cond = bit(Conditionnel);

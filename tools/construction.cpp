@@ -25,13 +25,12 @@ namespace {
 
 // Lists given the wrong way round, twice, or from two unrelated sources would give near-empty or
 // meaningless bases: say so rather than build them.
-QString verifierPaire(const DemandeListes& d, const QSet<QString>& ancienne, const QSet<QString>& nouvelle)
+QString verifierPaire(const DemandeListes& d, const Mots& ancienne, const Mots& nouvelle)
 {
     if (QFileInfo(d.ancienne).canonicalFilePath() == QFileInfo(d.nouvelle).canonicalFilePath())
         return QStringLiteral("Le même fichier est donné pour les deux éditions : choisissez la liste de chaque édition.");
     qsizetype communs = 0;
-    for (const QString& mot : nouvelle)
-        communs += ancienne.contains(mot);
+    nouvelle.pourChaqueCle([&](Mots::Cle c) { communs += ancienne.contient(c); });
     const qsizetype ajoutes = nouvelle.size() - communs;
     const qsizetype disparus = ancienne.size() - communs;
     if (ajoutes == 0 && disparus == 0)
@@ -153,7 +152,7 @@ RapportListes construireDepuisListes(const DemandeListes& demande, const std::fu
         signaler(95 + 5 * ++ecrits / int(fab.fichiers.size()));
     }
     // The complete lists, for the search and the answers after each rack.
-    if (const QString erreur = recherche::ecrireListes(temporaire, ancien.mots, nouveau.mots); !erreur.isEmpty())
+    if (const QString erreur = recherche::ecrireListesCles(temporaire, ancien.mots.cles(), nouveau.mots.cles()); !erreur.isEmpty())
         return abandonner(erreur);
     if (cible.exists())
         QDir().rmdir(demande.sortie);

@@ -7,8 +7,10 @@
 #include <QHash>
 #include <QMutex>
 #include <QSet>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace builder {
 
@@ -18,19 +20,28 @@ using namespace conjugaison;
 
 class GrammaireDeduite final : public Grammaire {
 public:
+    // A form is nearly always of one verb: no allocation of its own then.
+    using Lectures = QVarLengthArray<QPair<int, Masque>, 1>;
+
     GrammaireDeduite(const Lexique& a, const Lexique& n, const QHash<QString, char>* u) : ancien(a), nouveau(n), usages(u) {}
 
     bool construire(const std::atomic<bool>* annuler)
     {
         // In alphabetical order, not the set's: a form of two verbs names them in the same order
         // from one build to the next.
-        QStringList candidats;
-        for (const QString& mot : nouveau.mots)
-            if (mot.size() >= 4 && (mot.endsWith(QLatin1String("ER")) || mot.endsWith(QLatin1String("IR")) || mot.endsWith(QLatin1String("RE"))))
-                candidats.append(mot);
-        candidats.sort();
+        // Packed words sort as their spellings do.
+        std::vector<Mots::Cle> cles;
+        char lettres[15];
+        nouveau.mots.pourChaqueCle([&](Mots::Cle c) {
+            const qsizetype n = recherche::deballer(c, lettres);
+            if (n >= 4 && ((lettres[n - 1] == 'R' && (lettres[n - 2] == 'E' || lettres[n - 2] == 'I'))
+                           || (lettres[n - 2] == 'R' && lettres[n - 1] == 'E')))
+                cles.push_back(c);
+        });
+        std::sort(cles.begin(), cles.end());
         qsizetype n = 0;
-        for (const QString& mot : std::as_const(candidats)) {
+        for (Mots::Cle c : cles) {
+            const QString mot = Mots::mot(c);
             if (annuler && (++n & 0x3FF) == 0 && annuler->load())
                 return false;
             examinerVerbe(mot);
@@ -56,15 +67,14 @@ public:
         const char u = usage(mot);
         return u ? u != 'n' && nouveau.contient(mot) : participes.contains(mot);
     }
-    bool formeConjuguee(const QString& mot) const override { return formes.contains(mot); }
+    bool formeConjuguee(const QString& mot) const override { return lectures(mot); }
     bool nouvelleForme(const QString& mot) const override
     {
         if (infinitif(mot))
             return false;
         // GEEKE is the participle of the new GEEKER before it is a feminine of GEEK.
-        const auto it = formes.constFind(mot);
-        if (it != formes.cend())
-            return std::any_of(it->cbegin(), it->cend(), [&](const auto& vt) { return ancien.contient(verbes[vt.first]); });
+        if (const Lectures* l = lectures(mot))
+            return std::any_of(l->cbegin(), l->cend(), [&](const auto& vt) { return ancien.contient(verbes[vt.first]); });
         for (const auto& [lemme, nature] : lemmes(mot))
             if (ancien.contient(lemme))
                 return true;
@@ -129,11 +139,55 @@ private:
 
     bool contient(const QString& mot) const { return !mot.isEmpty() && nouveau.contient(mot); }
 
-    void ajouter(const QString& forme, int verbe, Masque temps)
+    // Every form of a verb asks: the verb is judged and packed once.
+    bool irregulier(int verbe)
     {
-        if (presentIrregulier(verbes[verbe]))
+        if (verbe != verbeJuge) {
+            verbeJuge = verbe;
+            irregulierJuge = presentIrregulier(verbes[verbe]);
+            recherche::empaqueter(QStringView(verbes[verbe]), cleVerbeJuge);
+        }
+        return irregulierJuge;
+    }
+
+    // A stem packed once, for the endings tried after it.
+    struct Radical {
+        Mots::Cle cle = 0;
+        qsizetype taille;
+        bool empaquete;
+        explicit Radical(const QString& r) : taille(r.size()), empaquete(recherche::empaqueter(QStringView(r), cle)) {}
+    };
+
+    // Stem and ending packed together, without making the string; false when they cannot be a
+    // word of the list, which holds only words of A to Z, 15 letters at most.
+    static bool formeCle(const Radical& r, const Fin& fin, Mots::Cle& cle)
+    {
+        if (!r.empaquete || r.taille + fin.taille > 15)
+            return false;
+        cle = r.cle | fin.cle >> (5 * r.taille);
+        return true;
+    }
+
+    bool formeConnue(const Radical& r, const char* fin) const
+    {
+        Mots::Cle c;
+        return formeCle(r, Fin(fin), c) && nouveau.mots.contient(c);
+    }
+
+    const Lectures* lectures(const QString& mot) const
+    {
+        Mots::Cle c;
+        if (!recherche::empaqueter(QStringView(mot), c))
+            return nullptr;
+        const auto it = formes.find(c);
+        return it == formes.end() ? nullptr : &it->second;
+    }
+
+    void ajouter(Mots::Cle forme, int verbe, Masque temps)
+    {
+        if (irregulier(verbe))
             temps &= Masque(~(bit(Present) | bit(SubjPresent) | bit(Imperatif)));
-        if (!temps || !contient(forme) || forme == verbes[verbe])
+        if (!temps || !nouveau.mots.contient(forme) || forme == cleVerbeJuge)
             return;
         auto& liste = formes[forme];
         for (auto& [v, t] : liste) {
@@ -145,13 +199,22 @@ private:
         liste.append({verbe, temps});
     }
 
+    void ajouter(const QString& forme, int verbe, Masque temps)
+    {
+        Mots::Cle c;
+        if (recherche::empaqueter(QStringView(forme), c))
+            ajouter(c, verbe, temps);
+    }
+
     template <size_t N>
     void conjuguer(const QString& radical, const Terminaison (&table)[N], int verbe, bool geAvantAO = false)
     {
-        const QString radicalE = geAvantAO ? radical + u'E' : radical;
+        const Radical r(radical), rE(geAvantAO ? radical + u'E' : radical);
         for (const Terminaison& t : table) {
             const bool ao = t.fin[0] == 'A' || t.fin[0] == 'O';
-            ajouter((ao ? radicalE : radical) + QLatin1String(t.fin), verbe, t.temps);
+            Mots::Cle c;
+            if (formeCle(ao ? rE : r, t.cle, c))
+                ajouter(c, verbe, t.temps);
         }
     }
 
@@ -261,9 +324,10 @@ private:
         // enough of its other distinctive forms tell it as well (ADONISEZ, ADONISAIT, COMPETA).
         const auto formesDistinctives = [&](std::initializer_list<const char*> fins) {
             int n = 0;
+            const Radical r(radical), rE(radical.endsWith(u'G') ? radical + u'E' : radical);
             for (const char* f : fins) {
                 const bool ao = f[0] == 'A' || f[0] == 'O';
-                n += contient((ao && radical.endsWith(u'G') ? radical + u'E' : radical) + QLatin1String(f));
+                n += formeConnue(ao ? rE : r, f);
             }
             return n >= 3;
         };
@@ -393,26 +457,34 @@ private:
             }
         }
         feminins(mot, "fém.");
-        const auto it = formes.constFind(mot);
-        if (it != formes.cend())
-            for (const auto& [v, t] : *it)
+        if (const Lectures* l = lectures(mot))
+            for (const auto& [v, t] : *l)
                 trouves.append({verbes[v], QString()});
         return trouves;
     }
 
     bool formeVerbaleSeule(const QString& mot) const
     {
-        const auto it = formes.constFind(mot);
-        return it != formes.cend()
-            && std::any_of(it->cbegin(), it->cend(), [](const auto& vt) { return (vt.second & ~bit(PartPresent)) != 0; });
+        const Lectures* l = lectures(mot);
+        return l && std::any_of(l->cbegin(), l->cend(), [](const auto& vt) { return (vt.second & ~bit(PartPresent)) != 0; });
     }
 
     const Lexique& ancien;
     const Lexique& nouveau;
     QStringList verbes;
     QHash<QString, QString> participes;  // infinitive -> masculine past participle, empty when not found
-    QHash<QString, QList<QPair<int, Masque>>> formes;  // conjugated form -> verbs and tenses
+    struct Hachage {
+        size_t operator()(Mots::Cle c) const
+        {
+            const quint64 h = quint64(c >> 64) * 0x9E3779B97F4A7C15ULL + quint64(c) * 0xC2B2AE3D27D4EB4FULL;
+            return size_t(h ^ (h >> 29));
+        }
+    };
+    std::unordered_map<Mots::Cle, Lectures, Hachage> formes;  // conjugated form -> verbs and tenses
     QStringList sansParticipe;
+    int verbeJuge = -1;
+    bool irregulierJuge = false;
+    Mots::Cle cleVerbeJuge = 0;
     const QHash<QString, char>* usages;
     // The words whose only readings were set aside, for the report.
     mutable QMutex gardeSansNote;
@@ -425,9 +497,8 @@ QString GrammaireDeduite::note(const QString& mot) const
     if (infinitif(mot))
         parties << (transitif(mot) ? QStringLiteral("v. tr.") : participeInvariable(mot) ? QStringLiteral("v. intr.")
                                                                                         : QStringLiteral("v."));
-    const auto it = formes.constFind(mot);
-    if (it != formes.cend()) {
-        for (const auto& [v, t] : *it) {
+    if (const Lectures* l = lectures(mot)) {
+        for (const auto& [v, t] : *l) {
             QStringList temps;
             for (int k = 0; k < NombreTemps; ++k)
                 if (t & (1u << k))
@@ -449,7 +520,7 @@ QString GrammaireDeduite::note(const QString& mot) const
             continue;
         }
         // FAXE is the participle of FAXER, not a feminine of FAX: the verb's own reading says it.
-        if (nature.startsWith(QStringLiteral("fém.")) && formes.contains(mot))
+        if (nature.startsWith(QStringLiteral("fém.")) && lectures(mot))
             continue;
         femPl = femPl || nature == QStringLiteral("fém. pl.");
         const QString p = nature + deLemme(lemme.toLower());

@@ -57,6 +57,115 @@ bool etiquetteDeFlexion(const QString& po)
 
 }  // namespace
 
+namespace {
+
+quint64 hacher(Mots::Cle cle)
+{
+    quint64 h = quint64(cle >> 64) * 0x9E3779B97F4A7C15ULL + quint64(cle) * 0xC2B2AE3D27D4EB4FULL;
+    h ^= h >> 31;
+    return h * 0xBF58476D1CE4E5B9ULL;
+}
+
+}  // namespace
+
+qsizetype Mots::place(Cle cle) const
+{
+    // Linear probing from the hash's top bits; the table is never more than half full.
+    const qsizetype masque = cases.size() - 1;
+    qsizetype i = qsizetype(hacher(cle) >> 32) & masque;
+    const Cle* t = cases.constData();
+    while (t[i] && t[i] != cle)
+        i = (i + 1) & masque;
+    return i;
+}
+
+void Mots::agrandir(qsizetype capacite)
+{
+    qsizetype n = 16;
+    while (n < capacite * 2)
+        n *= 2;
+    if (n <= cases.size())
+        return;
+    QList<Cle> anciennes = std::move(cases);
+    cases = QList<Cle>(n, Cle(0));
+    for (Cle c : std::as_const(anciennes))
+        if (c)
+            cases[place(c)] = c;
+}
+
+void Mots::reserve(qsizetype n)
+{
+    agrandir(n);
+}
+
+bool Mots::contient(Cle cle) const
+{
+    return cle && taille > 0 && cases.constData()[place(cle)] == cle;
+}
+
+bool Mots::insert(Cle cle)
+{
+    if (!cle)
+        return false;
+    if ((taille + 1) * 2 > cases.size())
+        agrandir(taille + 1);
+    const qsizetype i = place(cle);
+    if (cases.constData()[i])
+        return false;
+    cases[i] = cle;
+    ++taille;
+    return true;
+}
+
+bool Mots::insert(QStringView mot)
+{
+    Cle c;
+    return recherche::empaqueter(mot, c) && insert(c);
+}
+
+bool Mots::remove(QStringView mot)
+{
+    Cle c;
+    if (!recherche::empaqueter(mot, c) || !c || !contient(c))
+        return false;
+    // Later entries of the same run move back into the hole, so that no look-up stops short.
+    const qsizetype masque = cases.size() - 1;
+    Cle* t = cases.data();
+    qsizetype trou = place(c);
+    for (qsizetype j = (trou + 1) & masque; t[j]; j = (j + 1) & masque) {
+        const qsizetype voulu = qsizetype(hacher(t[j]) >> 32) & masque;
+        if (((j - voulu) & masque) >= ((j - trou) & masque)) {
+            t[trou] = t[j];
+            trou = j;
+        }
+    }
+    t[trou] = 0;
+    --taille;
+    return true;
+}
+
+void Mots::subtract(const QSet<QString>& autres)
+{
+    for (const QString& m : autres)
+        remove(m);
+}
+
+std::vector<Mots::Cle> Mots::cles() const
+{
+    std::vector<Cle> sortie;
+    sortie.reserve(taille);
+    pourChaqueCle([&](Cle c) { sortie.push_back(c); });
+    return sortie;
+}
+
+QStringList Mots::liste() const
+{
+    QStringList sortie;
+    sortie.reserve(taille);
+    pourChaque([&](QLatin1StringView m) { sortie.append(m); });
+    return sortie;
+}
+
 QString formeScrabble(QStringView mot)
 {
     // Most lines of a list are already written this way: one copy, no letter-by-letter append.
@@ -213,8 +322,8 @@ Lexique lexiqueHunspell(const Affixes& affixes, const QList<Entree>& entrees,
         }, rejetes);
     }
     // A word that some kept stem also yields is a word.
-    lexique.refuses.subtract(lexique.mots);
-    lexique.reserves.subtract(lexique.mots);
+    lexique.refuses.removeIf([&](const QString& m) { return lexique.mots.contains(m); });
+    lexique.reserves.removeIf([&](const QString& m) { return lexique.mots.contains(m); });
     lexique.refuses.subtract(lexique.reserves);
     return lexique;
 }

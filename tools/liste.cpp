@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 
 namespace builder {
 
@@ -22,7 +23,8 @@ QString nombre(qint64 n, const char* singulier, const char* pluriel)
 
 enum class Codage { Utf8, Windows1252, Utf16Le, Utf16Be, Binaire };
 
-Codage deviner(QByteArrayView octets)
+// `texte` receives the decoded text when the bytes are read as UTF-8: no second decoding.
+Codage deviner(QByteArrayView octets, QString& texte)
 {
     if (octets.startsWith("\xFF\xFE"))
         return Codage::Utf16Le;
@@ -45,8 +47,12 @@ Codage deviner(QByteArrayView octets)
     if (zerosPairs + zerosImpairs > 0 || controles > echantillon / 100)
         return Codage::Binaire;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString essai = utf8(octets);
-    return utf8.hasError() ? Codage::Windows1252 : Codage::Utf8;
+    texte = utf8(octets);
+    if (utf8.hasError()) {
+        texte.clear();
+        return Codage::Windows1252;
+    }
+    return Codage::Utf8;
 }
 
 bool separateur(QChar c)
@@ -60,28 +66,34 @@ ListeLue analyserListe(QByteArrayView octets, const QString& nom, const std::ato
 {
     ListeLue lue;
     ApercuListe& a = lue.apercu;
-    const Codage codage = deviner(octets);
+    QString texte;
+    const Codage codage = deviner(octets, texte);
     if (codage == Codage::Binaire) {
         a.erreur = QStringLiteral("Le fichier « %1 » n'est pas un fichier texte : une liste de mots, un par ligne, "
                                   "est attendue.").arg(nom);
         return lue;
     }
-    QString texte;
     if (codage == Codage::Windows1252) {
         texte = data::decoder(octets);
+    } else if (codage == Codage::Utf8) {
+        if (texte.startsWith(QChar(0xFEFF)))
+            texte.remove(0, 1);
     } else {
-        const auto type = codage == Codage::Utf8 ? QStringDecoder::Utf8
-            : codage == Codage::Utf16Le          ? QStringDecoder::Utf16LE
-                                                 : QStringDecoder::Utf16BE;
-        QStringDecoder decodeur(type);
+        QStringDecoder decodeur(codage == Codage::Utf16Le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
         texte = decodeur(octets);
         if (texte.startsWith(QChar(0xFEFF)))
             texte.remove(0, 1);
-        if (codage != Codage::Utf8)
-            a.remarques.append(QStringLiteral("fichier en UTF-16, lu comme tel"));
+        a.remarques.append(QStringLiteral("fichier en UTF-16, lu comme tel"));
     }
     qint64 chiffres = 0, traits = 0, apostrophes = 0, longs = 0, courts = 0, autres = 0, colonnes = 0;
-    lue.mots.reserve(texte.size() / 9);
+    // One word a line at most: a table sized from the letters would be twice too large for lists
+    // of long words. The bytes are counted (memchr is many times faster than a scan of the text);
+    // in UTF-16 a few other characters hold that byte too, which only leaves some room.
+    qsizetype lignesAuPlus = 1;
+    for (const char* p = octets.data(), *fin = p + octets.size();
+         p < fin && (p = static_cast<const char*>(std::memchr(p, '\n', fin - p))); ++p)
+        ++lignesAuPlus;
+    lue.mots.reserve(lignesAuPlus);
     qsizetype debut = 0;
     qint64 lignes = 0;
     while (debut < texte.size()) {
@@ -101,8 +113,11 @@ ListeLue analyserListe(QByteArrayView octets, const QString& nom, const std::ato
             ++colonnes;
             ligne = ligne.left(n);
         }
-        const QString mot = formeScrabble(ligne);
-        if (mot.isEmpty()) {
+        // Most lines are already a word as the board writes it: no string is made for them.
+        const bool pret = ligne.size() >= 2 && ligne.size() <= 15
+            && std::all_of(ligne.cbegin(), ligne.cend(), [](QChar c) { return c.unicode() >= u'A' && c.unicode() <= u'Z'; });
+        const QString mot = pret ? QString() : formeScrabble(ligne);
+        if (!pret && mot.isEmpty()) {
             qsizetype lettres = 0;
             bool chiffre = false, trait = false, apostrophe = false;
             for (QChar c : ligne) {
@@ -125,9 +140,7 @@ ListeLue analyserListe(QByteArrayView octets, const QString& nom, const std::ato
                 ++autres;
             continue;
         }
-        const qsizetype avant = lue.mots.size();
-        lue.mots.insert(mot);
-        if (lue.mots.size() == avant) {
+        if (!lue.mots.insert(pret ? ligne : QStringView(mot))) {
             // A sorted list puts the plain spelling first: "cote" then "côte", "coté", "côté".
             const bool accent = std::any_of(ligne.begin(), ligne.end(), [](QChar c) { return c.unicode() > 0x7F; });
             ++(accent ? a.replies : a.doublons);

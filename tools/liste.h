@@ -2,6 +2,7 @@
 #pragma once
 
 #include "construction.h"
+#include "lexique.h"
 
 #include <QByteArrayView>
 #include <QSet>
@@ -13,7 +14,7 @@ namespace builder {
 
 // A plain word list as the player brings it: the playable words, and what was skipped and why.
 struct ListeLue {
-    QSet<QString> mots;
+    Mots mots;
     ApercuListe apercu;
 };
 
