@@ -442,6 +442,10 @@ private Q_SLOTS:
                               << QStringLiteral("MANGEONS") << QString() << QStringLiteral("présent, impératif de manger");
         QTest::addRow("-ELER") << QStringList{} << QStringList{"APPELER", "APPELLERA", "APPELLERAIT", "APPELLENT", "APPELA", "APPELE"}
                                << QStringLiteral("APPELLENT") << QString() << QStringLiteral("présent, subj. présent d'appeler");
+        QTest::addRow("-ELER, pas participe") << QStringList{} << QStringList{"APPELER", "APPELLERA", "APPELLERAIT", "APPELLE", "APPELLES", "APPELA", "APPELE"}
+                                              << QStringLiteral("APPELLES") << QString() << QStringLiteral("présent, subj. présent d'appeler");
+        QTest::addRow("-YER, pas participe") << QStringList{} << QStringList{"NETTOYER", "NETTOIERA", "NETTOIERAIT", "NETTOIE", "NETTOYA", "NETTOYE"}
+                                             << QStringLiteral("NETTOIE") << QString() << QStringLiteral("présent, subj. présent, impératif de nettoyer");
         QTest::addRow("-YER") << QStringList{} << QStringList{"NETTOYER", "NETTOIERA", "NETTOIERAIT", "NETTOIENT", "NETTOYA", "NETTOYE"}
                               << QStringLiteral("NETTOIENT") << QString() << QStringLiteral("présent, subj. présent de nettoyer");
         QTest::addRow("présent sans terminaison") << QStringList{} << vendre + QStringList{"VEND"} << QStringLiteral("VEND")

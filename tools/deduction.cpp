@@ -207,14 +207,18 @@ private:
     }
 
     template <size_t N>
-    void conjuguer(const QString& radical, const Terminaison (&table)[N], int verbe, bool geAvantAO = false)
+    void conjuguer(const QString& radical, const Terminaison (&table)[N], int verbe, bool geAvantAO = false,
+                   Masque permis = Masque(~0u))
     {
         const Radical r(radical), rE(geAvantAO ? radical + u'E' : radical);
         for (const Terminaison& t : table) {
+            const Masque temps = t.temps & permis;
+            if (!temps)
+                continue;
             const bool ao = t.fin[0] == 'A' || t.fin[0] == 'O';
             Mots::Cle c;
             if (formeCle(ao ? rE : r, t.cle, c))
-                ajouter(c, verbe, t.temps);
+                ajouter(c, verbe, temps);
         }
     }
 
@@ -373,10 +377,12 @@ private:
         if (er) {
             const bool ge = radical.endsWith(u'G');
             conjuguer(radical, premier, i, ge);
+            // APPELLE, NETTOIE: the changed stem only carries the mute-E forms, never a participle.
+            const Masque muet = bit(Present) | bit(SubjPresent) | bit(Imperatif) | conjugaison::futur | conjugaison::cond;
             if (radical.endsWith(QLatin1String("EL")) || radical.endsWith(QLatin1String("ET")))
-                conjuguer(radical + radical.back(), premier, i);
+                conjuguer(radical + radical.back(), premier, i, false, muet);
             if (radical.endsWith(u'Y'))
-                conjuguer(radical.chopped(1) + u'I', premier, i);
+                conjuguer(radical.chopped(1) + u'I', premier, i, false, muet);
         } else if (deuxiemeGroupe) {
             conjuguer(radical, deuxieme, i);
         } else {
