@@ -249,9 +249,15 @@ public:
             // Once the paint is handled and flushed: the menu is on screen before the build starts.
             QTimer::singleShot(0, qApp, [] {
                 if (menuCharge() && !form1Charge()) {
-                    // Drawn once off screen too: the fonts, glyphs and button images its first
-                    // real paint needs are then ready, and the click is a quarter quicker.
-                    form1().grab();
+                    Form1& f = form1();
+                    Form1::prechargerListes(menu().dossierListesEnUsage());
+                    // Its native window and the wait cursor of the click are made now, and it is
+                    // drawn once off screen: the fonts, glyphs and button images of its first real
+                    // paint are then ready.
+                    f.winId();
+                    f.setCursor(Qt::WaitCursor);
+                    f.unsetCursor();
+                    f.grab();
                 }
             });
             deleteLater();

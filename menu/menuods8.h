@@ -76,6 +76,8 @@ public:
     void relireDonnees();
     // What the data in use says about itself; the menu's title names its editions.
     const data::Description& descriptionDonnees() const { return description; }
+    // The side lists' folder of the data in use, as a launch names it.
+    QString dossierListesEnUsage() const { return donnees.chemin(entrainement::Lancement().dossierListes); }
     // Number of racks in the day's queue; it cannot be launched while empty.
     void afficherRevisions(qsizetype n);
     void marquerNonEnregistre(const QString& marque);

@@ -9,7 +9,9 @@
 #include "data/wave.h"
 #include "support/installation.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <optional>
@@ -37,6 +39,7 @@ private Q_SLOTS:
     void champs();
     void listeLaterale_data();
     void listeLaterale();
+    void listeLateraleRelue();
     void infoSouris_data();
     void infoSouris();
     void anagrammes();
@@ -234,6 +237,30 @@ void TestFormats::listeLaterale()
     const auto l = data::ListeLaterale::analyser(octets, capacite);
     QTEST(l.contient(mot), "contient");
     QVERIFY(l.entrees.size() <= capacite);
+}
+
+// A list read again is taken from memory only while its file is unchanged.
+void TestFormats::listeLateraleRelue()
+{
+    QTemporaryDir dir;
+    const QString chemin = dir.filePath(QStringLiteral("vbi_gd.txt"));
+    const auto ecrire = [&](const QByteArray& octets, int secondes) {
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(octets);
+        QVERIFY(f.setFileTime(QDateTime(QDate(2026, 1, 1), QTime(0, 0, secondes)), QFileDevice::FileModificationTime));
+    };
+    const auto contient = [&](const char* mot) { return data::ListeLaterale::lire(chemin, 10).contient(QString::fromLatin1(mot)); };
+    ecrire("ABATTRE\r\n", 0);
+    QVERIFY(contient("ABATTRE"));
+    QVERIFY(contient("ABATTRE"));
+    ecrire("COUDRE\r\n", 0);  // another size, same date
+    QVERIFY(contient("COUDRE"));
+    ecrire("MOUDRE\r\n", 1);  // same size, another date
+    QVERIFY(contient("MOUDRE"));
+    QVERIFY(!contient("COUDRE"));
+    QVERIFY(QFile::remove(chemin));
+    QVERIFY(!data::ListeLaterale::lire(chemin, 10).ok());
 }
 
 void TestFormats::infoSouris_data()

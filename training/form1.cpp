@@ -127,6 +127,23 @@ QString Form1::CalcDuree(qint16 TpsSec) const
     return entrainement::CalcDuree(TpsSec);
 }
 
+namespace {
+
+struct ListeDeLaBase {
+    const char* nom;
+    int capacite;
+};
+constexpr ListeDeLaBase listesLaterales[] = {
+    {"vbi_gd.txt", data::capaciteVbi}, {"vbt_gd.txt", data::capaciteVbt}, {"inv.txt", data::capaciteInv}};
+
+}  // namespace
+
+void Form1::prechargerListes(const QString& dossierListes)
+{
+    for (const ListeDeLaBase& x : listesLaterales)
+        data::ListeLaterale::lire(dossierListes + QLatin1Char('\\') + QString::fromLatin1(x.nom), x.capacite);
+}
+
 void Form1::commencer(const entrainement::Lancement& l)
 {
     lancement = l;
@@ -151,9 +168,9 @@ void Form1::commencer(const entrainement::Lancement& l)
                                  .arg(capacite));
         return l;
     };
-    listevbi = lireListe("vbi_gd.txt", data::capaciteVbi);
-    listevbt = lireListe("vbt_gd.txt", data::capaciteVbt);
-    listeinv = lireListe("inv.txt", data::capaciteInv);
+    listevbi = lireListe(listesLaterales[0].nom, listesLaterales[0].capacite);
+    listevbt = lireListe(listesLaterales[1].nom, listesLaterales[1].capacite);
+    listeinv = lireListe(listesLaterales[2].nom, listesLaterales[2].capacite);
 
     // Read once the first series is on screen, so that neither its drawing nor (most likely) the
     // first correction waits for a large file.

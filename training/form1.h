@@ -39,6 +39,8 @@ public:
     qint16 lettre = -1;
 
     void commencer(const entrainement::Lancement& l);
+    // Reads the side lists of a data folder ahead of a launch: commencer() then finds them read.
+    static void prechargerListes(const QString& dossierListes);
     QString CalcDuree(qint16 TpsSec) const;
 
     // The rules of the run; tests read and prime it.
