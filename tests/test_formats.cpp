@@ -248,6 +248,7 @@ void TestFormats::listeLateraleRelue()
         QFile f(chemin);
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(octets);
+        QVERIFY(f.flush());
         QVERIFY(f.setFileTime(QDateTime(QDate(2026, 1, 1), QTime(0, 0, secondes)), QFileDevice::FileModificationTime));
     };
     const auto contient = [&](const char* mot) { return data::ListeLaterale::lire(chemin, 10).contient(QString::fromLatin1(mot)); };
