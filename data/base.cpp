@@ -25,23 +25,13 @@ Base analyserBase(QByteArrayView octets)
     // a third of that. ';' is the same byte in Windows-1252.
     Base b;
     b.lignes.reserve(compterLignes(octets));
-    qsizetype debut = 0;
-    const qsizetype n = octets.size();
-    while (debut < n) {
-        qsizetype fin = octets.indexOf('\n', debut);
-        const qsizetype suivant = fin < 0 ? n : fin + 1;
-        if (fin < 0)
-            fin = n;
-        if (fin > debut && octets[fin - 1] == '\r')
-            --fin;
-        const QByteArrayView ligne = octets.sliced(debut, fin - debut);
+    pourChaqueLigne(octets, [&](QByteArrayView ligne) {
         const qsizetype pv = ligne.indexOf(';');
         if (pv < 0)
             ++b.ignorees;
         else
             b.lignes.append({decoder(ligne.first(pv)), decoder(ligne.sliced(pv + 1))});
-        debut = suivant;
-    }
+    });
     return b;
 }
 

@@ -98,19 +98,7 @@ QByteArray encoder(QStringView texte)
 QStringList lignes(QByteArrayView octets)
 {
     QStringList resultat;
-    qsizetype debut = 0;
-    const qsizetype n = octets.size();
-    while (debut < n) {
-        qsizetype fin = octets.indexOf('\n', debut);
-        const qsizetype suivant = fin < 0 ? n : fin + 1;
-        if (fin < 0)
-            fin = n;
-        qsizetype finTexte = fin;
-        if (finTexte > debut && octets[finTexte - 1] == '\r')
-            --finTexte;
-        resultat.append(decoder(octets.sliced(debut, finTexte - debut)));
-        debut = suivant;
-    }
+    pourChaqueLigne(octets, [&](QByteArrayView l) { resultat.append(decoder(l)); });
     return resultat;
 }
 

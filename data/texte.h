@@ -16,6 +16,23 @@ QByteArray encoder(QStringView texte);
 // Splits raw bytes into decoded lines. A CR LF or a lone LF ends a line; a last line without a
 // line break still counts, a final line break does not add an empty line.
 QStringList lignes(QByteArrayView octets);
+// Each line of the bytes as lignes() cuts them (LF or CR LF; a last line break ends the last
+// line), handed to f without its line break, so that a reader decodes only what it keeps.
+template <typename F>
+void pourChaqueLigne(QByteArrayView octets, F&& f)
+{
+    for (qsizetype debut = 0; debut < octets.size();) {
+        qsizetype fin = octets.indexOf('\n', debut);
+        const qsizetype suivante = fin < 0 ? octets.size() : fin + 1;
+        if (fin < 0)
+            fin = octets.size();
+        if (fin > debut && octets[fin - 1] == '\r')
+            --fin;
+        f(octets.sliced(debut, fin - debut));
+        debut = suivante;
+    }
+}
+
 
 // The lines, each followed by CR LF, in Windows-1252.
 QByteArray joindreLignes(const QStringList& lignes);

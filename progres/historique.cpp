@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progres/historique.h"
 
+#include "data/texte.h"
 #include "progres/fichiers.h"
 
 #include <QDir>
@@ -243,22 +244,13 @@ Historique lireHistorique(const QString& chemin)
             it = connus.insert(o.toByteArray(), texte(o));
         return *it;
     };
-    const QByteArrayView tout(octets);
-    for (qsizetype debut = 0; debut < tout.size();) {
-        qsizetype fin = tout.indexOf('\n', debut);
-        const qsizetype suivante = fin < 0 ? tout.size() : fin + 1;
-        if (fin < 0)
-            fin = tout.size();
-        QByteArrayView l = tout.sliced(debut, fin - debut);
-        if (l.endsWith('\r'))
-            l.chop(1);
+    // A last line break ends the last line; after any other, an empty line is one.
+    data::pourChaqueLigne(octets, [&](QByteArrayView l) {
         if (auto s = depuisOctets(l, commun))
             h.seances.append(std::move(*s));
         else
             ++h.illisibles;
-        // A last line break ends the last line; after any other, an empty line is one.
-        debut = suivante;
-    }
+    });
     return h;
 }
 
