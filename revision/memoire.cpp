@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -22,7 +23,21 @@ qint64 tailleDe(const QString& chemin)
 
 }  // namespace
 
-Memoire::Memoire(const QString& dossier, QObject* parent) : QObject(parent), racine(dossier) {}
+Memoire::Memoire(const QString& dossier, QObject* parent) : QObject(parent), racine(dossier)
+{
+    auto* minute = new QTimer(this);
+    minute->setInterval(60 * 1000);
+    connect(minute, &QTimer::timeout, this, &Memoire::suivreLeJour);
+    minute->start();
+}
+
+void Memoire::suivreLeJour()
+{
+    if (memoriser && jourDuResume.isValid() && aujourdhui() != jourDuResume) {
+        jourDuResume = QDate();
+        Q_EMIT changee();
+    }
+}
 
 QString Memoire::cheminJournal() const
 {
@@ -199,7 +214,8 @@ void Memoire::noter(const QList<progres::Resultat>& serie, bool rallonge, const 
 Memoire::Resume Memoire::resume()
 {
     const Carnet& c = carnet();
-    const Jour auj = jourDe(aujourdhui());
+    jourDuResume = aujourdhui();
+    const Jour auj = jourDe(jourDuResume);
     const qsizetype dus = c.dus(auj);
     Resume r;
     r.nombre = std::min<qsizetype>(dus, plafond);

@@ -57,6 +57,9 @@ public:
         QString ligne;
     };
     Resume resume();
+    // Checked each minute: once the date has turned since the last count was given, changee() is
+    // emitted, so that a window left open overnight shows the new day's count.
+    void suivreLeJour();
 
 Q_SIGNALS:
     void changee();
@@ -73,6 +76,7 @@ private:
     bool lu = false;
     qint64 tailleConnue = -1;
     QList<progres::EntreeRevision> boiteImportee;
+    QDate jourDuResume;
 };
 
 // "N de plus demain", "Prochains tirages à revoir le …", or nothing.

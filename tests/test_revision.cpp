@@ -289,9 +289,16 @@ void TestRevision::memoire()
     const Tirage& rate = m.carnet().tirages()[m.carnet().chercher("RATE", "R")];
     QCOMPARE(rate.reponses, 2);
     QVERIFY(rate.etat.stabilite > 1.0);
-    // Two days on, the finds of today are due.
+    // Two days on, the finds of today are due; the menu is told once that the day has turned.
+    QSignalSpy jourTourne(&m, &Memoire::changee);
+    m.suivreLeJour();
     maintenant = maintenant.addDays(2);
+    m.suivreLeJour();
+    m.suivreLeJour();
+    QCOMPARE(jourTourne.size(), 1);
     QCOMPARE(m.resume().nombre, 4);
+    m.suivreLeJour();
+    QCOMPARE(jourTourne.size(), 1);
     QCOMPARE(problemes.size(), 0);
 
     // A damaged line: the rest is kept, the file is set aside, the player is told.
