@@ -16,13 +16,8 @@ namespace {
 // The line that starts at debut: its text without the line break, and where the next line starts.
 std::pair<std::string_view, qsizetype> ligne(const QByteArray& b, qsizetype debut)
 {
-    qsizetype fin = b.indexOf('\n', debut);
-    const qsizetype suivante = fin < 0 ? b.size() : fin + 1;
-    if (fin < 0)
-        fin = b.size();
-    if (fin > debut && b[fin - 1] == '\r')
-        --fin;
-    return {std::string_view(b.constData() + debut, size_t(fin - debut)), suivante};
+    const auto [l, suivante] = ligneA(b, debut);
+    return {std::string_view(l.data(), size_t(l.size())), suivante};
 }
 
 quint32 empreinte(std::string_view mot)

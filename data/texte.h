@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 // Every data file of the program is 8-bit Windows-1252 text with CR LF line ends.
 // LF-only files are read the same way; everything written uses CR LF.
 namespace data {
@@ -16,19 +18,27 @@ QByteArray encoder(QStringView texte);
 // Splits raw bytes into decoded lines. A CR LF or a lone LF ends a line; a last line without a
 // line break still counts, a final line break does not add an empty line.
 QStringList lignes(QByteArrayView octets);
-// Each line of the bytes as lignes() cuts them (LF or CR LF; a last line break ends the last
-// line), handed to f without its line break, so that a reader decodes only what it keeps.
+// The line that starts at debut, as lignes() cuts them (LF or CR LF; a last line break ends the
+// last line): its bytes without the line break, and where the next line starts.
+inline std::pair<QByteArrayView, qsizetype> ligneA(QByteArrayView octets, qsizetype debut)
+{
+    qsizetype fin = octets.indexOf('\n', debut);
+    const qsizetype suivante = fin < 0 ? octets.size() : fin + 1;
+    if (fin < 0)
+        fin = octets.size();
+    if (fin > debut && octets[fin - 1] == '\r')
+        --fin;
+    return {octets.sliced(debut, fin - debut), suivante};
+}
+
+// Each line of the bytes, handed to f without its line break, so that a reader decodes only what
+// it keeps.
 template <typename F>
 void pourChaqueLigne(QByteArrayView octets, F&& f)
 {
     for (qsizetype debut = 0; debut < octets.size();) {
-        qsizetype fin = octets.indexOf('\n', debut);
-        const qsizetype suivante = fin < 0 ? octets.size() : fin + 1;
-        if (fin < 0)
-            fin = octets.size();
-        if (fin > debut && octets[fin - 1] == '\r')
-            --fin;
-        f(octets.sliced(debut, fin - debut));
+        const auto [l, suivante] = ligneA(octets, debut);
+        f(l);
         debut = suivante;
     }
 }
