@@ -165,6 +165,9 @@ void Form1::construire()
     InfoSourisText->setReadOnly(true);
     InfoSourisText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     InfoSourisText->setFont(ctl::police(times, 15.75));
+    // Filled with the window's colour, the box is opaque to the painter: the tiles, the central box
+    // and the labels under it are not drawn first at every correction only to be covered.
+    InfoSourisText->setAutoFillBackground(true);
     // The room around the text lies outside the scrolled area: scrolled by pages, the box still
     // shows whole lines.
     InfoSourisText->document()->setDocumentMargin(0);
