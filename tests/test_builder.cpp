@@ -456,6 +456,28 @@ private Q_SLOTS:
         QTest::addRow("participe, pas féminin d'un nom")
             << QStringList{"FAX"} << QStringList{"FAX", "FAXER", "FAXERA", "FAXERAIT", "FAXE", "FAXEE", "FAXANT"}
             << QStringLiteral("FAXE") << QString() << QStringLiteral("présent, subj. présent, impératif, part. passé de faxer");
+        // Forms that follow no stem are written out: they are no plural of another form.
+        const QStringList aller = {"ALLER", "IRA", "IRAIT", "IRAI", "IRAIS", "ALLAIT", "ALLANT", "ALLE", "VAIS", "VA", "AILLE", "AILLES"};
+        QTest::addRow("conditionnel d'aller") << QStringList{} << aller << QStringLiteral("IRAIS") << QString()
+                                              << QStringLiteral("conditionnel d'aller");
+        QTest::addRow("subjonctif d'aller") << QStringList{} << aller << QStringLiteral("AILLES") << QString()
+                                            << QStringLiteral("subj. présent d'aller");
+        QTest::addRow("subjonctif de rapprendre")
+            << QStringList{} << QStringList{"RAPPRENDRE", "RAPPRENDRA", "RAPPRENDRAIT", "RAPPRIS", "RAPPRISE", "RAPPRENANT", "RAPPRENNE", "RAPPRENNES"}
+            << QStringLiteral("RAPPRENNES") << QString() << QStringLiteral("subj. présent de rapprendre");
+        QTest::addRow("subjonctif de revouloir")
+            << QStringList{} << QStringList{"REVOULOIR", "REVOUDRA", "REVOUDRAIT", "REVOULU", "REVOULANT", "REVEUILLE", "REVEUILLES"}
+            << QStringLiteral("REVEUILLES") << QString() << QStringLiteral("subj. présent de revouloir");
+        const QStringList etre = {"ETRE", "SERA", "SERAIT", "ETE", "ETANT", "ETAIT", "SONT", "FUT", "FUTS", "SOIS"};
+        QTest::addRow("présent d'être") << QStringList{} << etre << QStringLiteral("SONT") << QString() << QStringLiteral("présent d'etre");
+        QTest::addRow("passé simple d'être") << QStringList{} << etre << QStringLiteral("FUT") << QString()
+                                             << QStringLiteral("passé simple, subj. imparfait d'etre");
+        // ETE is no subjunctive of a stem ET-, nor INSTALLE a form of ALLER.
+        QTest::addRow("pas de présent d'être deviné") << QStringList{} << etre << QStringLiteral("SOIS") << QString()
+                                                      << QStringLiteral("subj. présent, impératif d'etre");
+        QTest::addRow("INSTALLER n'est pas aller")
+            << QStringList{} << QStringList{"INSTALLER", "INSTALLERA", "INSTALLERAIT", "INSTALLA", "INSTALLE", "VAIS"}
+            << QStringLiteral("VAIS") << QString() << QStringLiteral("inv.");
     }
     void grammaireDeduite()
     {

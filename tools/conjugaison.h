@@ -120,8 +120,8 @@ inline QString gauche(const QString& mot, qsizetype enMoins)
     return enMoins >= mot.size() ? QString() : mot.left(mot.size() - enMoins);
 }
 
-// Stems of the future: "MANGER", "PRENDR", "VIENDR", "DEVR", "COURR", "APPELLER", "PAIER", and
-// the irregular ones that compounds share ("MALFER", "REVOUDR", "PREVAUDR", "ENVERR").
+// Stems of the future: "MANGER", "PRENDR", "VIENDR", "DEVR", "COURR", "APPELLER", "PAIER", the
+// irregular ones that compounds share ("MALFER", "REVOUDR", "PREVAUDR", "ENVERR"), and ALLER's "IR".
 inline QStringList radicauxFuturs(const QString& v)
 {
     QStringList r;
@@ -161,6 +161,8 @@ inline QStringList radicauxFuturs(const QString& v)
             r << gauche(v, 2) + v[v.size() - 3] + QStringLiteral("ER");
         if (fin("IR"))
             r << gauche(v, 2) + QStringLiteral("ER");
+        if (v == QLatin1String("ALLER"))
+            r << QStringLiteral("IR");
     }
     return r;
 }

@@ -183,9 +183,11 @@ private:
         return it == formes.end() ? nullptr : &it->second;
     }
 
-    void ajouter(Mots::Cle forme, int verbe, Masque temps)
+    // A written-out form (ecrite) keeps its present, subjunctive and imperative even for a verb
+    // whose stems cannot tell them.
+    void ajouter(Mots::Cle forme, int verbe, Masque temps, bool ecrite = false)
     {
-        if (irregulier(verbe))
+        if (irregulier(verbe) && !ecrite)
             temps &= Masque(~(bit(Present) | bit(SubjPresent) | bit(Imperatif)));
         if (!temps || !nouveau.mots.contient(forme) || forme == cleVerbeJuge)
             return;
@@ -199,11 +201,49 @@ private:
         liste.append({verbe, temps});
     }
 
-    void ajouter(const QString& forme, int verbe, Masque temps)
+    void ajouter(const QString& forme, int verbe, Masque temps, bool ecrite = false)
     {
         Mots::Cle c;
         if (recherche::empaqueter(QStringView(forme), c))
-            ajouter(c, verbe, temps);
+            ajouter(c, verbe, temps, ecrite);
+    }
+
+    // The forms that no stem gives, written out after the infinitive's ending they replace: the
+    // verb itself (exact) or its compounds too (REVOULOIR, RAPPRENDRE). Without them IRAIS read as a
+    // plural of IRAI and SONT as an invariable word.
+    void ajouterEcrites(const QString& v, int i)
+    {
+        constexpr Masque P = bit(Present), S = bit(SubjPresent), I = bit(Imperatif), PS = bit(PasseSimple),
+                         SI = bit(SubjImparfait);
+        static const struct {
+            const char* fin;
+            bool exact;
+            const char* forme;
+            Masque temps;
+        } ecrites[] = {
+            {"ETRE", true, "SUIS", P}, {"ETRE", true, "ES", P}, {"ETRE", true, "EST", P}, {"ETRE", true, "SOMMES", P},
+            {"ETRE", true, "ETES", P}, {"ETRE", true, "SONT", P}, {"ETRE", true, "SOIS", S | I}, {"ETRE", true, "SOIT", S},
+            {"ETRE", true, "SOYONS", S | I}, {"ETRE", true, "SOYEZ", S | I}, {"ETRE", true, "SOIENT", S},
+            {"ETRE", true, "FUS", PS}, {"ETRE", true, "FUT", PS | SI}, {"ETRE", true, "FUMES", PS},
+            {"ETRE", true, "FUTES", PS}, {"ETRE", true, "FURENT", PS}, {"ETRE", true, "FUSSE", SI},
+            {"ETRE", true, "FUSSES", SI}, {"ETRE", true, "FUSSENT", SI}, {"ETRE", true, "FUSSIONS", SI},
+            {"ETRE", true, "FUSSIEZ", SI},
+            {"AVOIR", true, "AI", P}, {"AVOIR", true, "AS", P}, {"AVOIR", true, "A", P}, {"AVOIR", true, "AVONS", P | I},
+            {"AVOIR", true, "AVEZ", P | I}, {"AVOIR", true, "ONT", P}, {"AVOIR", true, "AIE", S | I},
+            {"AVOIR", true, "AIES", S}, {"AVOIR", true, "AIT", S}, {"AVOIR", true, "AYONS", S | I},
+            {"AVOIR", true, "AYEZ", S | I}, {"AVOIR", true, "AIENT", S},
+            {"ALLER", true, "VAIS", P}, {"ALLER", true, "VAS", P}, {"ALLER", true, "VA", P | I}, {"ALLER", true, "VONT", P},
+            {"ALLER", true, "AILLE", S}, {"ALLER", true, "AILLES", S}, {"ALLER", true, "AILLENT", S},
+            {"VOULOIR", false, "VEUX", P | I}, {"VOULOIR", false, "VEUT", P}, {"VOULOIR", false, "VEULENT", P | S},
+            {"VOULOIR", false, "VEUILLE", S | I}, {"VOULOIR", false, "VEUILLES", S}, {"VOULOIR", false, "VEUILLENT", S},
+            {"VOULOIR", false, "VEUILLEZ", I},
+            {"PRENDRE", false, "PRENNE", S}, {"PRENDRE", false, "PRENNES", S}, {"PRENDRE", false, "PRENNENT", P | S},
+        };
+        for (const auto& e : ecrites) {
+            const QLatin1String fin(e.fin);
+            if (e.exact ? v == fin : v.endsWith(fin))
+                ajouter(gauche(v, fin.size()) + QLatin1String(e.forme), i, e.temps, true);
+        }
     }
 
     template <size_t N>
@@ -388,6 +428,7 @@ private:
         } else {
             troisiemeGroupe(v, pp, ppr, i);
         }
+        ajouterEcrites(v, i);
         if (!futur.isEmpty())
             conjuguer(futur, futurs, i);
         if (!pp.isEmpty()) {
@@ -415,9 +456,6 @@ private:
                 conjuguer(gauche(v, 3), presentCourt, i);
             conjuguer(v.endsWith(QLatin1String("UIR")) ? v.chopped(1) : gauche(v, 2), presentCourt, i);
         }
-        if (v.endsWith(QLatin1String("VOULOIR")))
-            for (const char* f : {"VEUX", "VEUT", "VEULENT"})
-                ajouter(gauche(v, 7) + QLatin1String(f), i, bit(Present));
         if (v.endsWith(QLatin1String("FAIRE"))) {
             conjuguer(gauche(v, 4), faire, i);
             conjuguer(gauche(v, 4), passeI, i);
