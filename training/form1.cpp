@@ -147,8 +147,6 @@ void Form1::prechargerListes(const QString& dossierListes)
 void Form1::commencer(const entrainement::Lancement& l)
 {
     lancement = l;
-    // The complete lists take a while to read: read them while the player looks at the first racks.
-    recherche::preparerIndex();
     reponsesEnAttente = false;
     setWindowTitle(l.titreFenetre);
     colorerFenetre(l.fond);
@@ -173,9 +171,13 @@ void Form1::commencer(const entrainement::Lancement& l)
     listeinv = lireListe(listesLaterales[2].nom, listesLaterales[2].capacite);
 
     // Read once the first series is on screen, so that neither its drawing nor (most likely) the
-    // first correction waits for a large file.
+    // first correction waits for a large file. The complete lists too: they take a while to read,
+    // and a reading thread would take a core from the first paint.
     const QString erreurNotes = infosouris.preparer(l.fichierNotes);
-    ApresImage::attendre(this, [this] { infosouris.lancer(); });
+    ApresImage::attendre(this, [this] {
+        infosouris.lancer();
+        recherche::preparerIndex();
+    });
     if (infosouris.erreurNouvelle())
         problemes.append(erreurNotes + QStringLiteral(" Les notes sur les mots ne seront pas affichées."));
 
