@@ -230,7 +230,9 @@ Index Index::analyser(QByteArrayView octets)
     ix.lettres.reserve(texte.size() * 3);
     ix.debuts.reserve(texte.size() / 4);
     ix.debuts.push_back(0);
-    QByteArrayView precedent;
+    // The previous word is kept by its place: a view into the letters would dangle as soon as
+    // they grow past what was reserved (long words sharing all but their last letter do).
+    qsizetype debutPrecedent = 0, taillePrecedent = 0;
     qsizetype i = 0;
     while (i < texte.size()) {
         const qsizetype fin = texte.indexOf('\n', i);
@@ -239,12 +241,13 @@ Index Index::analyser(QByteArrayView octets)
         const int code = int(uchar(texte[i])) - '0';
         const qsizetype partage = code / 3;
         const quint8 marque = quint8(code % 3 + 1);
-        if (code < 0 || partage > precedent.size())
+        if (code < 0 || partage > taillePrecedent)
             return abime(QStringLiteral("ligne %1").arg(ix.marques.size() + 1));
         const qsizetype debut = ix.lettres.size();
-        ix.lettres.append(precedent.first(partage));
+        ix.lettres.append(QByteArrayView(ix.lettres.constData() + debutPrecedent, partage));
         ix.lettres.append(texte.constData() + i + 1, fin - i - 1);
         const QByteArrayView mot(ix.lettres.constData() + debut, ix.lettres.size() - debut);
+        const QByteArrayView precedent(ix.lettres.constData() + debutPrecedent, taillePrecedent);
         quint32 masque = 0;
         for (char c : mot) {
             if (c < 'A' || c > 'Z')
@@ -257,7 +260,8 @@ Index Index::analyser(QByteArrayView octets)
         ix.debuts.push_back(quint32(ix.lettres.size()));
         ix.marques.push_back(marque);
         ix.masques.push_back(masque);
-        precedent = mot;
+        debutPrecedent = debut;
+        taillePrecedent = mot.size();
         i = fin + 1;
     }
     if (ix.marques.empty())
