@@ -5,7 +5,7 @@ set -euo pipefail
 bin=$1 corpus=$2 seconds=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for t in base liste infosouris parametres mots; do
+for t in base liste infosouris parametres mots journal; do
     mkdir -p "$work/$t"
     cp -r "$corpus/$t/." "$work/$t/" 2>/dev/null || true
     echo "fuzz_$t: ${seconds} s"
