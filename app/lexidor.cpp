@@ -258,6 +258,7 @@ public:
                     f.setCursor(Qt::WaitCursor);
                     f.unsetCursor();
                     f.grab();
+                    f.preparerPremiereCorrection();
                 }
             });
             deleteLater();

@@ -41,6 +41,9 @@ public:
     void commencer(const entrainement::Lancement& l);
     // Reads the side lists of a data folder ahead of a launch: commencer() then finds them read.
     static void prechargerListes(const QString& dossierListes);
+    // Draws off screen, once, what stays hidden until the first correction, so that the player's
+    // first F12 finds its fonts, glyphs and pictures ready.
+    void preparerPremiereCorrection();
     QString CalcDuree(qint16 TpsSec) const;
 
     // The rules of the run; tests read and prime it.

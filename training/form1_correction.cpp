@@ -12,8 +12,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -50,6 +52,18 @@ QString cleReponse(const QString& tirage, const QStringList& mots)
 }
 
 }  // namespace
+
+void Form1::preparerPremiereCorrection()
+{
+    InfoSourisText->grab();
+    // Empty until then: the digits of a score and a time are drawn in their font.
+    QImage feuille(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&feuille);
+    for (const QLabel* l : {score, tps}) {
+        p.setFont(l->font());
+        p.drawText(0, 0, QStringLiteral("0123456789/:"));
+    }
+}
 
 void Form1::preparerReponses()
 {
