@@ -42,7 +42,7 @@ public:
     // Reads the side lists of a data folder ahead of a launch: commencer() then finds them read.
     static void prechargerListes(const QString& dossierListes);
     // Draws off screen, once, what stays hidden until the first correction, so that the player's
-    // first F12 finds its fonts, glyphs and pictures ready.
+    // first F12 finds their fonts and glyphs ready.
     void preparerPremiereCorrection();
     QString CalcDuree(qint16 TpsSec) const;
 
