@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/infosouris.h"
+#include "data/texte.h"
 #include "donnees.h"
 
 #include <benchmark/benchmark.h>
@@ -19,13 +20,8 @@ qsizetype indexerParNoeuds(const QByteArray& b)
         int suivante;
     };
     const auto ligne = [&b](qsizetype debut) {
-        qsizetype fin = b.indexOf('\n', debut);
-        const qsizetype suivante = fin < 0 ? b.size() : fin + 1;
-        if (fin < 0)
-            fin = b.size();
-        if (fin > debut && b[fin - 1] == '\r')
-            --fin;
-        return std::pair{std::string_view(b.constData() + debut, size_t(fin - debut)), suivante};
+        const auto [l, suivante] = data::ligneA(b, debut);
+        return std::pair{std::string_view(l.data(), size_t(l.size())), suivante};
     };
     std::vector<Paire> paires;
     std::unordered_map<std::string_view, int> premiere;

@@ -56,22 +56,17 @@ Atelier::Atelier(const Lexique& a, const Lexique& n, const Grammaire& gr, Fabric
     qsizetype i = 0;
     bool arret = false;
     // One pass over each list's packed words: a string is made only for the few words kept.
-    nouveau.mots.pourChaqueCle([&](Mots::Cle c) {
-        arret = arret || arrete(++i);
-        if (!arret && !ancien.mots.contient(c))
-            ajoutes.append(Mots::mot(c));
-    });
-    if (arret)
+    const auto absents = [&](const Lexique& de, const Lexique& dans, QStringList& mots) {
+        de.mots.pourChaqueCle([&](Mots::Cle c) {
+            arret = arret || arrete(++i);
+            if (!arret && !dans.mots.contient(c))
+                mots.append(Mots::mot(c));
+        });
+        mots.sort();
+        return !arret;
+    };
+    if (!absents(nouveau, ancien, ajoutes) || !absents(ancien, nouveau, disparus))
         return;
-    ajoutes.sort();
-    ancien.mots.pourChaqueCle([&](Mots::Cle c) {
-        arret = arret || arrete(++i);
-        if (!arret && !nouveau.mots.contient(c))
-            disparus.append(Mots::mot(c));
-    });
-    if (arret)
-        return;
-    disparus.sort();
     // Only the racks of new words are ever shown: the anagrams of the other 400,000 words are
     // not kept, which halves the time and the memory of the whole build.
     QSet<quint64> signatures;
